@@ -1,0 +1,27 @@
+#pragma once
+// Typed amounts: cleaning, and conversion to Money with the locale's decimal
+// and grouping separators.
+
+#include "Message.h"
+#include "Money.h"
+
+#include <QLocale>
+#include <optional>
+
+namespace cw {
+
+// Leading and trailing blanks removed, then only digits, "." and "," kept.
+QString cleanAmount(const QString& typed);
+
+// The cleaned text as an unsigned amount rounded to four decimals (half to
+// even). Empty reads as 0. Not a number under the locale's separators (a lone
+// decimal point, two of them, misplaced grouping) or too large: nullopt.
+std::optional<Money> parseCleanAmount(const QString& cleaned, const QLocale& locale);
+
+// Absolute value of the cleaned amount, negated for an expense.
+std::optional<Money> amountToMoney(const QString& cleaned, bool negative, const QLocale& locale);
+
+// "Invalid Amount - " and the text as the user typed it.
+Message invalidAmountMessage(const QString& typed);
+
+} // namespace cw

@@ -1,0 +1,38 @@
+#pragma once
+// Money in the locale's currency format. The pattern (symbol, separators,
+// decimals, negative form) is taken from the locale once; formatting an
+// amount makes no locale call. US English, and the C locale that falls back
+// to it, write negatives in brackets: ($1,234.50).
+
+#include "Money.h"
+
+#include <QLocale>
+#include <QString>
+
+namespace cw {
+
+class CurrencyFormat {
+public:
+    explicit CurrencyFormat(const QLocale& locale);
+
+    QString format(Money amount) const;
+    QString format(MoneySum amount) const;
+    int decimals() const { return decimals_; }
+
+    // The program's format, over the locale the program uses.
+    static const CurrencyFormat& current();
+    // Makes `locale` the program's locale (QLocale's default) and rebuilds the
+    // format. The C locale, which has no currency, becomes US English.
+    static void useLocale(const QLocale& locale);
+    static QLocale effectiveLocale(const QLocale& system);
+
+private:
+    QString digits(unsigned __int128 units) const;
+
+    QString positivePrefix_, positiveSuffix_;
+    QString negativePrefix_, negativeSuffix_;
+    QChar point_, group_, zero_;
+    int decimals_ = 2;
+};
+
+} // namespace cw

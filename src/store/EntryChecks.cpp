@@ -1,0 +1,22 @@
+#include "EntryChecks.h"
+
+#include "Blanks.h"
+#include "DateRules.h"
+
+namespace cw {
+
+std::optional<Message> checkEntry(LedgerEntry& entry, QChar flag)
+{
+    const QString title = QStringLiteral("Entry Aborted");
+    const QString date = entry.dateText();
+    if (!isValidDate(date, flag))
+        return Message{QStringLiteral("Invalid Date - ") + date, title, Message::Icon::Warning};
+
+    const QString code = trimBlanks(entry.codeText());
+    entry.setCode(code);
+    if (code.isEmpty())
+        return Message{QStringLiteral("No Category Selected"), title, Message::Icon::Warning};
+    return std::nullopt;
+}
+
+} // namespace cw

@@ -1,0 +1,15 @@
+#pragma once
+// The checks every stored entry passes before a file is opened.
+
+#include "LedgerEntry.h"
+#include "Message.h"
+
+#include <optional>
+
+namespace cw {
+
+// Validates the date and trims the code (stored back left-aligned). Returns
+// the message to show when the entry is refused.
+std::optional<Message> checkEntry(LedgerEntry& entry, QChar flag);
+
+} // namespace cw

@@ -1,0 +1,79 @@
+#pragma once
+// The program's one door to the disk. Every file the program touches goes
+// through an Env; the real one is POSIX, tests put one in that fails or stops
+// at a chosen call.
+
+#include "Status.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+namespace cw {
+
+// A file open for writing, created or truncated when it was opened.
+class WritableFile {
+public:
+    virtual ~WritableFile() = default;
+    virtual Status append(QByteArrayView data) = 0;
+    virtual Status sync() = 0;   // flush to disk
+    virtual Status close() = 0;
+};
+
+class Env {
+public:
+    virtual ~Env() = default;
+
+    // Whole contents of a file. With createIfMissing, an absent file is
+    // created empty and reads as no bytes (the record files rely on that).
+    virtual Status readFile(const QString& path, QByteArray* out, bool createIfMissing) = 0;
+    virtual Status newWritableFile(const QString& path, std::unique_ptr<WritableFile>* out) = 0;
+    // Opens for appending, creating the file when absent.
+    virtual Status newAppendableFile(const QString& path, std::unique_ptr<WritableFile>* out) = 0;
+    virtual Status renameFile(const QString& from, const QString& to) = 0;
+    virtual Status removeFile(const QString& path) = 0;
+    virtual Status syncDir(const QString& dir) = 0;
+    virtual bool fileExists(const QString& path) = 0;
+    virtual Status listDir(const QString& dir, QStringList* names) = 0;
+
+    // The Env the program uses; tests may put their own in place.
+    static Env* current();
+    static void setCurrent(Env* env);   // nullptr restores the POSIX one
+    static Env* posix();
+};
+
+// Puts an Env in place for as long as it lives.
+class ScopedEnv {
+public:
+    explicit ScopedEnv(Env* env) : previous_(Env::current()) { Env::setCurrent(env); }
+    ~ScopedEnv() { Env::setCurrent(previous_); }
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+private:
+    Env* previous_;
+};
+
+// Forwards every call to another Env; test Envs override what they need.
+class EnvWrapper : public Env {
+public:
+    explicit EnvWrapper(Env* target) : target_(target) {}
+    Status readFile(const QString& p, QByteArray* o, bool c) override { return target_->readFile(p, o, c); }
+    Status newWritableFile(const QString& p, std::unique_ptr<WritableFile>* o) override { return target_->newWritableFile(p, o); }
+    Status newAppendableFile(const QString& p, std::unique_ptr<WritableFile>* o) override { return target_->newAppendableFile(p, o); }
+    Status renameFile(const QString& f, const QString& t) override { return target_->renameFile(f, t); }
+    Status removeFile(const QString& p) override { return target_->removeFile(p); }
+    Status syncDir(const QString& d) override { return target_->syncDir(d); }
+    bool fileExists(const QString& p) override { return target_->fileExists(p); }
+    Status listDir(const QString& d, QStringList* n) override { return target_->listDir(d, n); }
+
+protected:
+    Env* target() const { return target_; }
+
+private:
+    Env* target_;
+};
+
+} // namespace cw

@@ -1,0 +1,24 @@
+#pragma once
+// Names of the program's files in the working folder.
+
+#include <QString>
+
+namespace cw {
+
+class Env;
+
+inline const QString kPersonalFileName = QStringLiteral("PERSONAL.DAT");
+inline const QString kDeleteWorkName = QStringLiteral("temp.$$$");
+inline const QString kCategoryDeleteWorkName = QStringLiteral("tempkeys.$$$");
+inline const QString kCategoryEntriesWorkName = QStringLiteral("tempfile.$$$");
+
+// "1998" -> "1998CWK.DAT", "1998CATS.DAT", "1998_cwk.nts".
+QString dataFileName(const QString& year);
+QString categoryFileName(const QString& year);
+QString notesFileName(const QString& year);
+
+// A file that already exists under a name differing only in letter case is
+// that same file: its own spelling is returned. Otherwise the name as given.
+QString resolveFileName(Env& env, const QString& name);
+
+} // namespace cw

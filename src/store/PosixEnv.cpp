@@ -1,0 +1,179 @@
+#include "Env.h"
+
+#include <QFile>
+#include <cerrno>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace cw {
+namespace {
+
+QByteArray nativePath(const QString& path) { return QFile::encodeName(path); }
+
+class PosixWritableFile : public WritableFile {
+public:
+    PosixWritableFile(QString path, int fd) : path_(std::move(path)), fd_(fd) {}
+    ~PosixWritableFile() override
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    Status append(QByteArrayView data) override
+    {
+        const char* p = data.data();
+        qsizetype left = data.size();
+        while (left > 0) {
+            ssize_t n = ::write(fd_, p, size_t(left));
+            if (n < 0) {
+                if (errno == EINTR)
+                    continue;
+                return Status::fromErrno(path_, errno);
+            }
+            p += n;
+            left -= n;
+        }
+        return Status::ok();
+    }
+    Status sync() override
+    {
+        if (::fdatasync(fd_) != 0)
+            return Status::fromErrno(path_, errno);
+        return Status::ok();
+    }
+    Status close() override
+    {
+        int fd = fd_;
+        fd_ = -1;
+        if (fd >= 0 && ::close(fd) != 0)
+            return Status::fromErrno(path_, errno);
+        return Status::ok();
+    }
+
+private:
+    QString path_;
+    int fd_;
+};
+
+class PosixEnv : public Env {
+public:
+    Status readFile(const QString& path, QByteArray* out, bool createIfMissing) override
+    {
+        out->clear();
+        int flags = O_RDONLY | O_CLOEXEC | (createIfMissing ? O_CREAT : 0);
+        int fd = ::open(nativePath(path).constData(), flags, 0644);
+        if (fd < 0)
+            return Status::fromErrno(path, errno);
+        struct stat st {};
+        if (::fstat(fd, &st) != 0) {
+            int err = errno;
+            ::close(fd);
+            return Status::fromErrno(path, err);
+        }
+        out->resize(qsizetype(st.st_size));
+        qsizetype got = 0;
+        while (got < out->size()) {
+            ssize_t n = ::read(fd, out->data() + got, size_t(out->size() - got));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0) {
+                int err = errno;
+                ::close(fd);
+                return Status::fromErrno(path, err);
+            }
+            if (n == 0)
+                break;   // the file shrank while we read it
+            got += n;
+        }
+        out->resize(got);
+        ::close(fd);
+        return Status::ok();
+    }
+
+    Status newWritableFile(const QString& path, std::unique_ptr<WritableFile>* out) override
+    {
+        return openForWrite(path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, out);
+    }
+
+    Status newAppendableFile(const QString& path, std::unique_ptr<WritableFile>* out) override
+    {
+        return openForWrite(path, O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, out);
+    }
+
+    Status renameFile(const QString& from, const QString& to) override
+    {
+        if (::rename(nativePath(from).constData(), nativePath(to).constData()) != 0)
+            return Status::fromErrno(to, errno);
+        return Status::ok();
+    }
+
+    Status removeFile(const QString& path) override
+    {
+        if (::unlink(nativePath(path).constData()) != 0)
+            return Status::fromErrno(path, errno);
+        return Status::ok();
+    }
+
+    Status syncDir(const QString& dir) override
+    {
+        const QString d = dir.isEmpty() ? QStringLiteral(".") : dir;
+        int fd = ::open(nativePath(d).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0)
+            return Status::fromErrno(d, errno);
+        int rc = ::fsync(fd);
+        int err = errno;
+        ::close(fd);
+        if (rc != 0)
+            return Status::fromErrno(d, err);
+        return Status::ok();
+    }
+
+    bool fileExists(const QString& path) override
+    {
+        struct stat st {};
+        return ::stat(nativePath(path).constData(), &st) == 0;
+    }
+
+    Status listDir(const QString& dir, QStringList* names) override
+    {
+        names->clear();
+        const QString d = dir.isEmpty() ? QStringLiteral(".") : dir;
+        DIR* h = ::opendir(nativePath(d).constData());
+        if (!h)
+            return Status::fromErrno(d, errno);
+        while (dirent* e = ::readdir(h)) {
+            QString name = QFile::decodeName(e->d_name);
+            if (name != QLatin1String(".") && name != QLatin1String(".."))
+                names->append(name);
+        }
+        ::closedir(h);
+        return Status::ok();
+    }
+
+private:
+    static Status openForWrite(const QString& path, int flags, std::unique_ptr<WritableFile>* out)
+    {
+        int fd = ::open(nativePath(path).constData(), flags, 0644);
+        if (fd < 0)
+            return Status::fromErrno(path, errno);
+        *out = std::make_unique<PosixWritableFile>(path, fd);
+        return Status::ok();
+    }
+};
+
+Env* currentEnv = nullptr;
+
+} // namespace
+
+Env* Env::posix()
+{
+    static PosixEnv env;
+    return &env;
+}
+
+Env* Env::current() { return currentEnv ? currentEnv : posix(); }
+
+void Env::setCurrent(Env* env) { currentEnv = env; }
+
+} // namespace cw

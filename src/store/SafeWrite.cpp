@@ -1,0 +1,39 @@
+#include "SafeWrite.h"
+
+#include <QFileInfo>
+
+namespace cw {
+
+QString defaultWorkName(const QString& target) { return target + QStringLiteral(".$$$"); }
+
+Status writeFileSafely(Env& env, const QString& target, QByteArrayView bytes, const QString& workName)
+{
+    const QFileInfo info(target);
+    const QString work = workName.isEmpty()
+        ? defaultWorkName(target)
+        : (info.path() == QLatin1String(".") ? workName : info.path() + QLatin1Char('/') + workName);
+
+    std::unique_ptr<WritableFile> file;
+    Status s = env.newWritableFile(work, &file);
+    if (s)
+        s = file->append(bytes);
+    if (s)
+        s = file->sync();
+    if (file) {
+        Status closed = file->close();
+        if (s)
+            s = closed;
+    }
+    if (!s) {
+        env.removeFile(work);   // best effort: the old file is untouched
+        return s;
+    }
+    s = env.renameFile(work, target);
+    if (!s) {
+        env.removeFile(work);
+        return s;
+    }
+    return env.syncDir(info.path());
+}
+
+} // namespace cw
