@@ -1,0 +1,77 @@
+#include "PrintLayout.h"
+
+namespace cw {
+namespace {
+
+bool printTopLines(PrintSink& sink)
+{
+    for (int i = 0; i < kPrintTopEmptyLines; ++i)
+        if (!sink.printLine(QString()))
+            return false;
+    return true;
+}
+
+class CollectingSink : public PrintSink {
+public:
+    std::vector<PrintedDocument> documents;
+
+    bool beginDocument() override
+    {
+        documents.emplace_back();
+        documents.back().emplace_back();
+        return true;
+    }
+    bool newPage() override
+    {
+        documents.back().emplace_back();
+        return true;
+    }
+    bool printLine(const QString& text) override
+    {
+        documents.back().back().append(text);
+        return true;
+    }
+    bool endDocument() override { return true; }
+};
+
+} // namespace
+
+bool printReportLines(const QStringList& lines, int copies, PrintSink& sink,
+                      const std::function<void(qsizetype)>& onLine)
+{
+    int pageLines = 0;
+    for (int copy = 0; copy < copies; ++copy) {
+        if (!sink.beginDocument() || !printTopLines(sink))
+            return false;
+        // A full page is closed only when another line follows, so a report
+        // that fills its last page exactly leaves no empty page behind.
+        bool pageFull = false;
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            if (pageFull) {
+                if (!sink.newPage() || !printTopLines(sink))
+                    return false;
+                pageFull = false;
+            }
+            if (onLine)
+                onLine(i);
+            if (!sink.printLine(kPrintIndent + lines.at(i)))
+                return false;
+            if (++pageLines == kPrintLinesPerPage) {
+                pageLines = 0;
+                pageFull = true;
+            }
+        }
+        if (!sink.endDocument())
+            return false;
+    }
+    return true;
+}
+
+std::vector<PrintedDocument> layoutPrint(const QStringList& lines, int copies)
+{
+    CollectingSink sink;
+    printReportLines(lines, copies, sink);
+    return sink.documents;
+}
+
+} // namespace cw

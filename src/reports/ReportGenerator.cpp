@@ -1,0 +1,412 @@
+#include "ReportGenerator.h"
+
+#include "store/CurrencyFormat.h"
+#include "store/DateRules.h"
+#include "store/FileNames.h"
+#include "store/LedgerEntry.h"
+#include "store/RecordFile.h"
+#include "store/Win1252.h"
+
+#include <QFileInfo>
+#include <QLocale>
+
+namespace cw {
+namespace {
+
+// The report's work files, removed after every report with the selection file.
+const QString kExpenseWorkName = QStringLiteral("ex_file.$$$");
+const QString kIncomeWorkName = QStringLiteral("ic_file.$$$");
+const QString kOpenItemsWorkName = QStringLiteral("todofile.$$$");
+
+constexpr int kAmountWidth = 16;
+constexpr int kPercentWidth = 5;
+constexpr int kLongestBar = 26;
+
+const QString kBlankLine = QStringLiteral(" ");
+const QString kRule(70, u'-');
+const QString kSummaryColumns = QStringLiteral(" Category              Sub Total             Graph");
+
+// Everything the selection asks of one category code: the matching entries of
+// the period, once each, in year-file order.
+struct CodeGroup {
+    int multiplicity = 0;              // how often the code stands in the selection
+    MoneySum income = 0;               // sum of money in
+    MoneySum expense = 0;              // sum of money out, as a positive amount
+    qint64 incomeCount = 0;
+    qint64 expenseCount = 0;
+    std::vector<LedgerEntry> incomeEntries;   // kept for line items only
+    std::vector<LedgerEntry> expenseEntries;
+    std::vector<LedgerEntry> openEntries;
+};
+
+int codeKey(const std::array<char, 2>& code)
+{
+    return (int(static_cast<unsigned char>(code[0])) << 8) | static_cast<unsigned char>(code[1]);
+}
+
+// num / den rounded to the nearest integer, halves to the even one; den > 0, num >= 0.
+MoneySum divideHalfEven(MoneySum num, MoneySum den)
+{
+    MoneySum q = num / den;
+    const MoneySum twiceRest = (num % den) * 2;
+    if (twiceRest > den || (twiceRest == den && (q & 1) != 0))
+        ++q;
+    return q;
+}
+
+template <size_t N>
+void appendStored(QString& out, const std::array<char, N>& field)
+{
+    for (char c : field)
+        out.append(win1252ToUnicode(static_cast<unsigned char>(c)));
+}
+
+int reportMonth(const LedgerEntry& entry, QChar flag)
+{
+    QChar date[LedgerEntry::kDateSize];
+    for (int i = 0; i < LedgerEntry::kDateSize; ++i)
+        date[i] = win1252ToUnicode(static_cast<unsigned char>(entry.date[size_t(i)]));
+    return monthOf(QStringView(date, LedgerEntry::kDateSize), flag);
+}
+
+class ReportWriter {
+public:
+    ReportWriter(const ReportRequest& request, ReportResult* result)
+        : request_(request), result_(*result), lines_(result->lines), money_(CurrencyFormat::current()),
+          point_(QLocale().decimalPoint())
+    {
+    }
+
+    Status build(Env& env);
+
+private:
+    void collect(const QByteArray& data);
+    void writeHeading();
+    void writeSummary(bool expense);
+    void writeBalance();
+    void writeOpenItems();
+    void writeLineItems(bool expense);
+    void writePanels();
+
+    const CodeGroup& groupOf(size_t selectionIndex) const { return groups_[groupIndex_[selectionIndex]]; }
+
+    // The currency text followed by blanks up to 16 characters; a longer text is written whole.
+    void appendPadded(QString& out, MoneySum amount) const
+    {
+        const QString text = money_.format(amount);
+        out.append(text);
+        if (text.size() < kAmountWidth)
+            out.append(QString(kAmountWidth - text.size(), u' '));
+    }
+    void addAmountLine(const QString& label, MoneySum amount)
+    {
+        QString line = label;
+        appendPadded(line, amount);
+        lines_.append(line);
+    }
+    // Shortest decimal form of a percentage held in hundredths, right-aligned in five places.
+    QString percentField(MoneySum hundredths) const;
+
+    const ReportRequest& request_;
+    ReportResult& result_;
+    QStringList& lines_;
+    const CurrencyFormat& money_;
+    const QString point_;
+
+    std::vector<CategoryRecord> selection_;
+    std::vector<size_t> groupIndex_;   // per selection record
+    std::vector<CodeGroup> groups_;
+    int lowestMonth_ = 12;
+    int highestMonth_ = 1;
+    MoneySum incomeTotal_ = 0;
+    MoneySum expenseTotal_ = 0;
+    qint64 incomeCount_ = 0;
+    qint64 expenseCount_ = 0;
+    MoneySum bar_ = 0;   // a bar that cannot be computed keeps the last length
+};
+
+Status ReportWriter::build(Env& env)
+{
+    Result<QByteArray> selectionBytes = readRecordFile(env, request_.selectionFileName);
+    if (!selectionBytes)
+        return selectionBytes.status();
+    selection_ = decodeRecords<CategoryRecord>(*selectionBytes);
+
+    Result<QByteArray> data = readRecordFile(env, request_.dataFileName);
+    if (!data)
+        return data.status();
+
+    std::vector<int> groupOfCode(1 << 16, -1);
+    groupIndex_.reserve(selection_.size());
+    for (const CategoryRecord& category : selection_) {
+        int& g = groupOfCode[size_t(codeKey(category.code))];
+        if (g < 0) {
+            g = int(groups_.size());
+            groups_.emplace_back();
+        }
+        ++groups_[size_t(g)].multiplicity;
+        groupIndex_.push_back(size_t(g));
+    }
+
+    const char* records = data->constData();
+    const qsizetype count = recordCount<LedgerEntry>(*data);
+    const bool monthReadable = request_.dateFlag == u'A' || request_.dateFlag == u'E';
+    for (qsizetype i = 0; i < count && monthReadable && !groups_.empty(); ++i) {
+        const LedgerEntry entry = LedgerEntryCodec::decode(records + i * LedgerEntryCodec::kSize);
+        const int g = groupOfCode[size_t(codeKey(entry.code))];
+        if (g < 0)
+            continue;
+        const int month = reportMonth(entry, request_.dateFlag);
+        if (month < request_.startMonth || month > request_.endMonth)
+            continue;
+        CodeGroup& group = groups_[size_t(g)];
+        if (entry.amount == 0) {
+            group.openEntries.push_back(entry);
+            continue;
+        }
+        if (entry.amount > 0) {
+            group.income += entry.amount;
+            ++group.incomeCount;
+            if (request_.full)
+                group.incomeEntries.push_back(entry);
+        } else {
+            group.expense -= MoneySum(entry.amount);
+            ++group.expenseCount;
+            if (request_.full)
+                group.expenseEntries.push_back(entry);
+        }
+        lowestMonth_ = std::min(lowestMonth_, month);
+        highestMonth_ = std::max(highestMonth_, month);
+    }
+
+    // Each occurrence of a code in the selection brings its entries once more.
+    for (size_t j = 0; j < selection_.size(); ++j) {
+        const CodeGroup& group = groupOf(j);
+        incomeTotal_ += group.income;
+        expenseTotal_ += group.expense;
+        incomeCount_ += group.incomeCount;
+        expenseCount_ += group.expenseCount;
+    }
+
+    writePanels();
+    writeHeading();
+    writeSummary(true);
+    addAmountLine(QStringLiteral("Total Expense   "), expenseTotal_);
+    lines_.append(kBlankLine);
+    writeSummary(false);
+    addAmountLine(QStringLiteral("Total Income    "), incomeTotal_);
+    lines_.append(kBlankLine);
+    writeBalance();
+    writeOpenItems();
+    if (request_.full) {
+        lines_.append(kBlankLine);
+        lines_.append(kRule);
+        lines_.append(QStringLiteral("                        Line items - money OUT"));
+        lines_.append(kRule);
+        writeLineItems(true);
+        lines_.append(kBlankLine);
+        lines_.append(kRule);
+        lines_.append(QStringLiteral("                        Line items - money IN"));
+        lines_.append(kRule);
+        writeLineItems(false);
+    }
+    lines_.append(kBlankLine);
+    lines_.append(kRule);
+    lines_.append(QStringLiteral("  END"));
+    return Status::ok();
+}
+
+void ReportWriter::writePanels()
+{
+    result_.incomePanel = QLatin1Char('(') + QString::number(incomeCount_) + QStringLiteral(" Items) Income = ")
+        + money_.format(incomeTotal_) + QLatin1Char(' ');
+    result_.expensePanel = QLatin1Char('(') + QString::number(expenseCount_) + QStringLiteral(" Items) Expense = ")
+        + money_.format(-expenseTotal_) + QLatin1Char(' ');
+}
+
+void ReportWriter::writeHeading()
+{
+    QString printed;
+    const QString today = todayText(request_.today);   // MM-DD-YYYY
+    if (request_.dateFlag == u'A')
+        printed = today;
+    else if (request_.dateFlag == u'E')
+        printed = today.mid(3, 3) + today.left(3) + today.mid(6);
+    lines_.append(QStringLiteral("Cashflow Record for ") + request_.userName + QStringLiteral("   Printed: ") + printed);
+    lines_.append(kRule);
+
+    const QString year = QLatin1Char('/') + QFileInfo(request_.dataFileName).fileName().mid(2, 2);
+    lines_.append(QStringLiteral("Searched the period:  ") + QString::number(request_.startMonth) + year
+                  + QStringLiteral(" through ") + QString::number(request_.endMonth) + year
+                  + QStringLiteral(", inclusive."));
+    lines_.append(QStringLiteral("Records found span :  ") + QString::number(lowestMonth_) + year
+                  + QStringLiteral(" through ") + QString::number(highestMonth_) + year
+                  + QStringLiteral(", inclusive."));
+    lines_.append(kRule);
+    lines_.append(kBlankLine);
+}
+
+QString ReportWriter::percentField(MoneySum hundredths) const
+{
+    QString text = QString::number(qint64(hundredths / 100));
+    const int fraction = int(hundredths % 100);
+    if (fraction != 0) {
+        text += point_;
+        text += QChar(u'0' + fraction / 10);
+        if (fraction % 10 != 0)
+            text += QChar(u'0' + fraction % 10);
+    }
+    return text.rightJustified(kPercentWidth, u' ');
+}
+
+void ReportWriter::writeSummary(bool expense)
+{
+    lines_.append(expense ? QStringLiteral(" --- Summary of money that went OUT ---")
+                          : QStringLiteral(" --- Summary of money that came IN ---"));
+    lines_.append(kBlankLine);
+    lines_.append(kSummaryColumns);
+    lines_.append(kBlankLine);
+
+    const MoneySum total = expense ? expenseTotal_ : incomeTotal_;
+    auto subtotal = [&](size_t j) {
+        const CodeGroup& group = groupOf(j);
+        return MoneySum(group.multiplicity) * (expense ? group.expense : group.income);
+    };
+
+    MoneySum largest = 0;
+    for (size_t j = 0; j < selection_.size(); ++j)
+        largest = std::max(largest, subtotal(j));
+    // Shares are rounded to ten-thousandths, so percentages are kept in hundredths.
+    // With nothing in the section (0 / 0) the largest share stays 0 and no line follows.
+    const MoneySum largestPercent = total > 0 ? divideHalfEven(largest * kMoneyScale, total) : 0;
+
+    for (size_t j = 0; j < selection_.size(); ++j) {
+        const MoneySum s = subtotal(j);
+        if (s == 0)
+            continue;
+        const MoneySum percent = divideHalfEven(s * kMoneyScale, total);
+        if (largestPercent != 0)
+            bar_ = divideHalfEven(kLongestBar * percent, largestPercent);
+        QString line;
+        line.reserve(80);
+        appendStored(line, selection_[j].name);
+        appendPadded(line, s);
+        line += QStringLiteral("  (") + percentField(percent) + QStringLiteral("%)  ");
+        line.append(QString(qsizetype(bar_), u'|'));
+        lines_.append(line);
+    }
+    lines_.append(kBlankLine);
+}
+
+void ReportWriter::writeBalance()
+{
+    if (incomeTotal_ > expenseTotal_) {
+        const MoneySum surplus = incomeTotal_ - expenseTotal_;
+        result_.balancePanel = QStringLiteral("Balance = ") + money_.format(surplus) + QLatin1Char(' ');
+        addAmountLine(QStringLiteral("A SURPLUS of    "), surplus);
+    } else if (incomeTotal_ < expenseTotal_) {
+        const MoneySum deficit = -(expenseTotal_ - incomeTotal_);
+        result_.balancePanel = QStringLiteral("Balance = ") + money_.format(deficit) + QLatin1Char(' ');
+        addAmountLine(QStringLiteral("A DEFICIT of    "), deficit);
+    }
+}
+
+void ReportWriter::writeOpenItems()
+{
+    bool any = false;
+    for (size_t j = 0; j < selection_.size() && !any; ++j)
+        any = !groupOf(j).openEntries.empty();
+    if (!any)
+        return;
+    lines_.append(kBlankLine);
+    lines_.append(kRule);
+    lines_.append(kBlankLine);
+    lines_.append(QStringLiteral(" --- Open Items ---"));
+    lines_.append(kBlankLine);
+    lines_.append(QStringLiteral(" Date         Cat   Note"));
+    lines_.append(kBlankLine);
+    for (size_t j = 0; j < selection_.size(); ++j) {
+        for (const LedgerEntry& entry : groupOf(j).openEntries) {
+            QString line;
+            line.reserve(1 + 8 + 3 + 2 + 2 + 40);
+            line.append(u' ');
+            appendStored(line, entry.date);
+            line.append(QLatin1String("   "));
+            appendStored(line, entry.code);
+            line.append(QLatin1String("  "));
+            appendStored(line, entry.note);
+            lines_.append(line);
+        }
+    }
+}
+
+void ReportWriter::writeLineItems(bool expense)
+{
+    for (size_t j = 0; j < selection_.size(); ++j) {
+        const CodeGroup& group = groupOf(j);
+        const std::vector<LedgerEntry>& entries = expense ? group.expenseEntries : group.incomeEntries;
+        if (entries.empty())
+            continue;
+        lines_.append(kBlankLine);
+        QString heading = QStringLiteral(" Category: ");
+        appendStored(heading, selection_[j].name);
+        lines_.append(heading);
+        lines_.append(kBlankLine);
+        // The code's entries stand in the work file once per occurrence in the selection.
+        for (int copy = 0; copy < group.multiplicity; ++copy) {
+            for (const LedgerEntry& entry : entries) {
+                QString line;
+                line.reserve(1 + 8 + 2 + kAmountWidth + 1 + 40);
+                line.append(u' ');
+                appendStored(line, entry.date);
+                line.append(QLatin1String("  "));
+                appendPadded(line, expense ? -MoneySum(entry.amount) : MoneySum(entry.amount));
+                line.append(u'\t');
+                appendStored(line, entry.note);
+                lines_.append(line);
+            }
+        }
+    }
+}
+
+void removeReportFiles(Env& env, const QString& selectionFileName)
+{
+    for (const QString& name : {selectionFileName, kExpenseWorkName, kIncomeWorkName, kOpenItemsWorkName}) {
+        const QString actual = resolveFileName(env, name);
+        if (env.fileExists(actual))
+            env.removeFile(actual);
+    }
+}
+
+} // namespace
+
+ReportResult makeReport(Env& env, const ReportRequest& request)
+{
+    ReportResult result;
+    {
+        ReportWriter writer(request, &result);
+        result.status = writer.build(env);
+    }
+    if (!result.status) {
+        result.lines.clear();
+        result.incomePanel.clear();
+        result.expensePanel.clear();
+        result.balancePanel.reset();
+    }
+    removeReportFiles(env, request.selectionFileName);
+    return result;
+}
+
+ReportResult viewReport(Env& env, const std::vector<CategoryRecord>& chosen, const ReportRequest& request)
+{
+    const Status written = makeRepCatFile(env, chosen, request.selectionFileName);
+    if (!written) {
+        removeReportFiles(env, request.selectionFileName);
+        ReportResult result;
+        result.status = written;
+        return result;
+    }
+    return makeReport(env, request);
+}
+
+} // namespace cw

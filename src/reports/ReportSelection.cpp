@@ -1,0 +1,21 @@
+#include "ReportSelection.h"
+
+#include "store/RecordFile.h"
+
+namespace cw {
+
+Status makeRepCatFile(Env& env, const std::vector<CategoryRecord>& chosen, const QString& name)
+{
+    std::vector<CategoryRecord> records;
+    records.reserve(chosen.size() + 1);
+    records.push_back(CategoryRecord{});   // the unwritten record: zero bytes
+    records.insert(records.end(), chosen.begin(), chosen.end());
+    return writeRecords(env, name, records);
+}
+
+Result<std::vector<CategoryRecord>> readReportSelection(Env& env, const QString& name)
+{
+    return readRecords<CategoryRecord>(env, name);
+}
+
+} // namespace cw
