@@ -1,0 +1,162 @@
+#include "CommaExport.h"
+
+#include "store/Blanks.h"
+#include "store/DateRules.h"
+#include "store/FileNames.h"
+#include "store/MonthNames.h"
+#include "store/RecordFile.h"
+#include "store/SafeWrite.h"
+#include "store/Win1252.h"
+
+#include <QFileInfo>
+#include <QLocale>
+#include <algorithm>
+#include <array>
+
+namespace cw {
+
+QString exportAmountText(Money amount, QChar decimalPoint)
+{
+    const bool negative = amount < 0;
+    const auto units = negative ? 0 - static_cast<quint64>(amount) : static_cast<quint64>(amount);
+    const quint64 whole = units / quint64(kMoneyScale);
+    quint64 fraction = units % quint64(kMoneyScale);
+
+    QString text(negative ? u'-' : u' ');
+    if (whole != 0 || fraction == 0)
+        text += QString::number(whole);
+    if (fraction != 0) {
+        int decimals = 4;
+        while (fraction % 10 == 0) {
+            fraction /= 10;
+            --decimals;
+        }
+        text += decimalPoint;
+        text += QString::number(fraction).rightJustified(decimals, u'0');
+    }
+    text += u' ';
+    return text;
+}
+
+QByteArray exportLine(const LedgerEntry& entry, const QString& yearText, QChar decimalPoint)
+{
+    std::array<char, LedgerEntry::kNoteSize> note = entry.note;
+    std::replace(note.begin(), note.end(), '"', ' ');
+
+    QByteArray line;
+    line.reserve(80);
+    line.append('"');
+    line.append(entry.date.data(), 6);
+    line.append(toWin1252(yearText));
+    line.append("\",\"");
+    line.append(entry.code.data(), LedgerEntry::kCodeSize);
+    line.append("\",\"");
+    line.append(toWin1252(exportAmountText(entry.amount, decimalPoint)));
+    line.append("\",\"");
+    line.append(note.data(), LedgerEntry::kNoteSize);
+    line.append("\"\r\n");
+    return line;
+}
+
+QByteArray exportLines(const std::vector<LedgerEntry>& entries, const std::vector<CategoryRecord>& selection,
+                       const ExportRange& range, qsizetype* lineCount)
+{
+    qsizetype lines = 0;
+    // How many selection records carry each two-byte code.
+    auto codeIndex = [](const std::array<char, 2>& c) {
+        return size_t(static_cast<unsigned char>(c[0])) << 8 | static_cast<unsigned char>(c[1]);
+    };
+    std::vector<quint32> times(1 << 16, 0);
+    for (const CategoryRecord& c : selection)
+        ++times[codeIndex(c.code)];
+
+    QByteArray out;
+    for (const LedgerEntry& e : entries) {
+        const quint32 n = times[codeIndex(e.code)];
+        if (n == 0)
+            continue;
+        const int month = monthOf(e.dateText(), range.flag);
+        if (month < range.startMonth || month > range.endMonth)
+            continue;
+        const QByteArray line = exportLine(e, range.yearText, range.decimalPoint);
+        for (quint32 i = 0; i < n; ++i)
+            out.append(line);
+        lines += n;
+    }
+    if (lineCount)
+        *lineCount = lines;
+    return out;
+}
+
+QString exportYearText(const QString& dataFile) { return QFileInfo(dataFile).fileName().left(4); }
+
+QString exportRangeText(int startMonth, int endMonth, const QString& yearText, qsizetype chosenCategories)
+{
+    return monthName(startMonth) + QStringLiteral(" through ") + monthName(endMonth) + QStringLiteral(", ")
+        + yearText + QStringLiteral("; ") + QString::number(std::max<qsizetype>(0, chosenCategories))
+        + QStringLiteral(" categories.");
+}
+
+QString exportTargetPath(const QString& folder, const QString& fileName)
+{
+    const QString trimmed = trimBlanks(folder);
+    return trimmed.endsWith(u'/') ? folder + fileName : folder + u'/' + fileName;
+}
+
+Result<bool> exportTargetHoldsData(Env& env, const QString& target)
+{
+    if (!env.fileExists(target))
+        return false;
+    QByteArray bytes;
+    Status s = env.readFile(target, &bytes, false);
+    if (!s)
+        return s;
+    return !bytes.isEmpty();
+}
+
+Result<qsizetype> commafile(Env& env, const QString& target, const QString& dataFile,
+                            const QString& selectionFile, int startMonth, int endMonth, QChar flag)
+{
+    if (QFileInfo(target).fileName().isEmpty())
+        return Status::ioError(target, QStringLiteral("No export file name was given"));
+    Result<std::vector<CategoryRecord>> selection = readRecords<CategoryRecord>(env, selectionFile);
+    if (!selection)
+        return selection.status();
+    Result<std::vector<LedgerEntry>> entries = readRecords<LedgerEntry>(env, dataFile);
+    if (!entries)
+        return entries.status();
+
+    QByteArray bytes;
+    if (env.fileExists(target)) {
+        Status s = env.readFile(target, &bytes, false);
+        if (!s)
+            return s;
+    }
+    const ExportRange range{startMonth, endMonth, flag, exportYearText(dataFile), QLocale().decimalPoint().at(0)};
+    qsizetype lines = 0;
+    bytes.append(exportLines(*entries, *selection, range, &lines));
+    Status s = writeFileSafely(env, target, bytes);
+    if (!s)
+        return s;
+    return lines;
+}
+
+Message selectCategoriesFirstMessage()
+{
+    return Message{QStringLiteral("You must select categories first!"), kProgramTitle, Message::Icon::None};
+}
+
+Message appendExportQuestion(const QString& target)
+{
+    return Message{target + QStringLiteral(" already exists!\nDo you wish to append this data to it?"),
+                   QStringLiteral("Confirm"), Message::Icon::Question};
+}
+
+Message exportFinishedMessage(const QString& target)
+{
+    return Message{QStringLiteral("Finished! Import the comma-delimited text file:\n") + target
+                       + QStringLiteral("\ninto your spreadsheet program."),
+                   kProgramTitle, Message::Icon::None};
+}
+
+} // namespace cw
