@@ -1,0 +1,45 @@
+#include "ReportFixture.h"
+
+#include "reports/ReportSelection.h"
+
+using namespace cwtest;
+
+class ReportSelectionFile : public ReportTest {};
+
+TEST_F(ReportSelectionFile, FirstRecordIsZeroBytesThenTheChoiceInOrder)
+{
+    ASSERT_TRUE(cw::makeRepCatFile(env(), {category("FD", "Food"), category("A", "Auto"), category("FD", "Food")}).isOk());
+    const QByteArray expected = QByteArray(18, '\0') + "FDFood            " + "A Auto            " + "FDFood            ";
+    EXPECT_EQ(readBytes("tempcats.$$$"), expected);
+
+    auto records = cw::readReportSelection(env());
+    ASSERT_TRUE(records.isOk());
+    ASSERT_EQ(records->size(), 4u);
+    EXPECT_EQ(cw::chosenCategoryCount(*records), 3);
+    EXPECT_EQ((*records)[0], cw::CategoryRecord{});
+    EXPECT_EQ((*records)[2].codeText(), "A ");
+}
+
+TEST_F(ReportSelectionFile, NothingChosenStillWritesTheFirstRecord)
+{
+    ASSERT_TRUE(cw::makeRepCatFile(env(), {}).isOk());
+    EXPECT_EQ(readBytes("tempcats.$$$"), QByteArray(18, '\0'));
+    auto records = cw::readReportSelection(env());
+    ASSERT_TRUE(records.isOk());
+    EXPECT_EQ(cw::chosenCategoryCount(*records), 0);
+}
+
+TEST_F(ReportSelectionFile, AnOlderLongerFileIsReplacedWhole)
+{
+    writeBytes("tempcats.$$$", QByteArray(18 * 5, 'x'));
+    ASSERT_TRUE(cw::makeRepCatFile(env(), {category("CA", "Car")}).isOk());
+    EXPECT_EQ(readBytes("tempcats.$$$"), QByteArray(18, '\0') + "CACar             ");
+}
+
+TEST_F(ReportSelectionFile, AbsentFileReadsAsNoRecords)
+{
+    auto records = cw::readReportSelection(env());
+    ASSERT_TRUE(records.isOk());
+    EXPECT_TRUE(records->empty());
+    EXPECT_EQ(cw::chosenCategoryCount(*records), -1);
+}
