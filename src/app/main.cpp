@@ -1,9 +1,15 @@
-// Coinwick 2: starts in the working folder and shows the main window.
+// Coinwick 2: runs in the working folder, one copy per folder. The main window
+// runs the start-up sequence and shows itself only when it succeeded.
+
+#include "mainscreen/FolderLock.h"
+#include "mainscreen/MainWindow.h"
+#include "mainscreen/MessageBox.h"
 
 #include "store/CurrencyFormat.h"
 
 #include <QApplication>
-#include <QMainWindow>
+#include <QDate>
+#include <QDir>
 
 int main(int argc, char* argv[])
 {
@@ -11,10 +17,21 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Coinwick 2"));
     cw::CurrencyFormat::useLocale(cw::CurrencyFormat::effectiveLocale(QLocale::system()));
 
-    QMainWindow window;
-    window.setObjectName(QStringLiteral("frmMainScreen"));
-    window.setWindowTitle(QStringLiteral("Coinwick 2"));
-    window.resize(800, 560);
+    const cw::FolderLock lock(QDir::currentPath());
+    switch (lock.state()) {
+    case cw::FolderLock::State::Held:
+        break;
+    case cw::FolderLock::State::HeldByAnother:
+        cw::showMessage(nullptr, cw::alreadyRunningMessage());
+        return 1;
+    case cw::FolderLock::State::Failed:
+        cw::showFileError(nullptr, lock.status());
+        return 1;
+    }
+
+    cw::MainWindow window(QDate::currentDate());
+    if (!window.load())
+        return 0;
     window.show();
     return app.exec();
 }

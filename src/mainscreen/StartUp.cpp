@@ -1,0 +1,57 @@
+#include "StartUp.h"
+
+#include "store/Blanks.h"
+#include "store/DateRules.h"
+#include "store/PersonalSettings.h"
+#include "store/PlainNumber.h"
+
+namespace cw {
+
+bool passcodeAccepted(const QString& answer, std::int16_t passCode)
+{
+    return readPlainNumber(trimBlanks(answer.toUpper())) == double(passCode);
+}
+
+Message incorrectPasscodeMessage()
+{
+    return {QStringLiteral("Incorrect code. Try again."), kProgramTitle, Message::Icon::None};
+}
+
+Message threeStrikesMessage()
+{
+    return {QStringLiteral("Sorry, three strikes and yer out!"), kProgramTitle, Message::Icon::None};
+}
+
+StartUpResult openPersonalSettings(Env& env, const QDate& today, const PasscodeQuestion& ask,
+                                   const MessageSink& tell)
+{
+    constexpr int kStrikesAllowed = 3;
+    StartUpResult result;
+    for (int strikes = 0;;) {
+        Result<PersonalRecord> loaded = loadOrCreatePersonal(env, today);
+        if (!loaded) {
+            result.outcome = StartUpResult::Outcome::FileFailed;
+            result.status = loaded.status();
+            return result;
+        }
+        result.personal = *loaded;
+        if (result.personal.passCode == 0 || passcodeAccepted(ask(), result.personal.passCode))
+            return result;
+        if (++strikes >= kStrikesAllowed) {
+            tell(threeStrikesMessage());
+            result.outcome = StartUpResult::Outcome::Refused;
+            return result;
+        }
+        tell(incorrectPasscodeMessage());
+    }
+}
+
+void startRun(ProgramState& state, const PersonalRecord& personal, const QDate& today)
+{
+    state.takeSettings(personal);
+    state.setActiveYear(todayText(today).right(4));
+    state.selectedCategory = kAllCategories;
+    state.currencySymbol = QStringLiteral("$");
+}
+
+} // namespace cw
