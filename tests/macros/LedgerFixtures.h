@@ -1,0 +1,110 @@
+#pragma once
+// Test helpers shared by the macro and utility tests: a scratch folder,
+// entries built from texts, random year files and an Env that fails on cue.
+
+#include "store/CurrencyFormat.h"
+#include "store/Env.h"
+#include "store/LedgerEntry.h"
+#include "store/RecordFile.h"
+
+#include <QFile>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <random>
+#include <vector>
+
+namespace cw::test {
+
+inline void pinLocale() { CurrencyFormat::useLocale(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+class Folder {
+public:
+    QString path(const QString& name) const { return dir_.path() + QLatin1Char('/') + name; }
+    void write(const QString& name, const QByteArray& bytes) const
+    {
+        QFile f(path(name));
+        if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            f.write(bytes);
+    }
+    QByteArray read(const QString& name) const
+    {
+        QFile f(path(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    bool exists(const QString& name) const { return QFile::exists(path(name)); }
+
+private:
+    QTemporaryDir dir_;
+};
+
+inline LedgerEntry entry(const QString& date, const QString& code, Money amount, const QString& note)
+{
+    LedgerEntry e;
+    e.setDate(date);
+    e.setCode(code);
+    e.amount = amount;
+    e.setNote(note);
+    return e;
+}
+
+inline QByteArray bytesOf(const std::vector<LedgerEntry>& entries) { return encodeRecords(entries); }
+
+// Entries of year 98 with few distinct dates and codes, so that equal keys
+// are common; lower-case and one-character codes included.
+inline std::vector<LedgerEntry> randomEntries(std::mt19937& rng, int count, QChar flag)
+{
+    static const char* codes[] = {"FT", "AB", "A ", "ft", "zz", "FT", "Q "};
+    std::vector<LedgerEntry> out;
+    for (int i = 0; i < count; ++i) {
+        const int month = int(rng() % 3) + 1, day = int(rng() % 3) + 10;
+        const QString mm = QString::number(month).rightJustified(2, u'0');
+        const QString dd = QString::number(day);
+        const QString date = flag == u'E' ? dd + u'-' + mm + QStringLiteral("-98") : mm + u'-' + dd + QStringLiteral("-98");
+        out.push_back(entry(date, QString::fromLatin1(codes[rng() % 7]), Money(rng() % 100000) - 50000,
+                            QStringLiteral("note %1").arg(i)));
+    }
+    return out;
+}
+
+// Fails the chosen operation: the append writes half its bytes first, as a
+// writer killed mid-write would leave them.
+class FailingEnv : public EnvWrapper {
+public:
+    enum class Fail { Nothing, Append, Rename };
+    explicit FailingEnv(Fail fail) : EnvWrapper(Env::posix()), fail_(fail) {}
+
+    Status newWritableFile(const QString& p, std::unique_ptr<WritableFile>* out) override
+    {
+        Status s = target()->newWritableFile(p, out);
+        if (s && fail_ == Fail::Append)
+            *out = std::make_unique<HalfFile>(std::move(*out));
+        return s;
+    }
+    Status renameFile(const QString& from, const QString& to) override
+    {
+        ++renames;
+        if (fail_ == Fail::Rename)
+            return Status::ioError(to, QStringLiteral("rename refused"));
+        return target()->renameFile(from, to);
+    }
+    int renames = 0;
+
+private:
+    class HalfFile : public WritableFile {
+    public:
+        explicit HalfFile(std::unique_ptr<WritableFile> f) : f_(std::move(f)) {}
+        Status append(QByteArrayView d) override
+        {
+            f_->append(d.first(d.size() / 2));
+            return Status::ioError(QStringLiteral("work"), QStringLiteral("No space left on device"));
+        }
+        Status sync() override { return f_->sync(); }
+        Status close() override { return f_->close(); }
+
+    private:
+        std::unique_ptr<WritableFile> f_;
+    };
+    Fail fail_;
+};
+
+} // namespace cw::test

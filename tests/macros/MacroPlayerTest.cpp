@@ -1,0 +1,202 @@
+#include "LedgerFixtures.h"
+#include "macros/InsertMany.h"
+#include "macros/MacroPlayer.h"
+#include "macros/MacroReader.h"
+#include "macros/MacroTemplate.h"
+#include "store/EntryChecks.h"
+#include "store/LedgerFile.h"
+#include "store/SortKey.h"
+
+#include <gtest/gtest.h>
+
+namespace cw {
+namespace {
+
+using test::entry;
+
+const QString kData = QStringLiteral("1998CWK.DAT");
+
+class MacroPlay : public ::testing::Test {
+protected:
+    void SetUp() override { test::pinLocale(); }
+
+    MacroPlayOutcome play(const QByteArray& macro, const QString& date, QChar flag = u'A')
+    {
+        folder.write(QStringLiteral("PAY.MCR"), macro);
+        return playMacroFile(*Env::posix(), folder.path(QStringLiteral("PAY.MCR")), date, folder.path(kData), flag);
+    }
+
+    // What inserting each entry with its checks, one by one, leaves.
+    QByteArray oneByOne(const QByteArray& start, const QByteArray& macro, const QString& date, QChar flag)
+    {
+        folder.write(QStringLiteral("REF.DAT"), start);
+        const LedgerFile file(folder.path(QStringLiteral("REF.DAT")), Env::posix());
+        for (const MacroEntry& m : readMacroEntries(macroLineRecords(macro))) {
+            LedgerEntry e;
+            e.setDate(date);
+            e.code = m.code;
+            e.amount = m.amount.value_or(0);
+            e.note = m.note;
+            if (m.amount && !checkEntry(e, flag)) {
+                EXPECT_TRUE(file.insertInOrder(e, flag.toLatin1()).isOk());
+            }
+        }
+        return folder.read(QStringLiteral("REF.DAT"));
+    }
+
+    test::Folder folder;
+};
+
+QByteArray lines(std::initializer_list<const char*> ls)
+{
+    QByteArray out;
+    for (const char* l : ls)
+        out.append(l).append("\r\n");
+    return out;
+}
+
+TEST_F(MacroPlay, TemplatePlaysNothing)
+{
+    const QByteArray before = test::bytesOf({entry("03-01-98", "AB", 5, "x")});
+    folder.write(kData, before);
+    const MacroPlayOutcome r = play(macroTemplateBytes(), QStringLiteral("03-15-98"));
+    EXPECT_TRUE(r.status.isOk());
+    EXPECT_EQ(r.inserted, 0);
+    EXPECT_TRUE(r.refused.empty());
+    EXPECT_EQ(folder.read(kData), before);
+    EXPECT_FALSE(folder.exists(kMacroWorkName));
+}
+
+TEST_F(MacroPlay, OneEntryWithThePlayDate)
+{
+    const MacroPlayOutcome r = play(lines({"'x", "FT", "'y", "-100.00 'remark", "payroll deduction"}),
+                                    QStringLiteral("03-15-98"));
+    ASSERT_TRUE(r.status.isOk());
+    EXPECT_EQ(r.inserted, 1);
+    EXPECT_EQ(folder.read(kData), test::bytesOf({entry("03-15-98", "FT", -1000000, "payroll deduction")}));
+}
+
+TEST_F(MacroPlay, DayMonthFlag)
+{
+    const QString date = macroPlayDate(QStringLiteral("31-12"), folder.path(kData));
+    EXPECT_EQ(date, QStringLiteral("31-12-98"));
+    EXPECT_FALSE(checkPlayDate(date, u'E'));
+    folder.write(kData, test::bytesOf({entry("01-12-98", "FT", 1, "old"), entry("15-03-98", "AB", 2, "older")}));
+    play(lines({"ab", "7", "new"}), date, u'E');
+    EXPECT_EQ(folder.read(kData).left(58), test::bytesOf({entry("31-12-98", "AB", 70000, "new")}));
+}
+
+TEST_F(MacroPlay, PlayDateFromTheDateBox)
+{
+    const QString date = macroPlayDate(QStringLiteral("__-__"), QStringLiteral("1998CWK.DAT"));
+    EXPECT_EQ(date, QStringLiteral("__-__-98"));
+    const std::optional<Message> m = checkPlayDate(date, u'A');
+    ASSERT_TRUE(m);
+    EXPECT_EQ(m->text, QStringLiteral("Invalid Date - __-__-98"));
+    EXPECT_EQ(m->title, QStringLiteral("Operation Aborted"));
+    EXPECT_EQ(m->icon, Message::Icon::Warning);
+    EXPECT_TRUE(checkPlayDate(QStringLiteral("31-12-98"), u'A'));
+}
+
+TEST_F(MacroPlay, RefusedEntriesAreReportedAndThePlayGoesOn)
+{
+    const MacroPlayOutcome r = play(lines({"   ", "5", "blank code", "AB", "1E20", "too large", "CD", "1", "kept"}),
+                                    QStringLiteral("03-15-98"));
+    ASSERT_TRUE(r.status.isOk());
+    EXPECT_EQ(r.inserted, 1);
+    ASSERT_EQ(r.refused.size(), 2u);
+    EXPECT_EQ(r.refused[0].text, QStringLiteral("No Category Selected"));
+    EXPECT_EQ(r.refused[0].title, QStringLiteral("Entry Aborted"));
+    EXPECT_EQ(r.refused[1].text, QStringLiteral("Invalid Amount - 1E20"));
+    EXPECT_EQ(r.refused[1].title, QStringLiteral("Entry Aborted"));
+    EXPECT_EQ(folder.read(kData), test::bytesOf({entry("03-15-98", "CD", 10000, "kept")}));
+}
+
+TEST_F(MacroPlay, MissingMacroFileIsReportedBeforeAnything)
+{
+    const QByteArray before = test::bytesOf({entry("03-01-98", "AB", 5, "x")});
+    folder.write(kData, before);
+    const MacroPlayOutcome r = playMacroFile(*Env::posix(), folder.path(QStringLiteral("NONE.MCR")),
+                                             QStringLiteral("03-15-98"), folder.path(kData), u'A');
+    EXPECT_FALSE(r.status.isOk());
+    EXPECT_TRUE(r.status.file().endsWith(QStringLiteral("NONE.MCR")));
+    EXPECT_EQ(folder.read(kData), before);
+    EXPECT_FALSE(folder.exists(kMacroWorkName));
+}
+
+TEST_F(MacroPlay, MacroNameInAnyLetterCase)
+{
+    folder.write(QStringLiteral("PAY.MCR"), lines({"FT", "1", "n"}));
+    const MacroPlayOutcome r = playMacroFile(*Env::posix(), folder.path(QStringLiteral("pay.mcr")),
+                                             QStringLiteral("03-15-98"), folder.path(kData), u'A');
+    EXPECT_TRUE(r.status.isOk());
+    EXPECT_EQ(r.inserted, 1);
+}
+
+TEST_F(MacroPlay, LeftoverWorkFileIsClearedFirst)
+{
+    folder.write(kMacroWorkName, QByteArray(80 * 3, 'Z'));
+    const MacroPlayOutcome r = play(lines({"FT", "1", "n"}), QStringLiteral("03-15-98"));
+    EXPECT_EQ(r.inserted, 1);
+    EXPECT_EQ(folder.read(kData).size(), 58);
+    EXPECT_FALSE(folder.exists(kMacroWorkName));
+}
+
+TEST_F(MacroPlay, FailedWriteInsertsNothing)
+{
+    const QByteArray before = test::bytesOf({entry("03-01-98", "AB", 5, "x")});
+    folder.write(kData, before);
+    folder.write(QStringLiteral("PAY.MCR"), lines({"FT", "1", "n", "CD", "2", "m"}));
+    test::FailingEnv env(test::FailingEnv::Fail::Rename);
+    const MacroPlayOutcome r = playMacroFile(env, folder.path(QStringLiteral("PAY.MCR")), QStringLiteral("03-15-98"),
+                                             folder.path(kData), u'A');
+    EXPECT_FALSE(r.status.isOk());
+    EXPECT_EQ(r.inserted, 0);
+    EXPECT_EQ(folder.read(kData), before);
+    EXPECT_FALSE(folder.exists(kMacroWorkName));
+}
+
+// One rewrite gives the bytes of one insert after another, on files out of
+// order, with equal keys, lower-case codes and a trailing partial record.
+TEST_F(MacroPlay, SameBytesAsInsertingOneByOne)
+{
+    std::mt19937 rng(7);
+    for (QChar flag : {u'A', u'E'}) {
+        for (int round = 0; round < 40; ++round) {
+            std::vector<LedgerEntry> old = test::randomEntries(rng, int(rng() % 30), flag);
+            if (round % 3 == 0)
+                std::sort(old.begin(), old.end(), [&](const LedgerEntry& a, const LedgerEntry& b) {
+                    return ledgerSortKey(a, flag.toLatin1()) > ledgerSortKey(b, flag.toLatin1());
+                });
+            QByteArray start = test::bytesOf(old);
+            if (round % 5 == 0)
+                start.append("partial");
+
+            static const char* codes[] = {"FT", "ft", "A", "AB", "Q", "zz", "  "};
+            QByteArray macro;
+            const int count = int(rng() % 8);
+            for (int i = 0; i < count; ++i)
+                macro += lines({codes[rng() % 7], QByteArray::number(int(rng() % 999) - 500).constData(),
+                                QByteArray("m").append(QByteArray::number(i)).constData()});
+            const QString date = flag == u'E' ? QStringLiteral("1%1-02-98").arg(rng() % 4)
+                                              : QStringLiteral("02-1%1-98").arg(rng() % 4);
+
+            const QByteArray expected = oneByOne(start, macro, date, flag);
+            folder.write(kData, start);
+            ASSERT_TRUE(play(macro, date, flag).status.isOk());
+            ASSERT_EQ(folder.read(kData), expected) << "flag " << flag.toLatin1() << " round " << round;
+        }
+    }
+}
+
+TEST(InsertMany, EqualKeysLaterEntryFirst)
+{
+    const LedgerEntry first = entry("03-15-98", "FT", 1, "first");
+    const LedgerEntry second = entry("03-15-98", "FT", 2, "second");
+    const LedgerEntry old = entry("03-15-98", "FT", 3, "old");
+    EXPECT_EQ(insertManyInOrder(test::bytesOf({old}), {first, second}, 'A'), test::bytesOf({second, first, old}));
+    EXPECT_EQ(insertManyInOrder(QByteArray(), {}, 'A'), QByteArray());
+}
+
+} // namespace
+} // namespace cw
