@@ -9,6 +9,7 @@
 #include <QByteArrayView>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 namespace cw {
@@ -29,6 +30,10 @@ public:
     // Whole contents of a file. With createIfMissing, an absent file is
     // created empty and reads as no bytes (the record files rely on that).
     virtual Status readFile(const QString& path, QByteArray* out, bool createIfMissing) = 0;
+    // The same contents handed to `sink` piece by piece, so a large file is
+    // never held twice. The base version reads the whole file in one piece.
+    using ChunkSink = std::function<void(QByteArrayView)>;
+    virtual Status readFileInChunks(const QString& path, bool createIfMissing, const ChunkSink& sink);
     virtual Status newWritableFile(const QString& path, std::unique_ptr<WritableFile>* out) = 0;
     // Opens for appending, creating the file when absent.
     virtual Status newAppendableFile(const QString& path, std::unique_ptr<WritableFile>* out) = 0;
@@ -61,6 +66,7 @@ class EnvWrapper : public Env {
 public:
     explicit EnvWrapper(Env* target) : target_(target) {}
     Status readFile(const QString& p, QByteArray* o, bool c) override { return target_->readFile(p, o, c); }
+    Status readFileInChunks(const QString& p, bool c, const ChunkSink& s) override { return target_->readFileInChunks(p, c, s); }
     Status newWritableFile(const QString& p, std::unique_ptr<WritableFile>* o) override { return target_->newWritableFile(p, o); }
     Status newAppendableFile(const QString& p, std::unique_ptr<WritableFile>* o) override { return target_->newAppendableFile(p, o); }
     Status renameFile(const QString& f, const QString& t) override { return target_->renameFile(f, t); }

@@ -61,34 +61,36 @@ public:
     Status readFile(const QString& path, QByteArray* out, bool createIfMissing) override
     {
         out->clear();
-        int flags = O_RDONLY | O_CLOEXEC | (createIfMissing ? O_CREAT : 0);
-        int fd = ::open(nativePath(path).constData(), flags, 0644);
-        if (fd < 0)
-            return Status::fromErrno(path, errno);
-        struct stat st {};
-        if (::fstat(fd, &st) != 0) {
-            int err = errno;
-            ::close(fd);
-            return Status::fromErrno(path, err);
-        }
-        out->resize(qsizetype(st.st_size));
+        int fd = -1;
+        qsizetype size = 0;
+        if (Status s = openForRead(path, createIfMissing, &fd, &size); !s)
+            return s;
+        out->resize(size);
         qsizetype got = 0;
-        while (got < out->size()) {
-            ssize_t n = ::read(fd, out->data() + got, size_t(out->size() - got));
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n < 0) {
-                int err = errno;
-                ::close(fd);
-                return Status::fromErrno(path, err);
-            }
-            if (n == 0)
-                break;   // the file shrank while we read it
-            got += n;
-        }
+        Status s = readInto(path, fd, out->data(), size, &got);
         out->resize(got);
         ::close(fd);
-        return Status::ok();
+        return s;
+    }
+
+    Status readFileInChunks(const QString& path, bool createIfMissing, const ChunkSink& sink) override
+    {
+        int fd = -1;
+        qsizetype size = 0;
+        if (Status s = openForRead(path, createIfMissing, &fd, &size); !s)
+            return s;
+        // A reused buffer: a large file is never held whole.
+        QByteArray buffer(qBound(qsizetype(1), size, qsizetype(1) << 20), Qt::Uninitialized);
+        Status s;
+        for (;;) {
+            qsizetype got = 0;
+            s = readInto(path, fd, buffer.data(), buffer.size(), &got);
+            if (!s || got == 0)
+                break;
+            sink(QByteArrayView(buffer.constData(), got));
+        }
+        ::close(fd);
+        return s;
     }
 
     Status newWritableFile(const QString& path, std::unique_ptr<WritableFile>* out) override
@@ -152,6 +154,39 @@ public:
     }
 
 private:
+    static Status openForRead(const QString& path, bool createIfMissing, int* fd, qsizetype* size)
+    {
+        const int flags = O_RDONLY | O_CLOEXEC | (createIfMissing ? O_CREAT : 0);
+        *fd = ::open(nativePath(path).constData(), flags, 0644);
+        if (*fd < 0)
+            return Status::fromErrno(path, errno);
+        struct stat st {};
+        const int err = ::fstat(*fd, &st) != 0 ? errno : S_ISDIR(st.st_mode) ? EISDIR : 0;
+        if (err != 0) {
+            ::close(*fd);
+            return Status::fromErrno(path, err);
+        }
+        *size = qsizetype(st.st_size);
+        return Status::ok();
+    }
+
+    // Fills `data` up to `size` bytes or the end of the file.
+    static Status readInto(const QString& path, int fd, char* data, qsizetype size, qsizetype* got)
+    {
+        *got = 0;
+        while (*got < size) {
+            const ssize_t n = ::read(fd, data + *got, size_t(size - *got));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0)
+                return Status::fromErrno(path, errno);
+            if (n == 0)
+                break;
+            *got += n;
+        }
+        return Status::ok();
+    }
+
     static Status openForWrite(const QString& path, int flags, std::unique_ptr<WritableFile>* out)
     {
         int fd = ::open(nativePath(path).constData(), flags, 0644);

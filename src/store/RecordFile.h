@@ -8,6 +8,7 @@
 #include "LedgerEntry.h"
 #include "SafeWrite.h"
 
+#include <cstring>
 #include <vector>
 
 namespace cw {
@@ -65,13 +66,35 @@ inline Result<QByteArray> readRecordFile(Env& env, const QString& name)
     return bytes;
 }
 
+// Every whole record of the file, decoded piece by piece as it is read.
 template <class R>
 Result<std::vector<R>> readRecords(Env& env, const QString& name)
 {
-    Result<QByteArray> bytes = readRecordFile(env, name);
-    if (!bytes)
-        return bytes.status();
-    return decodeRecords<R>(*bytes);
+    constexpr int size = RecordTraits<R>::kSize;
+    std::vector<R> out;
+    char carry[size];
+    int carried = 0;
+    Status s = env.readFileInChunks(resolveFileName(env, name), true, [&](QByteArrayView piece) {
+        const char* p = piece.data();
+        qsizetype left = piece.size();
+        if (carried > 0) {
+            const int take = int(qMin<qsizetype>(size - carried, left));
+            std::memcpy(carry + carried, p, size_t(take));
+            carried += take, p += take, left -= take;
+            if (carried == size) {
+                out.push_back(RecordTraits<R>::decode(carry));
+                carried = 0;
+            }
+        }
+        out.reserve(out.size() + size_t(left / size));
+        for (; left >= size; p += size, left -= size)
+            out.push_back(RecordTraits<R>::decode(p));
+        std::memcpy(carry, p, size_t(left));
+        carried = int(left);
+    });
+    if (!s)
+        return s;
+    return out;
 }
 
 template <class R>

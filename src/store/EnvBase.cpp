@@ -1,0 +1,14 @@
+#include "Env.h"
+
+namespace cw {
+
+Status Env::readFileInChunks(const QString& path, bool createIfMissing, const ChunkSink& sink)
+{
+    QByteArray bytes;
+    Status s = readFile(path, &bytes, createIfMissing);
+    if (s && !bytes.isEmpty())
+        sink(bytes);
+    return s;
+}
+
+} // namespace cw

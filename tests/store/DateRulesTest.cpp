@@ -1,0 +1,79 @@
+// The date check, the plain number reader, the entry checks and today's texts.
+
+#include "store/DateRules.h"
+#include "store/EntryChecks.h"
+#include "store/MonthNames.h"
+#include "store/PlainNumber.h"
+
+#include <gtest/gtest.h>
+
+using namespace cw;
+
+TEST(PlainNumber, SkipsBlanksAndStopsAtTheFirstOtherCharacter)
+{
+    EXPECT_EQ(readPlainNumber(u" 1 2 3 "), 123.0);
+    EXPECT_EQ(readPlainNumber(u"7-"), 7.0);
+    EXPECT_EQ(readPlainNumber(u"1,234.50"), 1.0);
+    EXPECT_EQ(readPlainNumber(u"12.5.7"), 12.5);
+    EXPECT_EQ(readPlainNumber(u"-25"), -25.0);
+    EXPECT_EQ(readPlainNumber(u"$12"), 0.0);
+    EXPECT_EQ(readPlainNumber(u""), 0.0);
+    EXPECT_EQ(readPlainNumber(u"01234"), 1234.0);
+}
+
+TEST(DateCheck, MonthFirstFlag)
+{
+    EXPECT_TRUE(isValidDate(u"02-31-98", u'A'));   // days of the month are not checked
+    EXPECT_FALSE(isValidDate(u"13-01-98", u'A'));
+    EXPECT_FALSE(isValidDate(u"00-10-98", u'A'));
+    EXPECT_FALSE(isValidDate(u"01-32-98", u'A'));
+    EXPECT_FALSE(isValidDate(u"__-__-98", u'A'));
+}
+
+TEST(DateCheck, DayFirstFlag)
+{
+    EXPECT_TRUE(isValidDate(u"31-12-98", u'E'));
+    EXPECT_FALSE(isValidDate(u"31-12-98", u'A'));
+}
+
+TEST(DateCheck, DayFieldHoldingSevenAndDashReadsAsSeven)
+{
+    EXPECT_TRUE(isValidDate(u"01-7--98", u'A'));
+    EXPECT_EQ(dayOf(u"01-7--98", u'A'), 7);
+}
+
+TEST(TodayTexts, MonthFirstRegardlessOfFlagAndEditorDateInFlagOrder)
+{
+    const QDate day(2026, 3, 9);
+    EXPECT_EQ(todayText(day), QStringLiteral("03-09-2026"));
+    EXPECT_EQ(todayEditorDate(day, u'A'), QStringLiteral("03-09"));
+    EXPECT_EQ(todayEditorDate(day, u'E'), QStringLiteral("09-03"));
+}
+
+TEST(EntryChecks, RefusesBadDateThenEmptyCodeAndTrimsTheCode)
+{
+    LedgerEntry e;
+    e.setDate(QStringLiteral("13-01-98"));
+    e.setCode(QStringLiteral("FT"));
+    std::optional<Message> m = checkEntry(e, u'A');
+    ASSERT_TRUE(m);
+    EXPECT_EQ(m->text, QStringLiteral("Invalid Date - 13-01-98"));
+    EXPECT_EQ(m->title, QStringLiteral("Entry Aborted"));
+
+    e.setDate(QStringLiteral("12-01-98"));
+    e.setCode(QStringLiteral("  "));
+    m = checkEntry(e, u'A');
+    ASSERT_TRUE(m);
+    EXPECT_EQ(m->text, QStringLiteral("No Category Selected"));
+
+    e.setCode(QStringLiteral(" A"));
+    EXPECT_FALSE(checkEntry(e, u'A'));
+    EXPECT_EQ(e.codeText(), QStringLiteral("A "));
+}
+
+TEST(MonthNames, NamesAndOutOfRange)
+{
+    EXPECT_EQ(monthName(1), QStringLiteral("January"));
+    EXPECT_EQ(monthName(12), QStringLiteral("December"));
+    EXPECT_EQ(monthName(13, QStringLiteral("keep")), QStringLiteral("keep"));
+}
