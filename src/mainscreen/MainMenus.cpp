@@ -17,7 +17,7 @@ namespace {
 struct MenuItem {
     const char* key;
     const char* caption;
-    QKeySequence::StandardKey shortcut = QKeySequence::UnknownKey;
+    const char* shortcut = nullptr;   // in portable text form
 };
 
 struct Menu {
@@ -39,8 +39,8 @@ QAction* addItem(QMainWindow* window, QMenu* menu, const MenuItem& item)
 {
     QAction* action = new QAction(QString::fromLatin1(item.caption), window);
     action->setObjectName(QString::fromLatin1(item.key));
-    if (item.shortcut != QKeySequence::UnknownKey)
-        action->setShortcut(QKeySequence(item.shortcut));
+    if (item.shortcut)
+        action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
     menu->addAction(action);
     return action;
 }
@@ -55,13 +55,13 @@ void buildMainMenus(QMainWindow* window)
           {"mnuSort", "Sort"},
           {"mnuYear", "Select Year"},
           {"mnuBackup", "Backup"},
-          {"mnuExit", "E&xit", QKeySequence::Quit}}},
+          {"mnuExit", "E&xit", "Ctrl+Q"}}},
         {"mnuEdit", "&Edit",
-         {{"mnuNewItem", "New Line Item", QKeySequence::New},
+         {{"mnuNewItem", "New Line Item", "Ctrl+N"},
           {"mnuNewCategory", "New Category"},
           {"mnuChangeCategory", "Change Category"},
           {"mnuNotes", "Notes"}}},
-        {"mnuSearch", "&Search", {{"mnuFind", "Find a word", QKeySequence::Find}}},
+        {"mnuSearch", "&Search", {{"mnuFind", "Find a word", "Ctrl+F"}}},
         {"mnuMacros", "&Macros", {{"mnuShowMacro", "Show Macro Controls"}}},
         {"mnuReports", "&Reports", {}},
         {"mnuOptions", "&Options",
@@ -69,7 +69,7 @@ void buildMainMenus(QMainWindow* window)
           {"mnuPassCode", "Pass Code"},
           {"mnuDateFormat", "Date Format"},
           {"mnuDateConvert", "Date Coverter"}}},
-        {"mnuHelp", "&Help", {{"mnuHelpContents", "Contents", QKeySequence::HelpContents}, {"mnuHelpAbout", "About"}}},
+        {"mnuHelp", "&Help", {{"mnuHelpContents", "Contents", "F1"}, {"mnuHelpAbout", "About"}}},
     };
     QMenuBar* bar = window->menuBar();
     for (const Menu& m : menus) {

@@ -1,0 +1,95 @@
+#pragma once
+// Answers the modal dialogs a test provokes, in order, and records what each
+// showed. It watches QApplication::activeModalWidget() from a timer, so it
+// works inside the dialogs' own event loops.
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QList>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+
+namespace cwtest {
+
+struct Answer {
+    enum Kind { Type, Cancel, Press } kind = Press;
+    QString text;
+    QMessageBox::StandardButton button = QMessageBox::Ok;
+
+    static Answer type(const QString& t) { return {Type, t}; }
+    static Answer cancel() { return {Cancel, {}}; }
+    static Answer press(QMessageBox::StandardButton b = QMessageBox::Ok) { return {Press, {}, b}; }
+};
+
+struct SeenDialog {
+    bool input = false;
+    QString title, text, defaultText;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    bool answered = false;
+};
+
+class DialogDriver : public QObject {
+public:
+    explicit DialogDriver(QList<Answer> answers = {}) : answers_(std::move(answers))
+    {
+        timer_.setInterval(5);
+        QObject::connect(&timer_, &QTimer::timeout, this, [this] { poll(); });
+        timer_.start();
+    }
+
+    QList<SeenDialog> seen;
+
+private:
+    void poll()
+    {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || modal == handled_.data())
+            return;
+        handled_ = modal;
+        SeenDialog d;
+        if (auto* input = qobject_cast<QInputDialog*>(modal)) {
+            d.input = true;
+            d.title = input->windowTitle();
+            d.text = input->labelText();
+            d.defaultText = input->textValue();
+        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            d.title = box->windowTitle();
+            d.text = box->text();
+            d.icon = box->icon();
+            d.buttons = box->standardButtons();
+        }
+        if (!answers_.isEmpty()) {
+            const Answer a = answers_.takeFirst();
+            d.answered = true;
+            if (auto* input = qobject_cast<QInputDialog*>(modal); input && a.kind == Answer::Type) {
+                input->setTextValue(a.text);
+                input->accept();
+            } else if (auto* box = qobject_cast<QMessageBox*>(modal); box && a.kind == Answer::Press && box->button(a.button)) {
+                box->button(a.button)->click();
+            } else {
+                d.answered = a.kind == Answer::Cancel;
+                dismiss(modal);
+            }
+        } else {
+            dismiss(modal);
+        }
+        seen.append(d);
+    }
+
+    static void dismiss(QWidget* modal)
+    {
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+        else
+            modal->close();
+    }
+
+    QList<Answer> answers_;
+    QPointer<QWidget> handled_;
+    QTimer timer_;
+};
+
+} // namespace cwtest

@@ -1,0 +1,91 @@
+#pragma once
+// Test data: entries, categories and settings written the way the program
+// stores them, in a fresh working folder.
+
+#include "store/CategoryRecord.h"
+#include "store/CurrencyFormat.h"
+#include "store/LedgerEntry.h"
+#include "store/PersonalRecord.h"
+#include "store/PersonalSettings.h"
+#include "store/RecordFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+namespace cwtest {
+
+inline const QDate kToday(2026, 3, 15);
+
+inline void pinLocale() { cw::CurrencyFormat::useLocale(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+// Makes a fresh temporary folder the working folder while it lives.
+class WorkFolder {
+public:
+    WorkFolder() : previous_(QDir::currentPath()) { QDir::setCurrent(dir_.path()); }
+    ~WorkFolder() { QDir::setCurrent(previous_); }
+
+private:
+    QTemporaryDir dir_;
+    QString previous_;
+};
+
+inline cw::LedgerEntry entry(const char* date, const char* code, cw::Money amount, const char* note)
+{
+    cw::LedgerEntry e;
+    e.setDate(QString::fromLatin1(date));
+    e.setCode(QString::fromLatin1(code));
+    e.amount = amount;
+    e.setNote(QString::fromLatin1(note));
+    return e;
+}
+
+inline cw::CategoryRecord category(const char* code, const char* name)
+{
+    cw::CategoryRecord c;
+    c.setCode(QString::fromLatin1(code));
+    c.setName(QString::fromLatin1(name));
+    return c;
+}
+
+// A year in file order, newest first: income, expenses, a zero entry and a
+// one-character code.
+inline std::vector<cw::LedgerEntry> sampleYear()
+{
+    return {
+        entry("03-14-26", "PY", 15000000, " Paycheck "),
+        entry("03-10-26", "FO", -425000, "Groceries"),
+        entry("03-05-26", "A", 0, "Oil check"),
+        entry("02-28-26", "FO", -72500, "Lunch"),
+        entry("01-02-26", "A", -3000000, "Tires"),
+    };
+}
+
+inline std::vector<cw::CategoryRecord> sampleCategories()
+{
+    return {category("A", "Auto"), category("FO", "Food"), category("PY", "Pay")};
+}
+
+inline void must(const cw::Status& status)
+{
+    if (!status)
+        qFatal("test set-up failed: %s", qPrintable(status.toString()));
+}
+
+inline void writeSampleYear()
+{
+    cw::Env& env = *cw::Env::posix();
+    must(cw::writeRecords(env, QStringLiteral("2026CWK.DAT"), sampleYear()));
+    must(cw::writeRecords(env, QStringLiteral("2026CATS.DAT"), sampleCategories()));
+}
+
+inline void writePasscode(std::int16_t code)
+{
+    cw::PersonalRecord p = cw::PersonalRecord::creationValues(kToday.addDays(-30));
+    p.passCode = code;
+    must(cw::savePersonal(*cw::Env::posix(), p));
+}
+
+inline qint64 fileSize(const QString& name) { return QFileInfo(name).exists() ? QFileInfo(name).size() : -1; }
+
+} // namespace cwtest
