@@ -1,0 +1,138 @@
+#include "macros/LedgerFixtures.h"
+#include "utilities/CommaExport.h"
+
+#include <gtest/gtest.h>
+
+namespace cw {
+namespace {
+
+using test::entry;
+
+CategoryRecord category(const char* code)
+{
+    CategoryRecord c;
+    c.setCode(QString::fromLatin1(code));
+    c.setName(QStringLiteral("name"));
+    return c;
+}
+
+// The selection file as the reports window writes it: an empty first record.
+std::vector<CategoryRecord> selection(std::initializer_list<const char*> codes)
+{
+    std::vector<CategoryRecord> out(1);
+    for (const char* c : codes)
+        out.push_back(category(c));
+    return out;
+}
+
+QString text(Money m) { return exportAmountText(m, u'.'); }
+
+TEST(ExportLine, Amounts)
+{
+    EXPECT_EQ(text(0), QStringLiteral(" 0 "));
+    EXPECT_EQ(text(12345000), QStringLiteral(" 1234.5 "));
+    EXPECT_EQ(text(-1), QStringLiteral("-.0001 "));
+    EXPECT_EQ(text(10000000000), QStringLiteral(" 1000000 "));
+    EXPECT_EQ(text(5000), QStringLiteral(" .5 "));
+    EXPECT_EQ(text(-125000), QStringLiteral("-12.5 "));
+    EXPECT_EQ(text(10203), QStringLiteral(" 1.0203 "));
+    EXPECT_EQ(text(std::numeric_limits<Money>::min()), QStringLiteral("-922337203685477.5808 "));
+    EXPECT_EQ(exportAmountText(-125000, u','), QStringLiteral("-12,5 "));
+}
+
+TEST(ExportLine, WholeLine)
+{
+    const QByteArray lunch = exportLine(entry("03-15-98", "FD", -125000, "Lunch"), QStringLiteral("1998"), u'.');
+    EXPECT_EQ(lunch, QByteArray("\"03-15-1998\",\"FD\",\"-12.5 \",\"Lunch") + QByteArray(35, ' ') + "\"\r\n");
+
+    const QByteArray quoted = exportLine(entry("15-03-98", "A", 5000, QStringLiteral("say \"hi\" \u00e9")), QStringLiteral("1998"), u'.');
+    EXPECT_EQ(quoted, QByteArray("\"15-03-1998\",\"A \",\" .5 \",\"say  hi  \xe9") + QByteArray(30, ' ') + "\"\r\n");
+}
+
+TEST(ExportLines, CategoriesAndMonths)
+{
+    const LedgerEntry jan = entry("01-20-98", "FD", 1, "jan");
+    const LedgerEntry feb = entry("02-01-98", "FD", 2, "feb");
+    const LedgerEntry other = entry("01-05-98", "XX", 3, "other");
+    const LedgerEntry oneChar = entry("01-06-98", "A", 4, "one");
+    const ExportRange january{1, 1, u'A', QStringLiteral("1998"), u'.'};
+    const auto line = [](const LedgerEntry& e) { return exportLine(e, QStringLiteral("1998"), u'.'); };
+
+    qsizetype count = 0;
+    EXPECT_EQ(exportLines({jan, feb, other, oneChar}, selection({"FD", "A"}), january, &count), line(jan) + line(oneChar));
+    EXPECT_EQ(count, 2);
+    // A code chosen twice writes its entries twice.
+    EXPECT_EQ(exportLines({jan, feb}, selection({"FD", "ZZ", "FD"}), {1, 2, u'A', QStringLiteral("1998"), u'.'}, &count),
+              line(jan) + line(jan) + line(feb) + line(feb));
+    EXPECT_EQ(count, 4);
+    // Day-month dates: the month is characters 4 and 5.
+    const LedgerEntry march = entry("15-03-98", "FD", 1, "");
+    EXPECT_EQ(exportLines({march}, selection({"FD"}), {3, 3, u'E', QStringLiteral("1998"), u'.'}), line(march));
+    EXPECT_EQ(exportLines({march}, selection({"FD"}), {3, 3, u'A', QStringLiteral("1998"), u'.'}), QByteArray());
+}
+
+TEST(ExportTexts, RangePathAndMessages)
+{
+    EXPECT_EQ(exportRangeText(1, 3, QStringLiteral("1998"), 4), QStringLiteral("January through March, 1998; 4 categories."));
+    EXPECT_EQ(exportRangeText(1, 12, QStringLiteral("1998"), 0), QStringLiteral("January through December, 1998; 0 categories."));
+    EXPECT_EQ(exportYearText(QStringLiteral("/x/1998CWK.DAT")), QStringLiteral("1998"));
+    EXPECT_EQ(exportTargetPath(QStringLiteral("/home/u"), QStringLiteral("CWK_DATA.TXT")), QStringLiteral("/home/u/CWK_DATA.TXT"));
+    EXPECT_EQ(exportTargetPath(QStringLiteral("/"), QStringLiteral("a.txt")), QStringLiteral("/a.txt"));
+
+    const Message q = appendExportQuestion(QStringLiteral("/t/a.txt"));
+    EXPECT_EQ(q.text, QStringLiteral("/t/a.txt already exists!\nDo you wish to append this data to it?"));
+    EXPECT_EQ(q.title, QStringLiteral("Confirm"));
+    EXPECT_EQ(q.icon, Message::Icon::Question);
+    EXPECT_EQ(exportFinishedMessage(QStringLiteral("/t/a.txt")).text,
+              QStringLiteral("Finished! Import the comma-delimited text file:\n/t/a.txt\ninto your spreadsheet program."));
+    EXPECT_EQ(selectCategoriesFirstMessage().text, QStringLiteral("You must select categories first!"));
+    EXPECT_EQ(selectCategoriesFirstMessage().title, QStringLiteral("Coinwick 2"));
+}
+
+class ExportFile : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        test::pinLocale();
+        folder.write(QStringLiteral("1998CWK.DAT"), test::bytesOf({jan, feb}));
+        folder.write(QStringLiteral("tempcats.$$$"), encodeRecords(selection({"FD"})));
+    }
+    Result<qsizetype> run(const QString& target, Env& env = *Env::posix())
+    {
+        return commafile(env, target, folder.path(QStringLiteral("1998CWK.DAT")), folder.path(QStringLiteral("tempcats.$$$")),
+                         1, 12, u'A');
+    }
+    const LedgerEntry jan = entry("01-20-98", "FD", 1, "jan");
+    const LedgerEntry feb = entry("02-01-98", "XX", 2, "feb");
+    test::Folder folder;
+};
+
+TEST_F(ExportFile, NewTargetThenAppend)
+{
+    const QString target = folder.path(QStringLiteral("CWK_DATA.TXT"));
+    EXPECT_FALSE(*exportTargetHoldsData(*Env::posix(), target));
+    ASSERT_EQ(*run(target), 1);
+    const QByteArray line = exportLine(jan, QStringLiteral("1998"), u'.');
+    EXPECT_EQ(folder.read(QStringLiteral("CWK_DATA.TXT")), line);
+
+    EXPECT_TRUE(*exportTargetHoldsData(*Env::posix(), target));
+    ASSERT_EQ(*run(target), 1);
+    EXPECT_EQ(folder.read(QStringLiteral("CWK_DATA.TXT")), line + line);
+
+    folder.write(QStringLiteral("EMPTY.TXT"), QByteArray());
+    EXPECT_FALSE(*exportTargetHoldsData(*Env::posix(), folder.path(QStringLiteral("EMPTY.TXT"))));
+}
+
+TEST_F(ExportFile, FailuresAreSaidAndChangeNothing)
+{
+    EXPECT_FALSE(run(exportTargetPath(folder.path(QString()), QString())).isOk());
+    EXPECT_FALSE(run(folder.path(QStringLiteral("no/such/folder.txt"))).isOk());
+
+    folder.write(QStringLiteral("OLD.TXT"), "old\r\n");
+    test::FailingEnv env(test::FailingEnv::Fail::Append);
+    EXPECT_FALSE(run(folder.path(QStringLiteral("OLD.TXT")), env).isOk());
+    EXPECT_EQ(folder.read(QStringLiteral("OLD.TXT")), QByteArray("old\r\n"));
+}
+
+} // namespace
+} // namespace cw
