@@ -1,12 +1,14 @@
 #include "EntrySelection.h"
 
+#include "ProgramState.h"
+
 #include "store/Win1252.h"
 
 namespace cw {
 
 CategoryFilter::CategoryFilter(const QString& category)
 {
-    if (category == u"all") {
+    if (category == kAllCategories) {
         all_ = true;
         return;
     }
