@@ -10,6 +10,9 @@
 #include <QFileInfo>
 #include <QLocale>
 
+#include <algorithm>
+#include <cstring>
+
 namespace cw {
 namespace {
 
@@ -34,9 +37,10 @@ struct CodeGroup {
     MoneySum expense = 0;              // sum of money out, as a positive amount
     qint64 incomeCount = 0;
     qint64 expenseCount = 0;
-    std::vector<LedgerEntry> incomeEntries;   // kept for line items only
-    std::vector<LedgerEntry> expenseEntries;
-    std::vector<LedgerEntry> openEntries;
+    // The year file's records, kept for the open items and line items.
+    std::vector<const char*> incomeRecords;   // full reports only
+    std::vector<const char*> expenseRecords;
+    std::vector<const char*> openRecords;
 };
 
 int codeKey(const std::array<char, 2>& code)
@@ -54,20 +58,102 @@ MoneySum divideHalfEven(MoneySum num, MoneySum den)
     return q;
 }
 
-template <size_t N>
-void appendStored(QString& out, const std::array<char, N>& field)
+// The code page as a table, filled once from the store's own mapping.
+const std::array<QChar, 256>& win1252Table()
 {
-    for (char c : field)
-        out.append(win1252ToUnicode(static_cast<unsigned char>(c)));
+    static const std::array<QChar, 256> table = [] {
+        std::array<QChar, 256> t;
+        for (int b = 0; b < 256; ++b)
+            t[size_t(b)] = win1252ToUnicode(static_cast<unsigned char>(b));
+        return t;
+    }();
+    return table;
 }
 
-int reportMonth(const LedgerEntry& entry, QChar flag)
-{
-    QChar date[LedgerEntry::kDateSize];
-    for (int i = 0; i < LedgerEntry::kDateSize; ++i)
-        date[i] = win1252ToUnicode(static_cast<unsigned char>(entry.date[size_t(i)]));
-    return monthOf(QStringView(date, LedgerEntry::kDateSize), flag);
-}
+// Builds one report line in place: the texts are copied straight into a
+// string made to size, which a full report does hundreds of thousands of times.
+class LineBuilder {
+public:
+    explicit LineBuilder(qsizetype capacity)
+        : text_(capacity, Qt::Uninitialized), at_(text_.data()), code_(win1252Table())
+    {
+    }
+
+    LineBuilder& put(QChar c)
+    {
+        *at_++ = c;
+        return *this;
+    }
+    LineBuilder& put(QLatin1StringView text)
+    {
+        for (char c : text)
+            *at_++ = QLatin1Char(c);
+        return *this;
+    }
+    LineBuilder& put(const QString& text)
+    {
+        std::copy(text.cbegin(), text.cend(), at_);
+        at_ += text.size();
+        return *this;
+    }
+    // A stored text field, blank fill kept.
+    template <size_t N>
+    LineBuilder& put(const std::array<char, N>& field)
+    {
+        for (char c : field)
+            *at_++ = code_[static_cast<unsigned char>(c)];
+        return *this;
+    }
+    // A currency text followed by blanks up to 16 characters; a longer one is written whole.
+    LineBuilder& putPadded(const QString& currency)
+    {
+        put(currency);
+        for (qsizetype i = currency.size(); i < kAmountWidth; ++i)
+            *at_++ = u' ';
+        return *this;
+    }
+    static qsizetype paddedSize(const QString& currency) { return std::max<qsizetype>(kAmountWidth, currency.size()); }
+
+    QString take()
+    {
+        text_.truncate(at_ - text_.constData());
+        return std::move(text_);
+    }
+
+private:
+    QString text_;
+    QChar* at_;
+    const std::array<QChar, 256>& code_;
+};
+
+// The report month of a stored date; the year file is in date order, so the
+// last date read is usually the next one too.
+class MonthReader {
+public:
+    explicit MonthReader(QChar flag) : flag_(flag) {}
+
+    int monthOf(const std::array<char, LedgerEntry::kDateSize>& date)
+    {
+        quint64 key;
+        static_assert(sizeof key == LedgerEntry::kDateSize);
+        std::memcpy(&key, date.data(), sizeof key);
+        if (!known_ || key != lastDate_) {
+            QChar text[LedgerEntry::kDateSize];
+            for (int i = 0; i < LedgerEntry::kDateSize; ++i)
+                text[i] = win1252ToUnicode(static_cast<unsigned char>(date[size_t(i)]));
+            lastMonth_ = cw::monthOf(QStringView(text, LedgerEntry::kDateSize), flag_);
+            lastDate_ = key;
+            known_ = true;
+        }
+        return lastMonth_;
+    }
+
+private:
+    QChar flag_;
+    bool known_ = false;
+    quint64 lastDate_ = 0;
+    int lastMonth_ = 0;
+};
 
 class ReportWriter {
 public:
@@ -80,7 +166,7 @@ public:
     Status build(Env& env);
 
 private:
-    void collect(const QByteArray& data);
+    void collect();
     void writeHeading();
     void writeSummary(bool expense);
     void writeBalance();
@@ -88,21 +174,23 @@ private:
     void writeLineItems(bool expense);
     void writePanels();
 
+    // Room for every line, so that a long report is not copied as it grows.
+    qsizetype expectedLineCount() const
+    {
+        qsizetype n = 64 + 2 * qsizetype(selection_.size());
+        for (size_t j = 0; j < selection_.size(); ++j) {
+            const CodeGroup& group = groupOf(j);
+            n += qsizetype(group.openRecords.size())
+                + group.multiplicity * qsizetype(group.incomeRecords.size() + group.expenseRecords.size()) + 6;
+        }
+        return n;
+    }
     const CodeGroup& groupOf(size_t selectionIndex) const { return groups_[groupIndex_[selectionIndex]]; }
 
-    // The currency text followed by blanks up to 16 characters; a longer text is written whole.
-    void appendPadded(QString& out, MoneySum amount) const
+    void addAmountLine(QLatin1StringView label, MoneySum amount)
     {
-        const QString text = money_.format(amount);
-        out.append(text);
-        if (text.size() < kAmountWidth)
-            out.append(QString(kAmountWidth - text.size(), u' '));
-    }
-    void addAmountLine(const QString& label, MoneySum amount)
-    {
-        QString line = label;
-        appendPadded(line, amount);
-        lines_.append(line);
+        const QString currency = money_.format(amount);
+        lines_.append(LineBuilder(label.size() + LineBuilder::paddedSize(currency)).put(label).putPadded(currency).take());
     }
     // Shortest decimal form of a percentage held in hundredths, right-aligned in five places.
     QString percentField(MoneySum hundredths) const;
@@ -113,6 +201,7 @@ private:
     const CurrencyFormat& money_;
     const QString point_;
 
+    QByteArray data_;
     std::vector<CategoryRecord> selection_;
     std::vector<size_t> groupIndex_;   // per selection record
     std::vector<CodeGroup> groups_;
@@ -135,66 +224,17 @@ Status ReportWriter::build(Env& env)
     Result<QByteArray> data = readRecordFile(env, request_.dataFileName);
     if (!data)
         return data.status();
+    data_ = std::move(*data);
 
-    std::vector<int> groupOfCode(1 << 16, -1);
-    groupIndex_.reserve(selection_.size());
-    for (const CategoryRecord& category : selection_) {
-        int& g = groupOfCode[size_t(codeKey(category.code))];
-        if (g < 0) {
-            g = int(groups_.size());
-            groups_.emplace_back();
-        }
-        ++groups_[size_t(g)].multiplicity;
-        groupIndex_.push_back(size_t(g));
-    }
-
-    const char* records = data->constData();
-    const qsizetype count = recordCount<LedgerEntry>(*data);
-    const bool monthReadable = request_.dateFlag == u'A' || request_.dateFlag == u'E';
-    for (qsizetype i = 0; i < count && monthReadable && !groups_.empty(); ++i) {
-        const LedgerEntry entry = LedgerEntryCodec::decode(records + i * LedgerEntryCodec::kSize);
-        const int g = groupOfCode[size_t(codeKey(entry.code))];
-        if (g < 0)
-            continue;
-        const int month = reportMonth(entry, request_.dateFlag);
-        if (month < request_.startMonth || month > request_.endMonth)
-            continue;
-        CodeGroup& group = groups_[size_t(g)];
-        if (entry.amount == 0) {
-            group.openEntries.push_back(entry);
-            continue;
-        }
-        if (entry.amount > 0) {
-            group.income += entry.amount;
-            ++group.incomeCount;
-            if (request_.full)
-                group.incomeEntries.push_back(entry);
-        } else {
-            group.expense -= MoneySum(entry.amount);
-            ++group.expenseCount;
-            if (request_.full)
-                group.expenseEntries.push_back(entry);
-        }
-        lowestMonth_ = std::min(lowestMonth_, month);
-        highestMonth_ = std::max(highestMonth_, month);
-    }
-
-    // Each occurrence of a code in the selection brings its entries once more.
-    for (size_t j = 0; j < selection_.size(); ++j) {
-        const CodeGroup& group = groupOf(j);
-        incomeTotal_ += group.income;
-        expenseTotal_ += group.expense;
-        incomeCount_ += group.incomeCount;
-        expenseCount_ += group.expenseCount;
-    }
-
+    collect();
+    lines_.reserve(lines_.size() + expectedLineCount());
     writePanels();
     writeHeading();
     writeSummary(true);
-    addAmountLine(QStringLiteral("Total Expense   "), expenseTotal_);
+    addAmountLine(QLatin1StringView("Total Expense   "), expenseTotal_);
     lines_.append(kBlankLine);
     writeSummary(false);
-    addAmountLine(QStringLiteral("Total Income    "), incomeTotal_);
+    addAmountLine(QLatin1StringView("Total Income    "), incomeTotal_);
     lines_.append(kBlankLine);
     writeBalance();
     writeOpenItems();
@@ -214,6 +254,64 @@ Status ReportWriter::build(Env& env)
     lines_.append(kRule);
     lines_.append(QStringLiteral("  END"));
     return Status::ok();
+}
+
+// One pass over the year file: the entries of the period whose code stands in
+// the selection, grouped by code; then the totals over the selection.
+void ReportWriter::collect()
+{
+    std::vector<int> groupOfCode(1 << 16, -1);
+    groupIndex_.reserve(selection_.size());
+    for (const CategoryRecord& category : selection_) {
+        int& g = groupOfCode[size_t(codeKey(category.code))];
+        if (g < 0) {
+            g = int(groups_.size());
+            groups_.emplace_back();
+        }
+        ++groups_[size_t(g)].multiplicity;
+        groupIndex_.push_back(size_t(g));
+    }
+
+    const bool monthReadable = request_.dateFlag == u'A' || request_.dateFlag == u'E';
+    const qsizetype count = monthReadable && !groups_.empty() ? recordCount<LedgerEntry>(data_) : 0;
+    MonthReader months(request_.dateFlag);
+    for (qsizetype i = 0; i < count; ++i) {
+        const char* record = data_.constData() + i * LedgerEntryCodec::kSize;
+        const LedgerEntry entry = LedgerEntryCodec::decode(record);
+        const int g = groupOfCode[size_t(codeKey(entry.code))];
+        if (g < 0)
+            continue;
+        const int month = months.monthOf(entry.date);
+        if (month < request_.startMonth || month > request_.endMonth)
+            continue;
+        CodeGroup& group = groups_[size_t(g)];
+        if (entry.amount == 0) {
+            group.openRecords.push_back(record);
+            continue;
+        }
+        if (entry.amount > 0) {
+            group.income += entry.amount;
+            ++group.incomeCount;
+            if (request_.full)
+                group.incomeRecords.push_back(record);
+        } else {
+            group.expense -= MoneySum(entry.amount);
+            ++group.expenseCount;
+            if (request_.full)
+                group.expenseRecords.push_back(record);
+        }
+        lowestMonth_ = std::min(lowestMonth_, month);
+        highestMonth_ = std::max(highestMonth_, month);
+    }
+
+    // Each occurrence of a code in the selection brings its entries once more.
+    for (size_t j = 0; j < selection_.size(); ++j) {
+        const CodeGroup& group = groupOf(j);
+        incomeTotal_ += group.income;
+        expenseTotal_ += group.expense;
+        incomeCount_ += group.incomeCount;
+        expenseCount_ += group.expenseCount;
+    }
 }
 
 void ReportWriter::writePanels()
@@ -287,13 +385,17 @@ void ReportWriter::writeSummary(bool expense)
         const MoneySum percent = divideHalfEven(s * kMoneyScale, total);
         if (largestPercent != 0)
             bar_ = divideHalfEven(kLongestBar * percent, largestPercent);
-        QString line;
-        line.reserve(80);
-        appendStored(line, selection_[j].name);
-        appendPadded(line, s);
-        line += QStringLiteral("  (") + percentField(percent) + QStringLiteral("%)  ");
-        line.append(QString(qsizetype(bar_), u'|'));
-        lines_.append(line);
+        const QString currency = money_.format(s);
+        const QString percentText = percentField(percent);
+        lines_.append(LineBuilder(CategoryRecord::kNameSize + LineBuilder::paddedSize(currency) + 3
+                                  + percentText.size() + 4 + qsizetype(bar_))
+                          .put(selection_[j].name)
+                          .putPadded(currency)
+                          .put(QLatin1StringView("  ("))
+                          .put(percentText)
+                          .put(QLatin1StringView("%)  "))
+                          .put(QString(qsizetype(bar_), u'|'))
+                          .take());
     }
     lines_.append(kBlankLine);
 }
@@ -303,11 +405,11 @@ void ReportWriter::writeBalance()
     if (incomeTotal_ > expenseTotal_) {
         const MoneySum surplus = incomeTotal_ - expenseTotal_;
         result_.balancePanel = QStringLiteral("Balance = ") + money_.format(surplus) + QLatin1Char(' ');
-        addAmountLine(QStringLiteral("A SURPLUS of    "), surplus);
+        addAmountLine(QLatin1StringView("A SURPLUS of    "), surplus);
     } else if (incomeTotal_ < expenseTotal_) {
         const MoneySum deficit = -(expenseTotal_ - incomeTotal_);
         result_.balancePanel = QStringLiteral("Balance = ") + money_.format(deficit) + QLatin1Char(' ');
-        addAmountLine(QStringLiteral("A DEFICIT of    "), deficit);
+        addAmountLine(QLatin1StringView("A DEFICIT of    "), deficit);
     }
 }
 
@@ -315,7 +417,7 @@ void ReportWriter::writeOpenItems()
 {
     bool any = false;
     for (size_t j = 0; j < selection_.size() && !any; ++j)
-        any = !groupOf(j).openEntries.empty();
+        any = !groupOf(j).openRecords.empty();
     if (!any)
         return;
     lines_.append(kBlankLine);
@@ -326,16 +428,16 @@ void ReportWriter::writeOpenItems()
     lines_.append(QStringLiteral(" Date         Cat   Note"));
     lines_.append(kBlankLine);
     for (size_t j = 0; j < selection_.size(); ++j) {
-        for (const LedgerEntry& entry : groupOf(j).openEntries) {
-            QString line;
-            line.reserve(1 + 8 + 3 + 2 + 2 + 40);
-            line.append(u' ');
-            appendStored(line, entry.date);
-            line.append(QLatin1String("   "));
-            appendStored(line, entry.code);
-            line.append(QLatin1String("  "));
-            appendStored(line, entry.note);
-            lines_.append(line);
+        for (const char* record : groupOf(j).openRecords) {
+            const LedgerEntry entry = LedgerEntryCodec::decode(record);
+            lines_.append(LineBuilder(1 + LedgerEntry::kDateSize + 3 + LedgerEntry::kCodeSize + 2 + LedgerEntry::kNoteSize)
+                              .put(u' ')
+                              .put(entry.date)
+                              .put(QLatin1StringView("   "))
+                              .put(entry.code)
+                              .put(QLatin1StringView("  "))
+                              .put(entry.note)
+                              .take());
         }
     }
 }
@@ -344,26 +446,29 @@ void ReportWriter::writeLineItems(bool expense)
 {
     for (size_t j = 0; j < selection_.size(); ++j) {
         const CodeGroup& group = groupOf(j);
-        const std::vector<LedgerEntry>& entries = expense ? group.expenseEntries : group.incomeEntries;
-        if (entries.empty())
+        const std::vector<const char*>& records = expense ? group.expenseRecords : group.incomeRecords;
+        if (records.empty())
             continue;
         lines_.append(kBlankLine);
-        QString heading = QStringLiteral(" Category: ");
-        appendStored(heading, selection_[j].name);
-        lines_.append(heading);
+        lines_.append(LineBuilder(11 + CategoryRecord::kNameSize)
+                          .put(QLatin1StringView(" Category: "))
+                          .put(selection_[j].name)
+                          .take());
         lines_.append(kBlankLine);
         // The code's entries stand in the work file once per occurrence in the selection.
         for (int copy = 0; copy < group.multiplicity; ++copy) {
-            for (const LedgerEntry& entry : entries) {
-                QString line;
-                line.reserve(1 + 8 + 2 + kAmountWidth + 1 + 40);
-                line.append(u' ');
-                appendStored(line, entry.date);
-                line.append(QLatin1String("  "));
-                appendPadded(line, expense ? -MoneySum(entry.amount) : MoneySum(entry.amount));
-                line.append(u'\t');
-                appendStored(line, entry.note);
-                lines_.append(line);
+            for (const char* record : records) {
+                const LedgerEntry entry = LedgerEntryCodec::decode(record);
+                const QString currency = money_.format(expense ? -MoneySum(entry.amount) : MoneySum(entry.amount));
+                lines_.append(LineBuilder(1 + LedgerEntry::kDateSize + 2 + LineBuilder::paddedSize(currency) + 1
+                                          + LedgerEntry::kNoteSize)
+                                  .put(u' ')
+                                  .put(entry.date)
+                                  .put(QLatin1StringView("  "))
+                                  .putPadded(currency)
+                                  .put(u'\t')
+                                  .put(entry.note)
+                                  .take());
             }
         }
     }
