@@ -5,7 +5,6 @@
 
 #include "mainscreen/EntryListModel.h"
 #include "mainscreen/FolderLock.h"
-#include "mainscreen/GridFormat.h"
 #include "mainscreen/MainLayout.h"
 #include "mainscreen/StartUp.h"
 
@@ -105,18 +104,6 @@ TEST_F(MainScreenLogic, ModelReadsTheFileInOrderAndShowsCells)
     ASSERT_TRUE(model.load(*Env::current(), "1999CWK.DAT", "all").isOk());
     EXPECT_EQ(model.rowCount(), 0);
     EXPECT_EQ(fileSize("1999CWK.DAT"), 0);
-}
-
-TEST_F(MainScreenLogic, GridFormatGivesTitlesAlignmentsAndWidths)
-{
-    const QList<GridColumn> columns = parseGridFormat(EntryListModel::kFormat);
-    ASSERT_EQ(columns.size(), 4);
-    EXPECT_EQ(columns[0].title, "Date");
-    EXPECT_EQ(columns[0].widthText.size(), 11);
-    EXPECT_EQ(columns[1].alignment & Qt::AlignHorizontal_Mask, Qt::AlignRight);
-    EXPECT_EQ(columns[2].title, "Code");
-    EXPECT_EQ(columns[3].widthText.size(), 151);
-    EXPECT_EQ(columns[3].alignment & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
 }
 
 TEST_F(MainScreenLogic, PasscodeAnswerIsReadAsANumber)
