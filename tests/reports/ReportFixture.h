@@ -2,6 +2,7 @@
 // A working folder with a 1998 year file, a pinned locale and date, and
 // whole-report comparison.
 
+#include "mainscreen/Seed.h"
 #include "reports/ReportGenerator.h"
 #include "store/CurrencyFormat.h"
 #include "store/RecordFile.h"
@@ -11,30 +12,15 @@
 
 namespace cwtest {
 
-inline cw::LedgerEntry entry(const char* date, const char* code, qint64 cents, const char* note)
-{
-    cw::LedgerEntry e;
-    e.setDate(QString::fromLatin1(date));
-    e.setCode(QString::fromLatin1(code));
-    e.amount = cents * 100;
-    e.setNote(QString::fromLatin1(note));
-    return e;
-}
-
-inline cw::CategoryRecord category(const char* code, const char* name)
-{
-    cw::CategoryRecord c;
-    c.setCode(QString::fromLatin1(code));
-    c.setName(QString::fromLatin1(name));
-    return c;
-}
+// Amounts written in cents.
+constexpr cw::Money cents(qint64 n) { return n * 100; }
 
 class ReportTest : public ::testing::Test {
 protected:
     static inline const QString kRule = QString(70, u'-');
     static inline const QString kYearFile = QStringLiteral("1998CWK.DAT");
 
-    void SetUp() override { cw::CurrencyFormat::useLocale(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void SetUp() override { pinLocale(); }
 
     cw::Env& env() { return *cw::Env::current(); }
 

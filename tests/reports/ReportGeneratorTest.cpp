@@ -17,6 +17,12 @@ const QString kOutHeading = QStringLiteral(" --- Summary of money that went OUT 
 const QString kInHeading = QStringLiteral(" --- Summary of money that came IN ---");
 const QString kColumns = QStringLiteral(" Category              Sub Total             Graph");
 
+// The six lines every report starts with.
+QStringList head(const QString& period, const QString& span, const QString& first = kHeading)
+{
+    return {first, QString(70, u'-'), period, span, QString(70, u'-'), " "};
+}
+
 const std::vector<cw::CategoryRecord> kFoodCarSalary = {
     category("FD", "Food"), category("CA", "Car"), category("SA", "Salary")};
 
@@ -26,17 +32,12 @@ class ReportText : public ReportTest {};
 
 TEST_F(ReportText, FoodAndCarSummaryWithSurplus)
 {
-    writeYear({entry("03-20-98", "SA", 15000, "Pay"),
-               entry("03-12-98", "CA", -2500, "Gas"),
-               entry("03-10-98", "FD", -7500, "Groceries")});
+    writeYear({entry("03-20-98", "SA", cents(15000), "Pay"),
+               entry("03-12-98", "CA", cents(-2500), "Gas"),
+               entry("03-10-98", "FD", cents(-7500), "Groceries")});
     const cw::ReportResult r = view(kFoodCarSalary, request());
-    expectLines(r, {
-        kHeading,
-        kRule,
-        "Searched the period:  1/98 through 12/98, inclusive.",
-        "Records found span :  3/98 through 3/98, inclusive.",
-        kRule,
-        " ",
+    expectLines(r, head("Searched the period:  1/98 through 12/98, inclusive.",
+                        "Records found span :  3/98 through 3/98, inclusive.") + QStringList{
         kOutHeading, " ", kColumns, " ",
         "Food            $75.00            (   75%)  " + bar(26),
         "Car             $25.00            (   25%)  " + bar(9),
@@ -60,19 +61,14 @@ TEST_F(ReportText, FoodAndCarSummaryWithSurplus)
 
 TEST_F(ReportText, FullReportWithOpenItemsLineItemsAndDeficit)
 {
-    writeYear({entry("04-02-98", "FD", -1250, "Lunch"),
-               entry("03-15-98", "FD", 0, "Refund pending"),
-               entry("03-10-98", "FD", -7500, "Groceries"),
-               entry("03-05-98", "SA", 4000, "Side job"),
-               entry("03-01-98", "CA", -2500, "Gas")});
+    writeYear({entry("04-02-98", "FD", cents(-1250), "Lunch"),
+               entry("03-15-98", "FD", cents(0), "Refund pending"),
+               entry("03-10-98", "FD", cents(-7500), "Groceries"),
+               entry("03-05-98", "SA", cents(4000), "Side job"),
+               entry("03-01-98", "CA", cents(-2500), "Gas")});
     const cw::ReportResult r = view(kFoodCarSalary, request(true));
-    expectLines(r, {
-        kHeading,
-        kRule,
-        "Searched the period:  1/98 through 12/98, inclusive.",
-        "Records found span :  3/98 through 4/98, inclusive.",
-        kRule,
-        " ",
+    expectLines(r, head("Searched the period:  1/98 through 12/98, inclusive.",
+                        "Records found span :  3/98 through 4/98, inclusive.") + QStringList{
         kOutHeading, " ", kColumns, " ",
         "Food            $87.50            (77.78%)  " + bar(26),
         "Car             $25.00            (22.22%)  " + bar(7),
@@ -126,18 +122,13 @@ TEST_F(ReportText, FullReportWithOpenItemsLineItemsAndDeficit)
 
 TEST_F(ReportText, CategoryChosenTwiceCountsTwiceEverywhere)
 {
-    writeYear({entry("03-10-98", "FD", -7500, "Groceries"),
-               entry("03-01-98", "CA", -2500, "Gas")});
+    writeYear({entry("03-10-98", "FD", cents(-7500), "Groceries"),
+               entry("03-01-98", "CA", cents(-2500), "Gas")});
     const cw::ReportResult r =
         view({category("FD", "Food"), category("CA", "Car"), category("FD", "Food")}, request(true));
     const QString groceries = " 03-10-98  $75.00          \tGroceries                               ";
-    expectLines(r, {
-        kHeading,
-        kRule,
-        "Searched the period:  1/98 through 12/98, inclusive.",
-        "Records found span :  3/98 through 3/98, inclusive.",
-        kRule,
-        " ",
+    expectLines(r, head("Searched the period:  1/98 through 12/98, inclusive.",
+                        "Records found span :  3/98 through 3/98, inclusive.") + QStringList{
         kOutHeading, " ", kColumns, " ",
         "Food            $150.00           (85.71%)  " + bar(26),
         "Car             $25.00            (14.29%)  " + bar(4),
@@ -173,18 +164,13 @@ TEST_F(ReportText, CategoryChosenTwiceCountsTwiceEverywhere)
 
 TEST_F(ReportText, EmptyPeriodShowsReversedSpanAndZeroTotals)
 {
-    writeYear({entry("03-20-98", "SA", 15000, "Pay"), entry("03-10-98", "FD", 0, "Open")});
+    writeYear({entry("03-20-98", "SA", cents(15000), "Pay"), entry("03-10-98", "FD", cents(0), "Open")});
     cw::ReportRequest q = request(true);
     q.startMonth = 6;
     q.endMonth = 8;
     const cw::ReportResult r = view(kFoodCarSalary, q);
-    expectLines(r, {
-        kHeading,
-        kRule,
-        "Searched the period:  6/98 through 8/98, inclusive.",
-        "Records found span :  12/98 through 1/98, inclusive.",
-        kRule,
-        " ",
+    expectLines(r, head("Searched the period:  6/98 through 8/98, inclusive.",
+                        "Records found span :  12/98 through 1/98, inclusive.") + QStringList{
         kOutHeading, " ", kColumns, " ", " ",
         "Total Expense   $0.00           ",
         " ",
@@ -210,15 +196,10 @@ TEST_F(ReportText, EmptyPeriodShowsReversedSpanAndZeroTotals)
 
 TEST_F(ReportText, IncomeEqualToExpenseWritesNoBalance)
 {
-    writeYear({entry("05-02-98", "SA", 5000, "Pay"), entry("05-01-98", "FD", -5000, "Food")});
+    writeYear({entry("05-02-98", "SA", cents(5000), "Pay"), entry("05-01-98", "FD", cents(-5000), "Food")});
     const cw::ReportResult r = view(kFoodCarSalary, request());
-    expectLines(r, {
-        kHeading,
-        kRule,
-        "Searched the period:  1/98 through 12/98, inclusive.",
-        "Records found span :  5/98 through 5/98, inclusive.",
-        kRule,
-        " ",
+    expectLines(r, head("Searched the period:  1/98 through 12/98, inclusive.",
+                        "Records found span :  5/98 through 5/98, inclusive.") + QStringList{
         kOutHeading, " ", kColumns, " ",
         "Food            $50.00            (  100%)  " + bar(26),
         " ",
@@ -245,19 +226,15 @@ TEST_P(OpenItemsByFlag, OnlyZeroAmountsOfThePeriodAreOpenItems)
     auto d = [&](const char* monthFirst, const char* dayFirstDate) { return dayFirst ? dayFirstDate : monthFirst; };
     writeYear({entry(d("04-20-98", "20-04-98"), "FD", 0, "April"),
                entry(d("03-15-98", "15-03-98"), "FD", 0, "Pending"),
-               entry(d("03-10-98", "10-03-98"), "FD", -500, "Pens"),
+               entry(d("03-10-98", "10-03-98"), "FD", cents(-500), "Pens"),
                entry(d("03-09-98", "09-03-98"), "HM", 0, "Not chosen")});
     cw::ReportRequest q = request(false, QChar(GetParam()));
     q.startMonth = 3;
     q.endMonth = 3;
     const cw::ReportResult r = view({category("FD", "Food")}, q);
-    expectLines(r, {
-        dayFirst ? "Cashflow Record for Pat Smith                      Printed: 05-03-2026" : kHeading,
-        kRule,
-        "Searched the period:  3/98 through 3/98, inclusive.",
-        "Records found span :  3/98 through 3/98, inclusive.",
-        kRule,
-        " ",
+    expectLines(r, head("Searched the period:  3/98 through 3/98, inclusive.",
+                        "Records found span :  3/98 through 3/98, inclusive.",
+                        dayFirst ? "Cashflow Record for Pat Smith                      Printed: 05-03-2026" : kHeading) + QStringList{
         kOutHeading, " ", kColumns, " ",
         "Food            $5.00             (  100%)  " + bar(26),
         " ",
@@ -288,21 +265,16 @@ TEST_F(ReportText, PercentagesRoundToTenThousandthsAndBarsHalfToEven)
 {
     // $1 of $20,000 is exactly half a ten-thousandth: it rounds to the even 0, and the
     // rest to 100. Bars: 26 x 47 / 52 = 23.5 gives 24, 26 x 1 / 52 = 0.5 gives 0.
-    writeYear({entry("06-05-98", "TR", -100, "Ticket"),
-               entry("06-04-98", "RN", -1999900, "Rent"),
-               entry("06-03-98", "SA", 5200, "Pay"),
-               entry("06-02-98", "GF", 4700, "Gift"),
-               entry("06-01-98", "BK", 100, "Book sale")});
+    writeYear({entry("06-05-98", "TR", cents(-100), "Ticket"),
+               entry("06-04-98", "RN", cents(-1999900), "Rent"),
+               entry("06-03-98", "SA", cents(5200), "Pay"),
+               entry("06-02-98", "GF", cents(4700), "Gift"),
+               entry("06-01-98", "BK", cents(100), "Book sale")});
     const cw::ReportResult r = view({category("TR", "Travel"), category("RN", "Rent"), category("SA", "Salary"),
                                      category("GF", "Gifts"), category("BK", "Books")},
                                     request());
-    expectLines(r, {
-        kHeading,
-        kRule,
-        "Searched the period:  1/98 through 12/98, inclusive.",
-        "Records found span :  6/98 through 6/98, inclusive.",
-        kRule,
-        " ",
+    expectLines(r, head("Searched the period:  1/98 through 12/98, inclusive.",
+                        "Records found span :  6/98 through 6/98, inclusive.") + QStringList{
         kOutHeading, " ", kColumns, " ",
         "Travel          $1.00             (    0%)  ",
         "Rent            $19,999.00        (  100%)  " + bar(26),
@@ -325,21 +297,16 @@ TEST_F(ReportText, PercentagesRoundToTenThousandthsAndBarsHalfToEven)
 
 TEST_F(ReportText, PercentageFieldKeepsOnlyNeededDecimals)
 {
-    writeYear({entry("07-04-98", "TR", -750, "Bus"),
-               entry("07-03-98", "RN", -9250, "Rent"),
-               entry("07-02-98", "SA", 100, "a"),
-               entry("07-01-98", "GF", 100, "b"),
-               entry("07-01-98", "BK", 100, "c")});
+    writeYear({entry("07-04-98", "TR", cents(-750), "Bus"),
+               entry("07-03-98", "RN", cents(-9250), "Rent"),
+               entry("07-02-98", "SA", cents(100), "a"),
+               entry("07-01-98", "GF", cents(100), "b"),
+               entry("07-01-98", "BK", cents(100), "c")});
     const cw::ReportResult r = view({category("TR", "Travel"), category("RN", "Rent"), category("SA", "Salary"),
                                      category("GF", "Gifts"), category("BK", "Books")},
                                     request());
-    expectLines(r, {
-        kHeading,
-        kRule,
-        "Searched the period:  1/98 through 12/98, inclusive.",
-        "Records found span :  7/98 through 7/98, inclusive.",
-        kRule,
-        " ",
+    expectLines(r, head("Searched the period:  1/98 through 12/98, inclusive.",
+                        "Records found span :  7/98 through 7/98, inclusive.") + QStringList{
         kOutHeading, " ", kColumns, " ",
         "Travel          $7.50             (  7.5%)  " + bar(2),
         "Rent            $92.50            ( 92.5%)  " + bar(26),
@@ -362,16 +329,11 @@ TEST_F(ReportText, PercentageFieldKeepsOnlyNeededDecimals)
 
 TEST_F(ReportText, CurrencyTextLongerThanSixteenIsWrittenWholeAndTheReportGoesOn)
 {
-    writeYear({entry("08-02-98", "SA", 200, "Pay"),
-               entry("08-01-98", "FD", -100000000000LL, "Feast")});
+    writeYear({entry("08-02-98", "SA", cents(200), "Pay"),
+               entry("08-01-98", "FD", cents(-100000000000LL), "Feast")});
     const cw::ReportResult r = view({category("FD", "Food"), category("SA", "Salary")}, request(true));
-    expectLines(r, {
-        kHeading,
-        kRule,
-        "Searched the period:  1/98 through 12/98, inclusive.",
-        "Records found span :  8/98 through 8/98, inclusive.",
-        kRule,
-        " ",
+    expectLines(r, head("Searched the period:  1/98 through 12/98, inclusive.",
+                        "Records found span :  8/98 through 8/98, inclusive.") + QStringList{
         kOutHeading, " ", kColumns, " ",
         "Food            $1,000,000,000.00  (  100%)  " + bar(26),
         " ",
@@ -404,23 +366,18 @@ TEST_F(ReportText, CurrencyTextLongerThanSixteenIsWrittenWholeAndTheReportGoesOn
 
 TEST_F(ReportText, MonthRangeAndExactCodesDecideWhatIsSelected)
 {
-    writeYear({entry("05-01-98", "FD", -100, "May"),
-               entry("04-30-98", "FD", -200, "April"),
-               entry("03-01-98", "fd", -400, "lower-case code"),
-               entry("02-28-98", "FD", -800, "February"),
-               entry("xx-05-98", "FD", -1600, "no month"),
-               entry("04-01-98", "A", -3200, "one-letter code")});
+    writeYear({entry("05-01-98", "FD", cents(-100), "May"),
+               entry("04-30-98", "FD", cents(-200), "April"),
+               entry("03-01-98", "fd", cents(-400), "lower-case code"),
+               entry("02-28-98", "FD", cents(-800), "February"),
+               entry("xx-05-98", "FD", cents(-1600), "no month"),
+               entry("04-01-98", "A", cents(-3200), "one-letter code")});
     cw::ReportRequest q = request();
     q.startMonth = 3;
     q.endMonth = 4;
     const cw::ReportResult r = view({category("FD", "Food"), category("A", "Auto")}, q);
-    expectLines(r, {
-        kHeading,
-        kRule,
-        "Searched the period:  3/98 through 4/98, inclusive.",
-        "Records found span :  4/98 through 4/98, inclusive.",
-        kRule,
-        " ",
+    expectLines(r, head("Searched the period:  3/98 through 4/98, inclusive.",
+                        "Records found span :  4/98 through 4/98, inclusive.") + QStringList{
         kOutHeading, " ", kColumns, " ",
         "Food            $2.00             ( 5.88%)  " + bar(2),
         "Auto            $32.00            (94.12%)  " + bar(26),
@@ -439,7 +396,7 @@ TEST_F(ReportText, MonthRangeAndExactCodesDecideWhatIsSelected)
 
 TEST_F(ReportText, UnknownDateFlagSelectsNothingAndPrintsNoDate)
 {
-    writeYear({entry("03-10-98", "FD", -7500, "Groceries")});
+    writeYear({entry("03-10-98", "FD", cents(-7500), "Groceries")});
     const cw::ReportResult r = view({category("FD", "Food")}, request(false, u'X'));
     ASSERT_GE(r.lines.size(), 4);
     EXPECT_EQ(r.lines[0], "Cashflow Record for Pat Smith                      Printed: ");
@@ -449,15 +406,10 @@ TEST_F(ReportText, UnknownDateFlagSelectsNothingAndPrintsNoDate)
 
 TEST_F(ReportText, NoCategoriesGivesHeadingEmptySummariesAndEnd)
 {
-    writeYear({entry("03-10-98", "FD", -7500, "Groceries")});
+    writeYear({entry("03-10-98", "FD", cents(-7500), "Groceries")});
     const cw::ReportResult r = view({}, request(true));
-    expectLines(r, {
-        kHeading,
-        kRule,
-        "Searched the period:  1/98 through 12/98, inclusive.",
-        "Records found span :  12/98 through 1/98, inclusive.",
-        kRule,
-        " ",
+    expectLines(r, head("Searched the period:  1/98 through 12/98, inclusive.",
+                        "Records found span :  12/98 through 1/98, inclusive.") + QStringList{
         kOutHeading, " ", kColumns, " ", " ",
         "Total Expense   $0.00           ",
         " ",
@@ -492,7 +444,7 @@ class ReportFiles : public ReportTest {};
 
 TEST_F(ReportFiles, SelectionAndWorkFilesAreRemovedAfterTheReport)
 {
-    writeYear({entry("03-10-98", "FD", -7500, "Groceries")});
+    writeYear({entry("03-10-98", "FD", cents(-7500), "Groceries")});
     for (const char* stale : {"ex_file.$$$", "ic_file.$$$", "todofile.$$$"})
         writeBytes(stale, "old");
     const QByteArray yearBefore = readBytes(kYearFile);
@@ -504,7 +456,7 @@ TEST_F(ReportFiles, SelectionAndWorkFilesAreRemovedAfterTheReport)
 
 TEST_F(ReportFiles, ReportReadsTheSelectionFileItIsGiven)
 {
-    writeYear({entry("03-10-98", "FD", -7500, "Groceries"), entry("03-01-98", "CA", -2500, "Gas")});
+    writeYear({entry("03-10-98", "FD", cents(-7500), "Groceries"), entry("03-01-98", "CA", cents(-2500), "Gas")});
     ASSERT_TRUE(cw::makeRepCatFile(env(), {category("CA", "Car")}).isOk());
     const cw::ReportResult r = cw::makeReport(env(), request());
     ASSERT_TRUE(r.status.isOk());
@@ -532,7 +484,7 @@ private:
 
 TEST_F(ReportFiles, UnreadableYearFileIsReportedAndNothingIsLeftBehind)
 {
-    writeYear({entry("03-10-98", "FD", -7500, "Groceries")});
+    writeYear({entry("03-10-98", "FD", cents(-7500), "Groceries")});
     UnreadableEnv failing(kYearFile);
     const cw::ReportResult r = cw::viewReport(failing, {category("FD", "Food")}, request());
     EXPECT_FALSE(r.status.isOk());
