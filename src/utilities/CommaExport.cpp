@@ -15,53 +15,69 @@
 
 namespace cw {
 
-QString exportAmountText(Money amount, QChar decimalPoint)
+namespace {
+
+// The amount piece, written into `out` in the code page's bytes.
+void appendAmount(QByteArray& out, Money amount, char point)
 {
     const bool negative = amount < 0;
     const auto units = negative ? 0 - static_cast<quint64>(amount) : static_cast<quint64>(amount);
     const quint64 whole = units / quint64(kMoneyScale);
     quint64 fraction = units % quint64(kMoneyScale);
 
-    QString text(negative ? u'-' : u' ');
+    out.append(negative ? '-' : ' ');
     if (whole != 0 || fraction == 0)
-        text += QString::number(whole);
+        out.append(QByteArray::number(whole));
     if (fraction != 0) {
-        int decimals = 4;
-        while (fraction % 10 == 0) {
-            fraction /= 10;
-            --decimals;
-        }
-        text += decimalPoint;
-        text += QString::number(fraction).rightJustified(decimals, u'0');
+        char digits[4];
+        int used = 4;
+        for (int i = 3; i >= 0; --i, fraction /= 10)
+            digits[i] = char('0' + fraction % 10);
+        while (digits[used - 1] == '0')
+            --used;
+        out.append(point);
+        out.append(digits, used);
     }
-    text += u' ';
-    return text;
+    out.append(' ');
+}
+
+void appendLine(QByteArray& out, const LedgerEntry& entry, const QByteArray& year, char point)
+{
+    out.append('"');
+    out.append(entry.date.data(), 6);
+    out.append(year);
+    out.append("\",\"");
+    out.append(entry.code.data(), LedgerEntry::kCodeSize);
+    out.append("\",\"");
+    appendAmount(out, entry.amount, point);
+    out.append("\",\"");
+    const qsizetype noteAt = out.size();
+    out.append(entry.note.data(), LedgerEntry::kNoteSize);
+    std::replace(out.begin() + noteAt, out.end(), '"', ' ');
+    out.append("\"\r\n");
+}
+
+char codePageByte(QChar c) { return toWin1252(QString(c)).at(0); }
+
+} // namespace
+
+QString exportAmountText(Money amount, QChar decimalPoint)
+{
+    QByteArray text;
+    appendAmount(text, amount, codePageByte(decimalPoint));
+    return fromWin1252(text);
 }
 
 QByteArray exportLine(const LedgerEntry& entry, const QString& yearText, QChar decimalPoint)
 {
-    std::array<char, LedgerEntry::kNoteSize> note = entry.note;
-    std::replace(note.begin(), note.end(), '"', ' ');
-
     QByteArray line;
-    line.reserve(80);
-    line.append('"');
-    line.append(entry.date.data(), 6);
-    line.append(toWin1252(yearText));
-    line.append("\",\"");
-    line.append(entry.code.data(), LedgerEntry::kCodeSize);
-    line.append("\",\"");
-    line.append(toWin1252(exportAmountText(entry.amount, decimalPoint)));
-    line.append("\",\"");
-    line.append(note.data(), LedgerEntry::kNoteSize);
-    line.append("\"\r\n");
+    appendLine(line, entry, toWin1252(yearText), codePageByte(decimalPoint));
     return line;
 }
 
 QByteArray exportLines(const std::vector<LedgerEntry>& entries, const std::vector<CategoryRecord>& selection,
                        const ExportRange& range, qsizetype* lineCount)
 {
-    qsizetype lines = 0;
     // How many selection records carry each two-byte code.
     auto codeIndex = [](const std::array<char, 2>& c) {
         return size_t(static_cast<unsigned char>(c[0])) << 8 | static_cast<unsigned char>(c[1]);
@@ -70,17 +86,26 @@ QByteArray exportLines(const std::vector<LedgerEntry>& entries, const std::vecto
     for (const CategoryRecord& c : selection)
         ++times[codeIndex(c.code)];
 
+    const QByteArray year = toWin1252(range.yearText);
+    const char point = codePageByte(range.decimalPoint);
     QByteArray out;
+    out.reserve(qsizetype(entries.size()) * 90);   // about one line per entry
+    qsizetype lines = 0;
+    // Entries of one date stand together: the month is read once per date.
+    std::array<char, LedgerEntry::kDateSize> lastDate{};
+    int month = monthOf(QString::fromLatin1(lastDate.data(), lastDate.size()), range.flag);
     for (const LedgerEntry& e : entries) {
         const quint32 n = times[codeIndex(e.code)];
         if (n == 0)
             continue;
-        const int month = monthOf(e.dateText(), range.flag);
+        if (e.date != lastDate) {
+            lastDate = e.date;
+            month = monthOf(e.dateText(), range.flag);
+        }
         if (month < range.startMonth || month > range.endMonth)
             continue;
-        const QByteArray line = exportLine(e, range.yearText, range.decimalPoint);
         for (quint32 i = 0; i < n; ++i)
-            out.append(line);
+            appendLine(out, e, year, point);
         lines += n;
     }
     if (lineCount)
