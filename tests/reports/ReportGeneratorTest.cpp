@@ -28,7 +28,32 @@ const std::vector<cw::CategoryRecord> kFoodCarSalary = {
 
 } // namespace
 
-class ReportText : public ReportTest {};
+class ReportText : public ReportTest {
+protected:
+    // A full report in which nothing was found: no category lines, no balance, no items.
+    static QStringList emptyFullReport(const QString& period)
+    {
+        return head(period, "Records found span :  12/98 through 1/98, inclusive.") + QStringList{
+            kOutHeading, " ", kColumns, " ", " ",
+            "Total Expense   $0.00           ",
+            " ",
+            kInHeading, " ", kColumns, " ", " ",
+            "Total Income    $0.00           ",
+            " ",
+            " ",
+            kRule,
+            "                        Line items - money OUT",
+            kRule,
+            " ",
+            kRule,
+            "                        Line items - money IN",
+            kRule,
+            " ",
+            kRule,
+            "  END",
+        };
+    }
+};
 
 TEST_F(ReportText, FoodAndCarSummaryWithSurplus)
 {
@@ -169,26 +194,7 @@ TEST_F(ReportText, EmptyPeriodShowsReversedSpanAndZeroTotals)
     q.startMonth = 6;
     q.endMonth = 8;
     const cw::ReportResult r = view(kFoodCarSalary, q);
-    expectLines(r, head("Searched the period:  6/98 through 8/98, inclusive.",
-                        "Records found span :  12/98 through 1/98, inclusive.") + QStringList{
-        kOutHeading, " ", kColumns, " ", " ",
-        "Total Expense   $0.00           ",
-        " ",
-        kInHeading, " ", kColumns, " ", " ",
-        "Total Income    $0.00           ",
-        " ",
-        " ",
-        kRule,
-        "                        Line items - money OUT",
-        kRule,
-        " ",
-        kRule,
-        "                        Line items - money IN",
-        kRule,
-        " ",
-        kRule,
-        "  END",
-    });
+    expectLines(r, emptyFullReport("Searched the period:  6/98 through 8/98, inclusive."));
     EXPECT_EQ(r.incomePanel, "(0 Items) Income = $0.00 ");
     EXPECT_EQ(r.expensePanel, "(0 Items) Expense = $0.00 ");
     EXPECT_FALSE(r.balancePanel.has_value());
@@ -408,26 +414,7 @@ TEST_F(ReportText, NoCategoriesGivesHeadingEmptySummariesAndEnd)
 {
     writeYear({entry("03-10-98", "FD", cents(-7500), "Groceries")});
     const cw::ReportResult r = view({}, request(true));
-    expectLines(r, head("Searched the period:  1/98 through 12/98, inclusive.",
-                        "Records found span :  12/98 through 1/98, inclusive.") + QStringList{
-        kOutHeading, " ", kColumns, " ", " ",
-        "Total Expense   $0.00           ",
-        " ",
-        kInHeading, " ", kColumns, " ", " ",
-        "Total Income    $0.00           ",
-        " ",
-        " ",
-        kRule,
-        "                        Line items - money OUT",
-        kRule,
-        " ",
-        kRule,
-        "                        Line items - money IN",
-        kRule,
-        " ",
-        kRule,
-        "  END",
-    });
+    expectLines(r, emptyFullReport("Searched the period:  1/98 through 12/98, inclusive."));
 }
 
 TEST_F(ReportText, MissingYearFileReadsAsNoEntriesAndIsLeftEmpty)
