@@ -86,16 +86,12 @@ TEST_F(MacroPlay, DayMonthFlag)
     EXPECT_EQ(folder.read(kData).left(58), test::bytesOf({entry("31-12-98", "AB", 70000, "new")}));
 }
 
-TEST_F(MacroPlay, PlayDateFromTheDateBox)
+TEST(MacroPlayDate, UnfilledDateBoxFailsTheCheck)
 {
-    const QString date = macroPlayDate(QStringLiteral("__-__"), QStringLiteral("1998CWK.DAT"));
-    EXPECT_EQ(date, QStringLiteral("__-__-98"));
-    const std::optional<Message> m = checkPlayDate(date, u'A');
+    const std::optional<Message> m = checkPlayDate(macroPlayDate(QStringLiteral("__-__"), kData), u'A');
     ASSERT_TRUE(m);
     EXPECT_EQ(m->text, QStringLiteral("Invalid Date - __-__-98"));
     EXPECT_EQ(m->title, QStringLiteral("Operation Aborted"));
-    EXPECT_EQ(m->icon, Message::Icon::Warning);
-    EXPECT_TRUE(checkPlayDate(QStringLiteral("31-12-98"), u'A'));
 }
 
 TEST_F(MacroPlay, RefusedEntriesAreReportedAndThePlayGoesOn)
@@ -122,15 +118,6 @@ TEST_F(MacroPlay, MissingMacroFileIsReportedBeforeAnything)
     EXPECT_TRUE(r.status.file().endsWith(QStringLiteral("NONE.MCR")));
     EXPECT_EQ(folder.read(kData), before);
     EXPECT_FALSE(folder.exists(kMacroWorkName));
-}
-
-TEST_F(MacroPlay, MacroNameInAnyLetterCase)
-{
-    folder.write(QStringLiteral("PAY.MCR"), lines({"FT", "1", "n"}));
-    const MacroPlayOutcome r = playMacroFile(*Env::posix(), folder.path(QStringLiteral("pay.mcr")),
-                                             QStringLiteral("03-15-98"), folder.path(kData), u'A');
-    EXPECT_TRUE(r.status.isOk());
-    EXPECT_EQ(r.inserted, 1);
 }
 
 TEST_F(MacroPlay, LeftoverWorkFileIsClearedFirst)
