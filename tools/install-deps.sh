@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils imagemagick fonts-liberation
   clang-14 libclang-rt-14-dev
-  cups-bsd poppler-utils
+  cups-bsd poppler-utils libreoffice-calc-nogui
 )
 
 missing=()

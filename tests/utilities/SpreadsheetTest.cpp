@@ -1,8 +1,9 @@
 // An exported file opened in a real spreadsheet program: LibreOffice Calc,
 // headless, converts it to a flat OpenDocument spreadsheet whose cells are
-// then read back. Skipped where LibreOffice is not installed.
+// then read back. LibreOffice is required (see RequireTool.h).
 
 #include "macros/LedgerFixtures.h"
+#include "support/RequireTool.h"
 #include "utilities/CommaExport.h"
 
 #include <QCoreApplication>
@@ -53,9 +54,7 @@ std::vector<std::vector<Cell>> readRows(const QByteArray& fods)
 
 TEST(Spreadsheet, ExportOpensWithNumbersAsNumbers)
 {
-    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
-    if (soffice.isEmpty())
-        GTEST_SKIP() << "LibreOffice is not installed";
+    CW_REQUIRE_TOOL(soffice, "soffice")
     int argc = 1;
     char name[] = "utilities_tests";
     char* argv[] = {name, nullptr};
