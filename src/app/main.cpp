@@ -1,6 +1,7 @@
 // Coinwick 2: runs in the working folder, one copy per folder. The main window
 // runs the start-up sequence and shows itself only when it succeeded.
 
+#include "app/Commands.h"
 #include "mainscreen/FolderLock.h"
 #include "mainscreen/MainWindow.h"
 #include "mainscreen/MessageBox.h"
@@ -30,6 +31,7 @@ int main(int argc, char* argv[])
     }
 
     cw::MainWindow window(QDate::currentDate());
+    cw::installCommands(window);
     if (!window.load())
         return 0;
     window.show();

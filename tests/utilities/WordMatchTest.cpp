@@ -1,4 +1,4 @@
-#include "utilities/WordMatch.h"
+#include "mainscreen/WordMatch.h"
 
 #include <gtest/gtest.h>
 
