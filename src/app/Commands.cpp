@@ -1,12 +1,48 @@
 #include "Commands.h"
 
 #include "mainscreen/MainWindow.h"
+#include "utilities/BackupWindow.h"
+#include "utilities/CalculatorWindow.h"
+#include "utilities/SorterWindow.h"
+
+#include <QAction>
+#include <memory>
 
 namespace cw {
+namespace {
+
+// Opens the utility window `make` builds when the command runs; while one is
+// open the command brings it forward. Each closes with the main window.
+template <class Make>
+void openUtilityOn(MainWindow& window, const char* key, Make make)
+{
+    QAction* action = window.findChild<QAction*>(QString::fromLatin1(key));
+    if (!action)
+        return;
+    auto open = std::make_shared<QPointer<UtilityWindow>>();
+    QObject::connect(action, &QAction::triggered, &window, [&window, make, open] {
+        if (!*open) {
+            UtilityWindow* w = make(window);
+            w->setDeleteOnClose(true);
+            QObject::connect(&window, &MainWindow::unloading, w, &QWidget::close);
+            *open = w;
+        }
+        (*open)->show();
+        (*open)->raise();
+        (*open)->activateWindow();
+    });
+}
+
+} // namespace
 
 void installCommands(MainWindow& window)
 {
-    (void)window;   // each subsystem's windows are joined here as they are built
+    // Sort (menu and toolbar), Backup and Calculator: the utility windows.
+    openUtilityOn(window, "mnuSort", [](MainWindow& w) {
+        return new SorterWindow(w.state().dataFileName, w.state().dateFlag, &w);
+    });
+    openUtilityOn(window, "mnuBackup", [](MainWindow& w) { return new BackupWindow(&w); });
+    openUtilityOn(window, "mnuTinyCalc", [](MainWindow& w) { return new CalculatorWindow(&w); });
 }
 
 } // namespace cw

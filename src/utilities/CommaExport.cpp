@@ -128,8 +128,29 @@ QString exportTargetPath(const QString& folder, const QString& fileName)
     return trimmed.endsWith(u'/') ? folder + fileName : folder + u'/' + fileName;
 }
 
+qsizetype chosenCategoryCount(Env& env, const QString& selectionFile)
+{
+    QByteArray bytes;
+    if (!env.readFile(resolveFileName(env, selectionFile), &bytes, false))
+        return 0;
+    return std::max<qsizetype>(0, recordCount<CategoryRecord>(bytes) - 1);
+}
+
+namespace {
+
+Status checkTargetName(const QString& target)
+{
+    if (QFileInfo(target).fileName().isEmpty())
+        return Status::ioError(target, QStringLiteral("No export file name was given"));
+    return Status::ok();
+}
+
+} // namespace
+
 Result<bool> exportTargetHoldsData(Env& env, const QString& target)
 {
+    if (Status s = checkTargetName(target); !s)
+        return s;
     if (!env.fileExists(target))
         return false;
     QByteArray bytes;
@@ -142,8 +163,8 @@ Result<bool> exportTargetHoldsData(Env& env, const QString& target)
 Result<qsizetype> commafile(Env& env, const QString& target, const QString& dataFile,
                             const QString& selectionFile, int startMonth, int endMonth, QChar flag)
 {
-    if (QFileInfo(target).fileName().isEmpty())
-        return Status::ioError(target, QStringLiteral("No export file name was given"));
+    if (Status s = checkTargetName(target); !s)
+        return s;
     Result<std::vector<CategoryRecord>> selection = readRecords<CategoryRecord>(env, selectionFile);
     if (!selection)
         return selection.status();
@@ -160,9 +181,8 @@ Result<qsizetype> commafile(Env& env, const QString& target, const QString& data
     const ExportRange range{startMonth, endMonth, flag, exportYearText(dataFile), QLocale().decimalPoint().at(0)};
     qsizetype lines = 0;
     bytes.append(exportLines(*entries, *selection, range, &lines));
-    Status s = writeFileSafely(env, target, bytes);
-    if (!s)
-        return s;
+    if (Status s = writeFileSafely(env, target, bytes); !s)
+        return Status::ioError(target, s.reason());
     return lines;
 }
 

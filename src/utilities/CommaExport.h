@@ -46,15 +46,21 @@ QString exportRangeText(int startMonth, int endMonth, const QString& yearText, q
 // file name unchanged.
 QString exportTargetPath(const QString& folder, const QString& fileName);
 
+// The number of chosen categories: the selection file's record count less
+// its unwritten first record; an absent file counts none.
+qsizetype chosenCategoryCount(Env& env, const QString& selectionFile);
+
 // Whether the target already holds data (then the append question is
-// asked). A target that exists but cannot be read is a failure.
+// asked). An empty file name or a target that exists but cannot be read is a
+// failure.
 Result<bool> exportTargetHoldsData(Env& env, const QString& target);
 
 // Writes the export lines of `dataFile` for the selection file's categories
 // after whatever the target holds (an empty or new target just gets them),
 // through the safe rewrite; the decimal separator is the program locale's.
-// An empty file name or a file that cannot be read or written is a failure,
-// and nothing changes then. Returns the number of lines written.
+// An empty file name or a file that cannot be read or written is a failure
+// (a failed write names the target), and nothing changes then. Returns the
+// number of lines written.
 Result<qsizetype> commafile(Env& env, const QString& target, const QString& dataFile,
                             const QString& selectionFile, int startMonth, int endMonth, QChar flag);
 

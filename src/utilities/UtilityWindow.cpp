@@ -1,0 +1,56 @@
+#include "UtilityWindow.h"
+
+#include <QCloseEvent>
+
+namespace cw {
+
+UtilityWindow::UtilityWindow(const QString& name, const QString& title, QWidget* opener, bool disableOpener)
+    : QWidget(nullptr), opener_(opener), disablesOpener_(disableOpener)
+{
+    setObjectName(name);
+    setWindowTitle(title);
+    if (opener_ && disablesOpener_)
+        opener_->setEnabled(false);
+}
+
+UtilityWindow::~UtilityWindow() { releaseOpener(); }
+
+void UtilityWindow::releaseOpener()
+{
+    if (!opener_ || !disablesOpener_)
+        return;
+    opener_->setEnabled(true);
+    opener_->show();
+    opener_->raise();
+    opener_->activateWindow();
+    disablesOpener_ = false;
+}
+
+void UtilityWindow::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    releaseOpener();
+    closed_ = true;
+    if (running_)
+        stopRequested_ = true;
+    else if (deleteOnClose_)
+        deleteLater();
+}
+
+QWidget* UtilityWindow::messageParent() { return isVisible() ? this : opener_.data(); }
+
+UtilityWindow::Running::Running(UtilityWindow* window) : window_(window)
+{
+    window_->running_ = true;
+    window_->stopRequested_ = false;
+}
+
+UtilityWindow::Running::~Running()
+{
+    window_->running_ = false;
+    // Deleted from the event loop, after the handler that ran has returned.
+    if (window_->closed_ && window_->deleteOnClose_)
+        window_->deleteLater();
+}
+
+} // namespace cw
