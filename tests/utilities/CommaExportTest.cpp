@@ -119,14 +119,27 @@ TEST_F(ExportFile, NewTargetThenAppend)
     EXPECT_FALSE(*exportTargetHoldsData(*Env::posix(), folder.path(QStringLiteral("EMPTY.TXT"))));
 }
 
+TEST_F(ExportFile, ChosenCategoriesLeaveOutTheFirstRecord)
+{
+    EXPECT_EQ(chosenCategoryCount(*Env::posix(), folder.path(QStringLiteral("tempcats.$$$"))), 1);
+    folder.write(QStringLiteral("one.$$$"), QByteArray(18 + 17, '\0'));
+    EXPECT_EQ(chosenCategoryCount(*Env::posix(), folder.path(QStringLiteral("one.$$$"))), 0);
+    EXPECT_EQ(chosenCategoryCount(*Env::posix(), folder.path(QStringLiteral("missing.$$$"))), 0);
+    EXPECT_FALSE(folder.exists(QStringLiteral("missing.$$$")));
+}
+
 TEST_F(ExportFile, FailuresAreSaidAndChangeNothing)
 {
-    EXPECT_FALSE(run(exportTargetPath(folder.path(QString()), QString())).isOk());
+    const QString nameless = exportTargetPath(folder.path(QString()), QString());
+    EXPECT_FALSE(exportTargetHoldsData(*Env::posix(), nameless).isOk());
+    EXPECT_FALSE(run(nameless).isOk());
     EXPECT_FALSE(run(folder.path(QStringLiteral("no/such/folder.txt"))).isOk());
 
     folder.write(QStringLiteral("OLD.TXT"), "old\r\n");
     test::FailingEnv env(test::FailingEnv::Fail::Append);
-    EXPECT_FALSE(run(folder.path(QStringLiteral("OLD.TXT")), env).isOk());
+    const Result<qsizetype> failed = run(folder.path(QStringLiteral("OLD.TXT")), env);
+    ASSERT_FALSE(failed.isOk());
+    EXPECT_EQ(failed.status().file(), folder.path(QStringLiteral("OLD.TXT")));   // the target, not the work file
     EXPECT_EQ(folder.read(QStringLiteral("OLD.TXT")), QByteArray("old\r\n"));
 }
 

@@ -1,9 +1,12 @@
 #include "macros/LedgerFixtures.h"
 #include "store/SortKey.h"
+#include "support/FaultEnv.h"
 #include "utilities/Sorter.h"
 
 #include <gtest/gtest.h>
 #include <cstring>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace cw {
 namespace {
@@ -137,6 +140,36 @@ TEST_F(SortFile, AFailedWriteLeavesTheOldFile)
         EXPECT_FALSE(run.isOk());
         EXPECT_EQ(folder.read(kData), bytes);
         EXPECT_FALSE(folder.exists(kData + QStringLiteral(".$$$")));
+    }
+}
+
+// A sort killed at any disk call leaves the old file or the sorted one, so
+// no record is ever lost or doubled.
+TEST_F(SortFile, KilledAtEveryDiskCallLeavesTheOldOrTheSortedFile)
+{
+    std::mt19937 rng(13);
+    QByteArray bytes = test::bytesOf(test::randomEntries(rng, 50, u'A'));
+    bytes.append("tail");
+    const QByteArray sorted = passesByHand(bytes, 50, 'A');
+    folder.write(kData, bytes);
+    cwtest::FaultEnv counter;
+    ASSERT_TRUE(sortMainFile(counter, data(), 'A').isOk());
+    const int calls = counter.calls();
+    ASSERT_GT(calls, 3);
+    for (int k = 0; k < calls; ++k) {
+        folder.write(kData, bytes);
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            cwtest::FaultEnv killer(cwtest::FaultEnv::Mode::Kill, k);
+            sortMainFile(killer, data(), 'A');
+            ::_exit(0);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "call " << k;
+        const QByteArray now = folder.read(kData);
+        EXPECT_TRUE(now == bytes || now == sorted) << "killed at call " << k;
     }
 }
 

@@ -1,0 +1,163 @@
+// The backup logic: what counts as the same folder, which files are backed
+// up and in which order, and copies that fail or are killed at every disk
+// call without spoiling an older copy.
+
+#include "support/FaultEnv.h"
+#include "support/TempFolder.h"
+#include "utilities/Backup.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace cw;
+using cwtest::FaultEnv;
+using cwtest::readBytes;
+using cwtest::writeBytes;
+
+namespace {
+
+TEST(BackupFolder, SameFolderInAnySpelling)
+{
+    const QString work = QStringLiteral("/home/ann/Coinwick");
+    for (const char* same : {"/home/ann/Coinwick", "/home/ann/Coinwick/", "  /home/ann/Coinwick/  ",
+                             "/HOME/ANN/coinwick", " /home/ann/coinwick// "})
+        EXPECT_TRUE(sameBackupFolder(work, QString::fromLatin1(same))) << same;
+    for (const char* other : {"/home/ann/Coinwick2", "/home/ann", "/home/ann/Coinwick/backup", "home/ann/Coinwick",
+                              "/home/ann/Coin wick"})
+        EXPECT_FALSE(sameBackupFolder(work, QString::fromLatin1(other))) << other;
+    EXPECT_TRUE(sameBackupFolder(QStringLiteral("/"), QStringLiteral(" / ")));
+    EXPECT_FALSE(sameBackupFolder(QStringLiteral("/"), QStringLiteral("/mnt")));
+}
+
+TEST(BackupFolder, CaptionGetsOneSlash)
+{
+    EXPECT_EQ(backupFolderText(QStringLiteral(" /home/ann ")), QStringLiteral("/home/ann/"));
+    EXPECT_EQ(backupFolderText(QStringLiteral("/home/ann/")), QStringLiteral("/home/ann/"));
+    EXPECT_EQ(backupFolderText(QStringLiteral("/")), QStringLiteral("/"));   // a drive root: no second "/"
+}
+
+TEST(BackupSet, PatternsInAnyLetterCaseAndNeverWorkFiles)
+{
+    for (const char* in : {"1998CWK.DAT", "1998cats.dat", "PERSONAL.DAT", "PAY.MCR", "pay.mcr", "1998_cwk.nts",
+                           "Notes.NtS", "a b.dat"})
+        EXPECT_TRUE(isBackupFile(QString::fromLatin1(in))) << in;
+    for (const char* out : {"temp.$$$", "tempcats.$$$", "1998CWK.DAT.$$$", "CWK_DATA.TXT", "dat", "x.data",
+                            "x.dat~", "x.mcr.bak", "x_dat"})
+        EXPECT_FALSE(isBackupFile(QString::fromLatin1(out))) << out;
+}
+
+TEST(BackupSet, FileListOrderWithoutFolders)
+{
+    cwtest::TempFolder folder;
+    for (const char* name : {"b.MCR", "A.dat", "c.nts", "a.mcr", "x.txt", "B.DAT.$$$", "temp.$$$"})
+        writeBytes(QString::fromLatin1(name), "x");
+    QDir().mkdir(QStringLiteral("folder.dat"));
+    const Result<QStringList> files = backupFiles(*Env::posix(), folder.path());
+    ASSERT_TRUE(files.isOk());
+    EXPECT_EQ(*files, QStringList({"A.dat", "a.mcr", "b.MCR", "c.nts"}));
+    EXPECT_FALSE(backupFiles(*Env::posix(), folder.path() + QStringLiteral("/missing")).isOk());
+}
+
+class BackupRunTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QDir(folder.path()).mkpath(QStringLiteral("work"));
+        QDir(folder.path()).mkpath(QStringLiteral("backup"));
+        for (const QString& name : files)
+            writeBytes(source() + name, name.toLatin1() + " new");
+        writeBytes(target() + files[1], "old");
+    }
+    QString source() const { return folder.path() + QStringLiteral("/work/"); }
+    QString target() const { return folder.path() + QStringLiteral("/backup/"); }
+    QStringList targetFiles() const { return QDir(target()).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
+
+    cwtest::TempFolder folder;
+    const QStringList files = {QStringLiteral("1998CWK.DAT"), QStringLiteral("PAY.MCR"), QStringLiteral("PERSONAL.DAT")};
+};
+
+TEST_F(BackupRunTest, CopiesEveryFileInOrderOverOlderCopies)
+{
+    QStringList seen;
+    const BackupRun run = runBackup(*Env::posix(), source(), target(), files, [&](qsizetype i, const QString& name) {
+        EXPECT_EQ(name, files[i]);
+        seen << name;
+        return true;
+    });
+    EXPECT_EQ(run.copied, 3);
+    EXPECT_TRUE(run.failures.isEmpty());
+    EXPECT_EQ(seen, files);
+    EXPECT_EQ(targetFiles(), files);
+    for (const QString& name : files)
+        EXPECT_EQ(readBytes(target() + name), name.toLatin1() + " new");
+    EXPECT_EQ(backupEndMessage(run.failures), (Message{"Finished", "Coinwick 2", Message::Icon::None}));
+}
+
+TEST_F(BackupRunTest, StopsBeforeTheNextFile)
+{
+    const BackupRun run = runBackup(*Env::posix(), source(), target(), files,
+                                    [](qsizetype i, const QString&) { return i < 1; });
+    EXPECT_TRUE(run.stopped);
+    EXPECT_EQ(run.copied, 1);
+    EXPECT_EQ(readBytes(target() + files[1]), QByteArray("old"));
+}
+
+TEST_F(BackupRunTest, AMissingSourceIsNamedAndTheRunGoesOn)
+{
+    QFile::remove(source() + files[0]);
+    const BackupRun run = runBackup(*Env::posix(), source(), target(), files);
+    ASSERT_EQ(run.failures.size(), 1);
+    EXPECT_EQ(run.failures[0].file(), files[0]);
+    EXPECT_EQ(run.copied, 2);
+    const Message end = backupEndMessage(run.failures);
+    EXPECT_EQ(end.text, QStringLiteral("These files could not be copied:\n1998CWK.DAT: No such file or directory"));
+    EXPECT_EQ(end.icon, Message::Icon::Warning);
+    EXPECT_EQ(end.title, QStringLiteral("Coinwick 2"));
+}
+
+// A failure at any disk call of the copy of PAY.MCR: it is reported under
+// that name, the older copy stays whole unless the new one is in place, and
+// no work file is left behind.
+TEST_F(BackupRunTest, AFailureAtEveryDiskCallSpoilsNothing)
+{
+    FaultEnv counter;
+    ASSERT_TRUE(copyForBackup(counter, source(), target(), files[1]).isOk());
+    const int calls = counter.calls();
+    ASSERT_GE(calls, 5);
+    for (int k = 0; k < calls; ++k) {
+        writeBytes(target() + files[1], "old");
+        FaultEnv failing(FaultEnv::Mode::Fail, k);
+        const Status s = copyForBackup(failing, source(), target(), files[1]);
+        EXPECT_FALSE(s.isOk()) << "call " << k;
+        EXPECT_EQ(s.file(), files[1]);
+        const QByteArray now = readBytes(target() + files[1]);
+        EXPECT_TRUE(now == "old" || now == "PAY.MCR new") << "call " << k;
+        EXPECT_EQ(targetFiles(), QStringList({files[1]})) << "call " << k;
+    }
+}
+
+TEST_F(BackupRunTest, KilledAtEveryDiskCallLeavesTheOldOrTheNewCopy)
+{
+    FaultEnv counter;
+    ASSERT_TRUE(copyForBackup(counter, source(), target(), files[1]).isOk());
+    const int calls = counter.calls();
+    for (int k = 0; k < calls; ++k) {
+        writeBytes(target() + files[1], "old");
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            FaultEnv killer(FaultEnv::Mode::Kill, k);
+            copyForBackup(killer, source(), target(), files[1]);
+            ::_exit(0);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "call " << k;
+        const QByteArray now = readBytes(target() + files[1]);
+        EXPECT_TRUE(now == "old" || now == "PAY.MCR new") << "killed at call " << k;
+    }
+}
+
+} // namespace
