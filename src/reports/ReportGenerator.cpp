@@ -37,10 +37,11 @@ struct CodeGroup {
     MoneySum expense = 0;              // sum of money out, as a positive amount
     qint64 incomeCount = 0;
     qint64 expenseCount = 0;
-    // The year file's records, kept for the open items and line items.
-    std::vector<const char*> incomeRecords;   // full reports only
-    std::vector<const char*> expenseRecords;
-    std::vector<const char*> openRecords;
+    // Kept for the open items and line items, side by side so that writing
+    // them reads memory in order.
+    std::vector<LedgerEntry> incomeEntries;   // full reports only
+    std::vector<LedgerEntry> expenseEntries;
+    std::vector<LedgerEntry> openEntries;
 };
 
 int codeKey(const std::array<char, 2>& code)
@@ -180,8 +181,8 @@ private:
         qsizetype n = 64 + 2 * qsizetype(selection_.size());
         for (size_t j = 0; j < selection_.size(); ++j) {
             const CodeGroup& group = groupOf(j);
-            n += qsizetype(group.openRecords.size())
-                + group.multiplicity * qsizetype(group.incomeRecords.size() + group.expenseRecords.size()) + 6;
+            n += qsizetype(group.openEntries.size())
+                + group.multiplicity * qsizetype(group.incomeEntries.size() + group.expenseEntries.size()) + 6;
         }
         return n;
     }
@@ -286,19 +287,19 @@ void ReportWriter::collect()
             continue;
         CodeGroup& group = groups_[size_t(g)];
         if (entry.amount == 0) {
-            group.openRecords.push_back(record);
+            group.openEntries.push_back(entry);
             continue;
         }
         if (entry.amount > 0) {
             group.income += entry.amount;
             ++group.incomeCount;
             if (request_.full)
-                group.incomeRecords.push_back(record);
+                group.incomeEntries.push_back(entry);
         } else {
             group.expense -= MoneySum(entry.amount);
             ++group.expenseCount;
             if (request_.full)
-                group.expenseRecords.push_back(record);
+                group.expenseEntries.push_back(entry);
         }
         lowestMonth_ = std::min(lowestMonth_, month);
         highestMonth_ = std::max(highestMonth_, month);
@@ -417,7 +418,7 @@ void ReportWriter::writeOpenItems()
 {
     bool any = false;
     for (size_t j = 0; j < selection_.size() && !any; ++j)
-        any = !groupOf(j).openRecords.empty();
+        any = !groupOf(j).openEntries.empty();
     if (!any)
         return;
     lines_.append(kBlankLine);
@@ -428,8 +429,7 @@ void ReportWriter::writeOpenItems()
     lines_.append(QStringLiteral(" Date         Cat   Note"));
     lines_.append(kBlankLine);
     for (size_t j = 0; j < selection_.size(); ++j) {
-        for (const char* record : groupOf(j).openRecords) {
-            const LedgerEntry entry = LedgerEntryCodec::decode(record);
+        for (const LedgerEntry& entry : groupOf(j).openEntries) {
             lines_.append(LineBuilder(1 + LedgerEntry::kDateSize + 3 + LedgerEntry::kCodeSize + 2 + LedgerEntry::kNoteSize)
                               .put(u' ')
                               .put(entry.date)
@@ -446,8 +446,8 @@ void ReportWriter::writeLineItems(bool expense)
 {
     for (size_t j = 0; j < selection_.size(); ++j) {
         const CodeGroup& group = groupOf(j);
-        const std::vector<const char*>& records = expense ? group.expenseRecords : group.incomeRecords;
-        if (records.empty())
+        const std::vector<LedgerEntry>& entries = expense ? group.expenseEntries : group.incomeEntries;
+        if (entries.empty())
             continue;
         lines_.append(kBlankLine);
         lines_.append(LineBuilder(11 + CategoryRecord::kNameSize)
@@ -457,8 +457,7 @@ void ReportWriter::writeLineItems(bool expense)
         lines_.append(kBlankLine);
         // The code's entries stand in the work file once per occurrence in the selection.
         for (int copy = 0; copy < group.multiplicity; ++copy) {
-            for (const char* record : records) {
-                const LedgerEntry entry = LedgerEntryCodec::decode(record);
+            for (const LedgerEntry& entry : entries) {
                 const QString currency = money_.format(expense ? -MoneySum(entry.amount) : MoneySum(entry.amount));
                 lines_.append(LineBuilder(1 + LedgerEntry::kDateSize + 2 + LineBuilder::paddedSize(currency) + 1
                                           + LedgerEntry::kNoteSize)
