@@ -95,15 +95,6 @@ TEST_F(BackupRunTest, CopiesEveryFileInOrderOverOlderCopies)
     EXPECT_EQ(backupEndMessage(run.failures), (Message{"Finished", "Coinwick 2", Message::Icon::None}));
 }
 
-TEST_F(BackupRunTest, StopsBeforeTheNextFile)
-{
-    const BackupRun run = runBackup(*Env::posix(), source(), target(), files,
-                                    [](qsizetype i, const QString&) { return i < 1; });
-    EXPECT_TRUE(run.stopped);
-    EXPECT_EQ(run.copied, 1);
-    EXPECT_EQ(readBytes(target() + files[1]), QByteArray("old"));
-}
-
 TEST_F(BackupRunTest, AMissingSourceIsNamedAndTheRunGoesOn)
 {
     QFile::remove(source() + files[0]);

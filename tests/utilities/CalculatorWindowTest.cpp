@@ -45,20 +45,19 @@ private slots:
         QCOMPARE(w.findChild<QAction*>("tcmnuExit")->text(), "E&xit");
     }
 
-    void resultsAsTheNumberTextWritesThem()
+    void valuesAndFailures()
     {
         cw::CalculatorWindow w;
-        QCOMPARE(compute(&w, "7", nullptr, "5"), " 12");
+        QCOMPARE(compute(&w, "7", nullptr, "5"), " 12");   // the operator left at "+"
         QCOMPARE(compute(&w, "2", "TCSub", "5"), "-3");
         QCOMPARE(labelText(&w, "TCOp"), "-");
         QCOMPARE(compute(&w, "1", "TCDiv", "3"), " .3333333");
         QCOMPARE(compute(&w, "0.1", "TCAdd", "0.2"), " .3");
         QCOMPARE(compute(&w, "12abc", nullptr, ""), " 12");
-        QCOMPARE(compute(&w, "  1.5e3", "TCMul", "2"), " 3000");
-        QCOMPARE(compute(&w, "9999999", "TCAdd", "1"), " 1E+07");
         QCOMPARE(compute(&w, "100000", "TCMul", "100000"), " 1E+10");
-        QCOMPARE(compute(&w, "1", "TCDiv", "100000"), " 1E-05");
-        QCOMPARE(compute(&w, "abc", "TCSub", ".5"), "-.5");
+        QCOMPARE(compute(&w, "0", "TCDiv", ""), "Division by zero");
+        QCOMPARE(compute(&w, "3E38", "TCMul", "10"), "Overflow");
+        QCOMPARE(compute(&w, "6", "TCDiv", "4"), " 1.5");   // and the window goes on
     }
 
     void resultOnTopChainsAndClearKeepsTheOperator()
@@ -69,34 +68,13 @@ private slots:
         QCOMPARE(lineEdit(&w, "TCTopNum")->text(), " 12");
         QCOMPARE(lineEdit(&w, "TCBotNum")->text(), "");
         QCOMPARE(labelText(&w, "TCResult"), "");
-        QCOMPARE(labelText(&w, "TCOp"), "+");
-        lineEdit(&w, "TCBotNum")->setText("3");
-        QTest::mouseClick(button(&w, "TCMul"), Qt::LeftButton);
-        QTest::mouseClick(button(&w, "TCCompute"), Qt::LeftButton);
-        QCOMPARE(labelText(&w, "TCResult"), " 36");
+        QCOMPARE(compute(&w, lineEdit(&w, "TCTopNum")->text(), "TCMul", "3"), " 36");
 
         QTest::mouseClick(button(&w, "TCClear"), Qt::LeftButton);
         QCOMPARE(lineEdit(&w, "TCTopNum")->text(), "");
         QCOMPARE(lineEdit(&w, "TCBotNum")->text(), "");
         QCOMPARE(labelText(&w, "TCResult"), "");
         QCOMPARE(labelText(&w, "TCOp"), "x");
-        QTest::mouseClick(button(&w, "TCCompute"), Qt::LeftButton);
-        QCOMPARE(labelText(&w, "TCResult"), " 0");
-    }
-
-    void failuresAreShownAndTheWindowGoesOn()
-    {
-        cw::CalculatorWindow w;
-        QCOMPARE(compute(&w, "1", "TCDiv", "0"), "Division by zero");
-        QCOMPARE(compute(&w, "0", "TCDiv", ""), "Division by zero");
-        QCOMPARE(compute(&w, "3E38", "TCMul", "10"), "Overflow");
-        QCOMPARE(compute(&w, "1E39", "TCAdd", "1"), "Overflow");
-        QCOMPARE(compute(&w, "-3E38", "TCSub", "3E38"), "Overflow");
-        QCOMPARE(compute(&w, "6", "TCDiv", "4"), " 1.5");
-        // "result on top" of a failure text reads as 0.
-        compute(&w, "1", "TCDiv", "0");
-        QTest::mouseClick(button(&w, "TCRepeat"), Qt::LeftButton);
-        QCOMPARE(compute(&w, lineEdit(&w, "TCTopNum")->text(), "TCAdd", "2"), " 2");
     }
 
     void exitCloses()

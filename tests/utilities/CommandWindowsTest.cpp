@@ -63,18 +63,6 @@ private slots:
         QTRY_VERIFY(calc.isNull());
     }
 
-    void theToolbarSortOpensTheSorter()
-    {
-        cw::MainWindow main(QDate(2026, 3, 15));
-        cw::installCommands(main);
-        QVERIFY(main.load());
-        main.show();
-        main.command("tbbSort")->trigger();
-        QCOMPARE(topLevel("frmSorter").size(), 1);
-        topLevel("frmSorter").first()->close();
-        QVERIFY(main.isEnabled());
-    }
-
 private:
     std::unique_ptr<TempFolder> folder_;
 };

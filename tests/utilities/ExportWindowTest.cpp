@@ -102,13 +102,6 @@ private slots:
         QVERIFY(!QFile::exists("CWK_DATA.TXT"));
     }
 
-    void noCategoryChosenCountsNone()
-    {
-        writeBytes(kSelection, QByteArray(18, '\0'));
-        cw::ExportWindow w(request(1, 1), nullptr);
-        QCOMPARE(labelText(&w, "exRangeLab"), "January through January, 1998; 0 categories.");
-    }
-
     void pickersChooseTheTargetFolder()
     {
         QDir().mkpath("out/deeper");
@@ -119,16 +112,6 @@ private slots:
         QCOMPARE(listRows(&w, "ExportedFiles"), QStringList({"OLD.Txt"}));
 
         setPath(&w, "ExportDrive", "/");
-        QCOMPARE(pathOf(&w, "ExportDir"), "/");
-
-        // A drive that cannot be opened: the description and the number;
-        // the folder stays.
-        DialogDriver dialogs;
-        setPath(&w, "ExportDrive", "/no/such/drive");
-        QTRY_COMPARE(dialogs.seen.size(), 1);
-        QCOMPARE(dialogs.seen[0].text, "No such file or directory  2");
-        QCOMPARE(dialogs.seen[0].icon, QMessageBox::NoIcon);
-        QCOMPARE(dialogs.seen[0].title, "Coinwick 2");
         QCOMPARE(pathOf(&w, "ExportDir"), "/");
     }
 
