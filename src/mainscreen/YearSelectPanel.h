@@ -1,10 +1,12 @@
 #pragma once
-// The year selector panel, YearEdFrame " Select Year ": the year label CurYear
-// and the spinner DataYear. Hidden and disabled while closed.
+// The year selector panel, YearEdFrame " Select Year ": the year label
+// CurYear, the spinner DataYear, OK! (SetYear) and Cancel (YearOff). Opened
+// by Select Year and the toolbar's Year; hidden and disabled while closed.
 
 #include <QGroupBox>
 
 class QLabel;
+class QPushButton;
 class QSpinBox;
 
 namespace cw {
@@ -21,10 +23,18 @@ public:
     void setCurYear(const QString& year);
     void setSpinnerYear(int year);
 
+    void mnuYear_Click();
+    void SetYear_Click();
+    void YearOff_Click();
+
 private:
+    void closePanel();
+
     MainWindow* window_;
     QLabel* curYear_;
     QSpinBox* dataYear_;
+    QPushButton* setYear_;
+    QPushButton* yearOff_;
 };
 
 } // namespace cw

@@ -1,0 +1,223 @@
+#include "CategoryEditorLogic.h"
+
+#include "store/Blanks.h"
+#include "store/FileNames.h"
+#include "store/RecordFile.h"
+#include "store/SafeWrite.h"
+#include "store/Win1252.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace cw {
+namespace {
+
+using CodeField = std::array<char, 2>;
+
+CodeField codeField(const QString& text)
+{
+    CodeField field;
+    putFixedText(field.data(), qsizetype(field.size()), text);
+    return field;
+}
+
+Message confirmQuestion(const QString& text, Message::Icon icon)
+{
+    return {text, QStringLiteral("Confirm"), icon};
+}
+
+} // namespace
+
+QString upperCode(const QString& code)
+{
+    QString out = code;
+    for (QChar& c : out) {
+        const QChar upper = c.toUpper();
+        if (win1252Holds(upper))
+            c = upper;
+    }
+    return out;
+}
+
+QString storedCategoryCode(const QString& typed)
+{
+    const CodeField field = codeField(upperCode(trimBlanks(typed)));
+    return fromWin1252(field.data(), qsizetype(field.size()));
+}
+
+bool codeMatches(const CodeField& field, const QString& text)
+{
+    if (text.isEmpty() || text.size() > qsizetype(field.size()))
+        return false;
+    return codeField(text) == field;
+}
+
+std::optional<Message> checkCategoryInput(const QString& code, const QString& name, bool nameCounts)
+{
+    const QString title = QStringLiteral("Entry Aborted");
+    if (trimBlanks(code).isEmpty())
+        return Message{QStringLiteral("No category code!"), title, Message::Icon::Warning};
+    if (nameCounts && trimBlanks(name).isEmpty())
+        return Message{QStringLiteral("No category name!"), title, Message::Icon::Warning};
+    return std::nullopt;
+}
+
+Message duplicateWarning(const QString& code, const QString& selected)
+{
+    const QStringList lines = {
+        QStringLiteral("Category ") + code + QStringLiteral(" already exists!"),
+        QStringLiteral("If you continue, records from this and"),
+        selected + QStringLiteral(" will be mixed together, and you"),
+        QStringLiteral("will not be able to separate them!"),
+        QStringLiteral("Continue?"),
+    };
+    return confirmQuestion(lines.join(u'\n'), Message::Icon::Warning);
+}
+
+Message deleteCategoryQuestion(const QString& name)
+{
+    return confirmQuestion(QStringLiteral("Delete category ") + name + QStringLiteral(" ?"), Message::Icon::Warning);
+}
+
+Message nothingSelectedMessage()
+{
+    return {QStringLiteral("Please select a category"), QStringLiteral("Nothing to do!"), Message::Icon::Warning};
+}
+
+Message categoryNotFoundMessage()
+{
+    return {QStringLiteral("Category not found - nothing changed"), QStringLiteral("Entry Aborted"),
+            Message::Icon::Warning};
+}
+
+Message deleteEntriesQuestion()
+{
+    return confirmQuestion(QStringLiteral("Category deleted. Delete records too?"), Message::Icon::Warning);
+}
+
+Message areYouSureQuestion() { return confirmQuestion(QStringLiteral("ARE YOU SURE?"), Message::Icon::Critical); }
+
+void sortCategories(std::vector<CategoryRecord>& categories)
+{
+    struct Keyed {
+        QByteArray key;
+        CategoryRecord record;
+    };
+    std::vector<Keyed> keyed;
+    keyed.reserve(categories.size());
+    for (const CategoryRecord& c : categories)
+        keyed.push_back({toWin1252(upperCode(c.codeText())), c});
+    std::stable_sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) {
+        return std::lexicographical_compare(a.key.begin(), a.key.end(), b.key.begin(), b.key.end(),
+                                            [](char x, char y) { return uchar(x) < uchar(y); });
+    });
+    for (size_t i = 0; i < keyed.size(); ++i)
+        categories[i] = keyed[i].record;
+}
+
+CategoryEditorLogic::CategoryEditorLogic(Env& env, QString categoryFile, QString dataFile)
+    : env_(env), categoryFile_(std::move(categoryFile)), dataFile_(std::move(dataFile))
+{
+}
+
+Result<bool> CategoryEditorLogic::CatExists(QString& code) const
+{
+    code = upperCode(code);
+    Result<std::vector<CategoryRecord>> categories = readRecords<CategoryRecord>(env_, categoryFile_);
+    if (!categories)
+        return categories.status();
+    const QString wanted = trimBlanks(code);
+    return std::any_of(categories->begin(), categories->end(),
+                       [&](const CategoryRecord& c) { return codeMatches(c.code, wanted); });
+}
+
+Result<qsizetype> CategoryEditorLogic::ChangeRecCodes(const QString& oldCode, const QString& newCode) const
+{
+    Result<QByteArray> bytes = readRecordFile(env_, dataFile_);
+    if (!bytes)
+        return bytes.status();
+    const CodeField replacement = codeField(newCode);
+    constexpr int size = LedgerEntryCodec::kSize;
+    const qsizetype n = recordCount<LedgerEntry>(*bytes);
+    qsizetype changed = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        char* code = bytes->data() + i * size + LedgerEntryCodec::kCodeOffset;
+        CodeField field;
+        std::memcpy(field.data(), code, field.size());
+        if (codeMatches(field, oldCode) && field != replacement) {
+            std::memcpy(code, replacement.data(), replacement.size());
+            ++changed;
+        }
+    }
+    if (changed == 0)
+        return qsizetype(0);
+    // In place: every other byte, a trailing partial record too, is kept.
+    if (Status s = writeFileSafely(env_, resolveFileName(env_, dataFile_), *bytes); !s)
+        return s;
+    return changed;
+}
+
+Result<qsizetype> CategoryEditorLogic::DeleteCatRecs(const QString& code, const Ask& ask) const
+{
+    if (!ask(deleteEntriesQuestion()) || !ask(areYouSureQuestion()))
+        return qsizetype(0);
+    return rewriteKeeping<LedgerEntry>(env_, dataFile_, kCategoryEntriesWorkName,
+                                       [&](const LedgerEntry& e) { return !codeMatches(e.code, code); });
+}
+
+Status CategoryEditorLogic::save(const QString& code, const QString& name) const
+{
+    Result<std::vector<CategoryRecord>> categories = readRecords<CategoryRecord>(env_, categoryFile_);
+    if (!categories)
+        return categories.status();
+    CategoryRecord added;
+    added.setCode(storedCategoryCode(code));
+    added.setName(trimBlanks(name));
+    categories->push_back(added);
+    sortCategories(*categories);
+    return writeRecords(env_, categoryFile_, *categories);
+}
+
+Result<bool> CategoryEditorLogic::replace(const QString& selected, const QString& code, const QString& name) const
+{
+    Result<QByteArray> before = readRecordFile(env_, categoryFile_);
+    if (!before)
+        return before.status();
+    std::vector<CategoryRecord> categories = decodeRecords<CategoryRecord>(*before);
+    const auto found = std::find_if(categories.begin(), categories.end(),
+                                    [&](const CategoryRecord& c) { return codeMatches(c.code, selected); });
+    if (found == categories.end())
+        return false;
+    const QString newCode = storedCategoryCode(code);
+    found->setCode(newCode);
+    found->setName(trimBlanks(name));
+    sortCategories(categories);
+    // Whole records only, as the record-at-a-time rewrite leaves them.
+    QByteArray after = encodeRecords(categories);
+    after.append(before->mid(after.size()));
+    const QString path = resolveFileName(env_, categoryFile_);
+    if (Status s = writeFileSafely(env_, path, after); !s)
+        return s;
+    Result<qsizetype> recoded = ChangeRecCodes(selected, newCode);
+    if (!recoded) {
+        // The entries keep the old code, so the old category goes back too.
+        writeFileSafely(env_, path, *before);
+        return recoded.status();
+    }
+    return true;
+}
+
+Status CategoryEditorLogic::remove(const QString& typedCode) const
+{
+    bool removed = false;
+    Result<qsizetype> dropped =
+        rewriteKeeping<CategoryRecord>(env_, categoryFile_, kCategoryDeleteWorkName, [&](const CategoryRecord& c) {
+            if (removed || !codeMatches(c.code, typedCode))
+                return true;
+            removed = true;
+            return false;
+        });
+    return dropped.status();
+}
+
+} // namespace cw
