@@ -1,5 +1,6 @@
 #include "CurrencyFormat.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace cw {
@@ -28,6 +29,8 @@ void splitAround(const QString& probe, const QString& number, QString* prefix, Q
     *prefix = probe.left(at);
     *suffix = probe.mid(at + number.size());
 }
+
+constexpr unsigned __int128 kPowersOfTen[] = {1, 10, 100, 1000, 10000};
 
 } // namespace
 
@@ -59,51 +62,45 @@ CurrencyFormat::CurrencyFormat(const QLocale& locale)
     }
 }
 
-QString CurrencyFormat::digits(unsigned __int128 units) const
-{
-    // units are ten-thousandths; round half away from zero to the decimals shown.
-    unsigned __int128 scale = 1;
-    for (int i = decimals_; i < 4; ++i)
-        scale *= 10;
-    unsigned __int128 shown = units / scale + ((units % scale) * 2 >= scale && scale > 1 ? 1 : 0);
-    unsigned __int128 divisor = 1;
-    for (int i = 0; i < decimals_; ++i)
-        divisor *= 10;
-    unsigned __int128 whole = shown / divisor;
-    const unsigned __int128 fraction = shown % divisor;
-
-    QString wholeText;
-    int count = 0;
-    do {
-        if (count > 0 && count % 3 == 0 && !group_.isNull())
-            wholeText.prepend(group_);
-        wholeText.prepend(QChar(zero_.unicode() + int(whole % 10)));
-        whole /= 10;
-        ++count;
-    } while (whole > 0);
-    if (decimals_ == 0)
-        return wholeText;
-    QString fractionText(decimals_, zero_);
-    unsigned __int128 f = fraction;
-    for (int i = decimals_ - 1; i >= 0; --i, f /= 10)
-        fractionText[i] = QChar(zero_.unicode() + int(f % 10));
-    return wholeText + point_ + fractionText;
-}
-
 QString CurrencyFormat::format(Money amount) const { return format(MoneySum(amount)); }
 
 QString CurrencyFormat::format(MoneySum amount) const
 {
     const bool negative = amount < 0;
     const unsigned __int128 units = negative ? (unsigned __int128)(-(amount + 1)) + 1 : (unsigned __int128)amount;
-    const QString text = digits(units);
+    // Ten-thousandths rounded half away from zero to the decimals shown.
+    const unsigned __int128 scale = kPowersOfTen[4 - decimals_];
+    unsigned __int128 shown = units / scale + (scale > 1 && (units % scale) * 2 >= scale ? 1 : 0);
     // A negative amount that rounds to zero is shown as zero.
-    bool allZero = true;
-    for (QChar c : text)
-        allZero = allZero && (c == zero_ || c == point_ || c == group_);
-    if (negative && !allZero)
-        return negativePrefix_ + text + negativeSuffix_;
-    return positivePrefix_ + text + positiveSuffix_;
+    const QString& prefix = negative && shown != 0 ? negativePrefix_ : positivePrefix_;
+    const QString& suffix = negative && shown != 0 ? negativeSuffix_ : positiveSuffix_;
+
+    // Digits are written from the right into one buffer.
+    char16_t buffer[96];
+    char16_t* end = buffer + sizeof buffer / sizeof buffer[0];
+    char16_t* p = end;
+    const char16_t zero = zero_.unicode();
+    for (int i = 0; i < decimals_; ++i, shown /= 10)
+        *--p = char16_t(zero + int(shown % 10));
+    if (decimals_ > 0)
+        *--p = point_.unicode();
+    int count = 0;
+    do {
+        if (count > 0 && count % 3 == 0 && !group_.isNull())
+            *--p = group_.unicode();
+        *--p = char16_t(zero + int(shown % 10));
+        shown /= 10;
+        ++count;
+    } while (shown > 0);
+
+    QString text(prefix.size() + (end - p) + suffix.size(), Qt::Uninitialized);
+    QChar* out = text.data();
+    std::copy(prefix.cbegin(), prefix.cend(), out);
+    out += prefix.size();
+    std::copy(p, end, reinterpret_cast<char16_t*>(out));
+    out += end - p;
+    std::copy(suffix.cbegin(), suffix.cend(), out);
+    return text;
 }
 
 const CurrencyFormat& CurrencyFormat::current()

@@ -27,8 +27,6 @@ public:
     static QLocale effectiveLocale(const QLocale& system);
 
 private:
-    QString digits(unsigned __int128 units) const;
-
     QString positivePrefix_, positiveSuffix_;
     QString negativePrefix_, negativeSuffix_;
     QChar point_, group_, zero_;
