@@ -28,6 +28,7 @@ struct SeenDialog {
     QString title, text, defaultText;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
     bool answered = false;
 };
 
@@ -60,6 +61,7 @@ private:
             d.text = box->text();
             d.icon = box->icon();
             d.buttons = box->standardButtons();
+            d.defaultButton = box->standardButton(box->defaultButton());
         }
         if (!answers_.isEmpty()) {
             const Answer a = answers_.takeFirst();
