@@ -10,6 +10,7 @@ packages=(
   xvfb xauth x11-utils imagemagick fonts-liberation
   clang-14 libclang-rt-14-dev
   cups-bsd poppler-utils libreoffice-calc-nogui
+  cups-daemon cups-client printer-driver-cups-pdf ghostscript
 )
 
 missing=()
