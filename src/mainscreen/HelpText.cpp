@@ -14,7 +14,7 @@ struct TopicText {
 
 // The contents topic lists the others; its body is built, not written here.
 constexpr std::array kTopics = {
-    TopicText{"contents", "Coinwick 2 Help", HelpContext::Contents, ""},
+    TopicText{"contents", "Contents", HelpContext::Contents, ""},
 
     TopicText{"getting-started", "Getting started", -1, R"HTML(
 <p>Coinwick 2 keeps your personal cash flow: every amount of money that comes
@@ -284,8 +284,8 @@ are still added.</p>
     TopicText{"reports", "Reports window", HelpContext::ReportsMenu, R"HTML(
 <p>Choose <b>Reports</b> on the menu bar or press the <b>Reports</b> toolbar
 button. The reports window covers the main screen, which cannot be used
-until you leave the reports window with <b>File, Exit reports
-screen</b>.</p>
+until you leave the reports window with
+<b>File, Exit reports screen</b>.</p>
 <h3>Building a report</h3>
 <ol>
 <li><b>Choose the categories.</b> <b>All Cats</b> takes every category at
@@ -600,7 +600,9 @@ QString helpDocumentHtml()
         "</style></head><body>\n");
     for (const TopicText& t : kTopics) {
         const QString anchor = topicAnchor(t);
-        html += QStringLiteral("<a name=\"%1\"></a><h2>%2</h2>\n").arg(anchor, topicTitle(t).toHtmlEscaped());
+        // The anchor holds the heading's text: an empty anchor is lost when
+        // Qt parses the document.
+        html += QStringLiteral("<h2><a name=\"%1\">%2</a></h2>\n").arg(anchor, topicTitle(t).toHtmlEscaped());
         if (anchor == kHelpContentsAnchor) {
             html += contentsBody();
             continue;

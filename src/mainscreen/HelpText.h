@@ -39,8 +39,9 @@ struct HelpTopic {
 // Every topic in document order; the contents come first.
 QList<HelpTopic> helpTopics();
 
-// The whole help document: a heading and text per topic, each topic
-// preceded by <a name="ANCHOR">, internal links written as href="#ANCHOR".
+// The whole help document: a heading and text per topic, each heading
+// written as <h2><a name="ANCHOR">TITLE</a></h2>, internal links as
+// href="#ANCHOR".
 QString helpDocumentHtml();
 
 // The anchor of the topic for a help context number; the contents for 0
