@@ -278,7 +278,8 @@ file&quot; (Edit or Play without a file), &quot;Invalid Date - ...&quot; (the
 date is not a valid month and day; nothing is played). An entry without a
 category code is refused with &quot;No Category Selected&quot; and an amount
 that is too large with &quot;Invalid Amount - ...&quot;; the other entries
-are still added.</p>
+are still added. A macro file that cannot be read is reported, and nothing
+is added.</p>
 )HTML"},
 
     TopicText{"reports", "Reports window", HelpContext::ReportsMenu, R"HTML(
