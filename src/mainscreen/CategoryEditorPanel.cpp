@@ -20,7 +20,8 @@ CategoryEditorPanel::CategoryEditorPanel(MainWindow* window, QWidget* parent)
 {
     setObjectName(QStringLiteral("CatEdFrame"));
     setProperty("helpContextId", 20);
-    setGeometry(40, 90, 340, 150);
+    setAutoFillBackground(true);
+    setGeometry(40, 90, 340, 116);
     code_ = addLineEdit(this, "CatEdCatCode", {16, 30, 40, 24}, "Two-character category code here", 2);
     name_ = addLineEdit(this, "CatEdCatName", {64, 30, 260, 24}, "Category name here", 16);
     Win1252Validator::attach(code_);

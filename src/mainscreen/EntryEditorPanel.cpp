@@ -27,6 +27,7 @@ EntryEditorPanel::EntryEditorPanel(MainWindow* window, QWidget* parent)
 {
     setObjectName(QStringLiteral("EntryEdFrame"));
     setProperty("helpContextId", 30);
+    setAutoFillBackground(true);
     resize(560, 280);
 
     addLabel(this, "DateLabel", "Date", {12, 26, 60, 22});

@@ -25,6 +25,7 @@ YearSelectPanel::YearSelectPanel(MainWindow* window, QWidget* parent)
 {
     setObjectName(QStringLiteral("YearEdFrame"));
     setProperty("helpContextId", 15);
+    setAutoFillBackground(true);
     setGeometry(40, 90, 240, 120);
     dataYear_->setObjectName(QStringLiteral("DataYear"));
     dataYear_->setRange(1968, 3000);
