@@ -1,6 +1,8 @@
 #include "Commands.h"
 
+#include "mainscreen/BusyCursor.h"
 #include "mainscreen/MainWindow.h"
+#include "reports/ReportsWindow.h"
 #include "utilities/BackupWindow.h"
 #include "utilities/CalculatorWindow.h"
 #include "utilities/SorterWindow.h"
@@ -43,6 +45,13 @@ void installCommands(MainWindow& window)
     });
     openUtilityOn(window, "mnuBackup", [](MainWindow& w) { return new BackupWindow(&w); });
     openUtilityOn(window, "mnuTinyCalc", [](MainWindow& w) { return new CalculatorWindow(&w); });
+    // Reports (menu and toolbar): the reports window over the main window,
+    // loaded under the busy pointer. Its helpRequested(contextId) is where
+    // the help window is to be joined.
+    openUtilityOn(window, "mnuReports", [](MainWindow& w) {
+        BusyCursor busy;
+        return new ReportsWindow(&w);
+    });
 }
 
 } // namespace cw

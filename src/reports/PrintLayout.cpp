@@ -74,4 +74,15 @@ std::vector<PrintedDocument> layoutPrint(const QStringList& lines, int copies)
     return sink.documents;
 }
 
+Message printFailureMessage(const PrintFailure& failure)
+{
+    return Message{failure.description + u' ' + QString::number(failure.number), kProgramTitle, Message::Icon::None};
+}
+
+Message printedToFileMessage(const QString& path)
+{
+    return Message{QStringLiteral("There is no printer on this system.\nThe report was written to the file:\n") + path,
+                   kProgramTitle, Message::Icon::None};
+}
+
 } // namespace cw

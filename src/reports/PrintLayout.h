@@ -4,6 +4,8 @@
 // blanks; each copy is a document of its own, and the page line count runs on
 // from one copy into the next.
 
+#include "store/Message.h"
+
 #include <QStringList>
 #include <functional>
 #include <vector>
@@ -35,5 +37,22 @@ bool printReportLines(const QStringList& lines, int copies, PrintSink& sink,
 using PrintedPage = QStringList;
 using PrintedDocument = std::vector<PrintedPage>;
 std::vector<PrintedDocument> layoutPrint(const QStringList& lines, int copies);
+
+// A printing failure as the system describes it.
+struct PrintFailure {
+    QString description;
+    int number = 0;
+};
+
+// The printer's own error when the system gives no description of its own.
+inline const PrintFailure kPrinterError{QStringLiteral("Printer error"), 482};
+
+// The description, one blank and the number; OK, the program's title.
+Message printFailureMessage(const PrintFailure& failure);
+
+// Where a report goes when the system has no printer: this file in the
+// working folder, and a message that names it.
+inline const QString kNoPrinterFileName = QStringLiteral("CWK_REPORT.PDF");
+Message printedToFileMessage(const QString& path);
 
 } // namespace cw

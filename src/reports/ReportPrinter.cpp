@@ -1,0 +1,168 @@
+#include "ReportPrinter.h"
+
+#include <QDir>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPrinter>
+#include <QTextOption>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+namespace cw {
+namespace {
+
+constexpr qreal kPrintPointSize = 10;
+constexpr int kTabColumns = 8;
+const QString kDefaultDocName = QStringLiteral("Coinwick 2 report");
+
+PrintFailure systemFailure(int error)
+{
+    if (error == 0)
+        return kPrinterError;
+    return PrintFailure{QString::fromLocal8Bit(std::strerror(error)), error};
+}
+
+// The printer operations on a QPainter. Lines go down the page at the
+// font's line spacing, closer where a page would not hold its lines.
+class PrinterSink : public PrintSink {
+public:
+    // `oneFile`: every copy into the one output file, not a job each.
+    PrinterSink(QPrinter& printer, bool oneFile) : printer_(printer), oneFile_(oneFile) {}
+
+    bool beginDocument() override
+    {
+        if (painter_.isActive())
+            return newPage();
+        errno = 0;
+        if (!painter_.begin(&printer_))
+            return fail(systemFailure(errno));
+        setUpPage();
+        return true;
+    }
+
+    bool newPage() override
+    {
+        if (!printer_.newPage())
+            return fail(kPrinterError);
+        y_ = area_.top();
+        return true;
+    }
+
+    bool printLine(const QString& text) override
+    {
+        if (!text.isEmpty())
+            painter_.drawText(QRectF(area_.left(), y_, area_.width(), lineHeight_), text, option_);
+        y_ += lineHeight_;
+        return true;
+    }
+
+    bool endDocument() override { return oneFile_ || end(); }
+
+    // Ends the output file after the last copy.
+    bool finish() { return !painter_.isActive() || end(); }
+
+    // Drops the job in progress.
+    void abandon()
+    {
+        printer_.abort();
+        if (painter_.isActive())
+            painter_.end();
+    }
+
+    const PrintFailure& failure() const { return failure_; }
+
+private:
+    bool end()
+    {
+        errno = 0;
+        if (!painter_.end())
+            return fail(systemFailure(errno));
+        return true;
+    }
+
+    bool fail(const PrintFailure& failure)
+    {
+        failure_ = failure;
+        return false;
+    }
+
+    void setUpPage()
+    {
+        painter_.setFont(reportFont(kPrintPointSize));
+        const QFontMetricsF metrics(painter_.font(), painter_.device());
+        area_ = printer_.pageRect(QPrinter::DevicePixel);
+        if (!printer_.fullPage())
+            area_.moveTopLeft(QPointF(0, 0));   // the painter starts at the printable area
+        constexpr int kPageLines = kPrintTopEmptyLines + kPrintLinesPerPage;
+        lineHeight_ = std::min(metrics.lineSpacing(), area_.height() / kPageLines);
+        option_ = QTextOption(Qt::AlignLeft | Qt::AlignTop);
+        option_.setWrapMode(QTextOption::NoWrap);
+        option_.setTabStopDistance(kTabColumns * metrics.horizontalAdvance(u' '));
+        y_ = area_.top();
+    }
+
+    QPrinter& printer_;
+    bool oneFile_;
+    QPainter painter_;
+    QRectF area_;
+    QTextOption option_;
+    qreal lineHeight_ = 0;
+    qreal y_ = 0;
+    PrintFailure failure_;
+};
+
+} // namespace
+
+QFont reportFont(qreal pointSize, bool bold)
+{
+    QFont font(QStringLiteral("Courier New"));
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    font.setStyleHint(QFont::TypeWriter);
+    if (QFontInfo(font).fixedPitch())
+        return font;
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setPointSizeF(pointSize);
+    fixed.setBold(bold);
+    return fixed;
+}
+
+PrintOutcome printReport(QPrinter& printer, const QStringList& lines, const QString& folder)
+{
+    PrintOutcome outcome;
+    const int copies = std::max(1, printer.copyCount());
+    const QString docName = printer.docName();
+    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
+    const bool noPrinter = toFile && printer.outputFileName().isEmpty();
+
+    // The copies are made here, one pass each, so the printer makes one.
+    printer.setCopyCount(1);
+    if (noPrinter) {
+        outcome.fileWritten = QDir(folder).absoluteFilePath(kNoPrinterFileName);
+        printer.setOutputFileName(outcome.fileWritten);
+    }
+    if (docName.isEmpty())
+        printer.setDocName(kDefaultDocName);
+
+    PrinterSink sink(printer, toFile);
+    const bool printed =
+        printReportLines(lines, copies, sink, [&outcome](qsizetype line) { outcome.lastLine = line; }) && sink.finish();
+    if (!printed) {
+        sink.abandon();
+        outcome.ok = false;
+        outcome.failure = sink.failure();
+        outcome.fileWritten.clear();
+    }
+
+    printer.setCopyCount(copies);
+    printer.setDocName(docName);
+    if (noPrinter)
+        printer.setOutputFileName(QString());
+    return outcome;
+}
+
+} // namespace cw
