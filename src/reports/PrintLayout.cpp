@@ -74,6 +74,21 @@ std::vector<PrintedDocument> layoutPrint(const QStringList& lines, int copies)
     return sink.documents;
 }
 
+QString expandTabs(const QString& text, int columns)
+{
+    if (!text.contains(u'\t'))
+        return text;
+    QString out;
+    out.reserve(text.size() + columns);
+    for (const QChar c : text) {
+        if (c == u'\t')
+            out.append(QString(columns - out.size() % columns, u' '));
+        else
+            out.append(c);
+    }
+    return out;
+}
+
 Message printFailureMessage(const PrintFailure& failure)
 {
     return Message{failure.description + u' ' + QString::number(failure.number), kProgramTitle, Message::Icon::None};

@@ -38,6 +38,11 @@ using PrintedPage = QStringList;
 using PrintedDocument = std::vector<PrintedPage>;
 std::vector<PrintedDocument> layoutPrint(const QStringList& lines, int copies);
 
+// `text` with each tab replaced by the blanks up to the next tab stop, one
+// every `columns` characters: how the line items' tabs look in the
+// fixed-pitch report font, on paper and on screen.
+QString expandTabs(const QString& text, int columns = 8);
+
 // A printing failure as the system describes it.
 struct PrintFailure {
     QString description;

@@ -16,7 +16,6 @@ namespace cw {
 namespace {
 
 constexpr qreal kPrintPointSize = 10;
-constexpr int kTabColumns = 8;
 const QString kDefaultDocName = QStringLiteral("Coinwick 2 report");
 
 PrintFailure systemFailure(int error)
@@ -27,7 +26,8 @@ PrintFailure systemFailure(int error)
 }
 
 // The printer operations on a QPainter. Lines go down the page at the
-// font's line spacing, closer where a page would not hold its lines.
+// font's line spacing, closer where a page would not hold its lines. Tabs
+// are laid out as blanks: Qt's PDF output drops the text after a tab.
 class PrinterSink : public PrintSink {
 public:
     // `oneFile`: every copy into the one output file, not a job each.
@@ -55,7 +55,7 @@ public:
     bool printLine(const QString& text) override
     {
         if (!text.isEmpty())
-            painter_.drawText(QRectF(area_.left(), y_, area_.width(), lineHeight_), text, option_);
+            painter_.drawText(QRectF(area_.left(), y_, area_.width(), lineHeight_), expandTabs(text), option_);
         y_ += lineHeight_;
         return true;
     }
@@ -101,7 +101,6 @@ private:
         lineHeight_ = std::min(metrics.lineSpacing(), area_.height() / kPageLines);
         option_ = QTextOption(Qt::AlignLeft | Qt::AlignTop);
         option_.setWrapMode(QTextOption::NoWrap);
-        option_.setTabStopDistance(kTabColumns * metrics.horizontalAdvance(u' '));
         y_ = area_.top();
     }
 

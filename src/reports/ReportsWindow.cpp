@@ -30,6 +30,7 @@
 #include <QStatusBar>
 #include <QStringListModel>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -89,6 +90,13 @@ QTableView* newCategoryGrid(QWidget* parent, const char* name, CategoryListModel
     return grid;
 }
 
+// The report lines with their tabs laid out as on paper.
+class ReportLineDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QString displayText(const QVariant& value, const QLocale&) const override { return expandTabs(value.toString()); }
+};
+
 } // namespace
 
 ReportsWindow::ReportsWindow(MainWindow* main)
@@ -111,6 +119,7 @@ ReportsWindow::ReportsWindow(MainWindow* main)
 
     list1_->setObjectName(QStringLiteral("List1"));
     list1_->setModel(report_);
+    list1_->setItemDelegate(new ReportLineDelegate(list1_));
     list1_->setFont(reportFont(kListPointSize, true));
     list1_->setUniformItemSizes(true);
     list1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
