@@ -633,4 +633,11 @@ QString helpTitleFor(const QString& anchor)
     return QString();
 }
 
+Message aboutMessage()
+{
+    return {kProgramTitle + QStringLiteral("\nVersion ") + kProgramVersion
+                + QStringLiteral("\n\nA personal cash-flow ledger."),
+            QStringLiteral("About ") + kProgramTitle, Message::Icon::None};
+}
+
 } // namespace cw

@@ -4,6 +4,8 @@
 // name the area they come from by a help context number; helpAnchorFor turns
 // that number into the anchor of its topic.
 
+#include "store/Message.h"
+
 #include <QList>
 #include <QString>
 
@@ -27,6 +29,11 @@ inline constexpr int ReportsWindow = ReportsMenu;
 inline constexpr int OptionsMenu = 260;
 inline constexpr int HelpMenu = 270;
 } // namespace HelpContext
+
+inline const QString kProgramVersion = QStringLiteral("2.0");
+
+// Help, About: the program's name and version.
+Message aboutMessage();
 
 inline const QString kHelpContentsAnchor = QStringLiteral("contents");
 

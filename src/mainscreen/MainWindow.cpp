@@ -3,14 +3,18 @@
 #include "BusyCursor.h"
 #include "CategoryEditorPanel.h"
 #include "CategoryListModel.h"
+#include "DateFormatCommands.h"
 #include "EntryEditorPanel.h"
 #include "EntryListModel.h"
+#include "FindCommand.h"
 #include "GridLook.h"
+#include "HelpCommands.h"
 #include "MacroPanel.h"
 #include "MainLayout.h"
 #include "MainMenus.h"
 #include "MainStatusBars.h"
 #include "MessageBox.h"
+#include "PersonalCommands.h"
 #include "StartUp.h"
 #include "YearSelectPanel.h"
 
@@ -92,6 +96,11 @@ MainWindow::MainWindow(const QDate& today, QWidget* parent)
     yearSelector_ = new YearSelectPanel(this, client_);
     categoryEditor_ = new CategoryEditorPanel(this, client_);
     macroPanel_ = new MacroPanel(this, client_);
+    // The commands without a panel of their own.
+    new FindCommand(this);
+    new DateFormatCommands(this);
+    new PersonalCommands(this);
+    help_ = new HelpCommands(this);
 
     connect(fullYear_, &QPushButton::clicked, this, &MainWindow::FullYear_Click);
     connect(catList_, &QTableView::clicked, this, &MainWindow::CatList_Click);
@@ -175,6 +184,8 @@ void MainWindow::getlabel(const QString& code, QString& label)
 }
 
 QAction* MainWindow::command(const QString& key) const { return findChild<QAction*>(key); }
+
+void MainWindow::showHelp(int contextId) { help_->showHelp(contextId); }
 
 void MainWindow::FullYear_Click()
 {

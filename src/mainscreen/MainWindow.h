@@ -20,6 +20,7 @@ class CategoryEditorPanel;
 class CategoryListModel;
 class EntryEditorPanel;
 class EntryListModel;
+class HelpCommands;
 class MacroPanel;
 class MainStatusBars;
 class YearSelectPanel;
@@ -60,6 +61,7 @@ public:
     YearSelectPanel* yearSelector() const { return yearSelector_; }
     CategoryEditorPanel* categoryEditor() const { return categoryEditor_; }
     MacroPanel* macroPanel() const { return macroPanel_; }
+    HelpCommands* help() const { return help_; }
 
 signals:
     // The window is closing (not sent by File, Exit, which ends at once).
@@ -67,6 +69,9 @@ signals:
 
 public slots:
     void FullYear_Click();
+    // Opens the help window frmHelp at the topic of a help context number;
+    // other windows' Help buttons come here.
+    void showHelp(int contextId);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -92,6 +97,7 @@ private:
     YearSelectPanel* yearSelector_;
     CategoryEditorPanel* categoryEditor_;
     MacroPanel* macroPanel_;
+    HelpCommands* help_;
 };
 
 } // namespace cw

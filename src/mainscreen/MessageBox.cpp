@@ -1,6 +1,9 @@
 #include "MessageBox.h"
 
+#include "Win1252Validator.h"
+
 #include <QInputDialog>
+#include <QLineEdit>
 
 namespace cw {
 namespace {
@@ -49,14 +52,32 @@ Message fileErrorMessage(const Status& status)
 
 void showFileError(QWidget* parent, const Status& status) { showMessage(parent, fileErrorMessage(status)); }
 
-QString askText(QWidget* parent, const QString& prompt, const QString& title, const QString& defaultText)
+namespace {
+
+QString runInputBox(QWidget* parent, const QString& prompt, const QString& title, const QString& defaultText,
+                    bool storedText)
 {
     QInputDialog dialog(parent);
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setLabelText(prompt);
     dialog.setWindowTitle(title);
     dialog.setTextValue(defaultText);
+    if (storedText)
+        if (QLineEdit* box = dialog.findChild<QLineEdit*>())
+            Win1252Validator::attach(box);
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+}
+
+} // namespace
+
+QString askText(QWidget* parent, const QString& prompt, const QString& title, const QString& defaultText)
+{
+    return runInputBox(parent, prompt, title, defaultText, false);
+}
+
+QString askStoredText(QWidget* parent, const QString& prompt, const QString& title, const QString& defaultText)
+{
+    return runInputBox(parent, prompt, title, defaultText, true);
 }
 
 } // namespace cw

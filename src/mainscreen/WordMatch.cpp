@@ -32,4 +32,30 @@ bool noteHolds(QStringView search, const QString& note)
     return wordMatch(search, trimBlanks(note).toUpper());
 }
 
+FindScan scanNotes(QStringView search, qsizetype next, qsizetype rowCount,
+                   const std::function<QString(qsizetype)>& noteAt)
+{
+    FindScan scan;
+    scan.next = next;
+    for (qsizetype row = next; row < rowCount; ++row) {
+        scan.lastExamined = row;
+        scan.next = row + 1;
+        if (noteHolds(search, noteAt(row))) {
+            scan.hit = row;
+            break;
+        }
+    }
+    return scan;
+}
+
+Message findNextQuestion()
+{
+    return {QStringLiteral("Find next?"), QStringLiteral("Searching..."), Message::Icon::Question};
+}
+
+Message findDoneMessage()
+{
+    return {QStringLiteral("That's all!"), QStringLiteral("Done searching"), Message::Icon::Warning};
+}
+
 } // namespace cw

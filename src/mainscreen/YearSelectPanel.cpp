@@ -2,6 +2,7 @@
 
 #include "EntryEditorPanel.h"
 #include "EntryTotals.h"
+#include "MacroPanel.h"
 #include "MainStatusBars.h"
 #include "MainWindow.h"
 #include "MessageBox.h"
@@ -78,6 +79,7 @@ void YearSelectPanel::SetYear_Click()
     window_->PopCatList();
     window_->itemList()->setFocus();
     window_->entryEditor()->setYearLabel(change.year());
+    window_->macroPanel()->setYearLabel(change.year());
     window_->statusBars().setYearText(yearChangePanelText(change.year()));
 }
 

@@ -1,0 +1,54 @@
+#include "DateFormatCommands.h"
+
+#include "BusyCursor.h"
+#include "DateFormatLogic.h"
+#include "MainWindow.h"
+#include "MessageBox.h"
+#include "PersonalOptions.h"
+
+#include <QAction>
+
+namespace cw {
+
+DateFormatCommands::DateFormatCommands(MainWindow* window) : QObject(window), window_(window)
+{
+    setObjectName(QStringLiteral("DateFormatCommands"));
+    connect(window_->command(QStringLiteral("mnuDateFormat")), &QAction::triggered, this,
+            &DateFormatCommands::mnuDateFormat_Click);
+    connect(window_->command(QStringLiteral("mnuDateConvert")), &QAction::triggered, this,
+            &DateFormatCommands::mnuDateConvert_Click);
+}
+
+void DateFormatCommands::mnuDateFormat_Click()
+{
+    ProgramState& state = window_->state();
+    const std::optional<QChar> newFlag = otherDateFlag(state.dateFlag);
+    if (!newFlag || !askYesNo(window_, dateFormatQuestion(state.dateFlag)))
+        return;
+    Result<PersonalRecord> saved = changePersonal(*Env::current(), state.personal,
+                                                  [&](PersonalRecord& r) { r.setDateFormatFlag(*newFlag); });
+    if (!saved) {
+        // The flag stays as the file has it.
+        showFileError(window_, saved.status());
+        return;
+    }
+    state.personal = *saved;
+    state.dateFlag = *newFlag;
+    showMessage(window_, dateFormatSetMessage(*newFlag));
+}
+
+void DateFormatCommands::mnuDateConvert_Click()
+{
+    if (!askYesNo(window_, dateConvertQuestion()))
+        return;
+    Status converted;
+    {
+        BusyCursor busy;
+        converted = convertDataFileDates(*Env::current(), window_->state().dataFileName);
+    }
+    if (!converted)
+        showFileError(window_, converted);
+    window_->FullYear_Click();
+}
+
+} // namespace cw
