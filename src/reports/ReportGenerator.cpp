@@ -9,6 +9,7 @@
 
 #include <QFileInfo>
 #include <QLocale>
+#include <QtEndian>
 
 #include <algorithm>
 #include <cstring>
@@ -37,17 +38,23 @@ struct CodeGroup {
     MoneySum expense = 0;              // sum of money out, as a positive amount
     qint64 incomeCount = 0;
     qint64 expenseCount = 0;
-    // Kept for the open items and line items, side by side so that writing
-    // them reads memory in order.
-    std::vector<LedgerEntry> incomeEntries;   // full reports only
-    std::vector<LedgerEntry> expenseEntries;
-    std::vector<LedgerEntry> openEntries;
+    // Record numbers (from 0) in the year file, for the open items and the
+    // line items: the records themselves are read where they lie.
+    std::vector<quint32> incomeRecords;   // full reports only
+    std::vector<quint32> expenseRecords;
+    std::vector<quint32> openRecords;
 };
 
-int codeKey(const std::array<char, 2>& code)
+int codeKey(const char* code)
 {
     return (int(static_cast<unsigned char>(code[0])) << 8) | static_cast<unsigned char>(code[1]);
 }
+
+// The fields of a year file record, read in place.
+const char* dateOf(const char* record) { return record + LedgerEntryCodec::kDateOffset; }
+const char* codeOf(const char* record) { return record + LedgerEntryCodec::kCodeOffset; }
+const char* noteOf(const char* record) { return record + LedgerEntryCodec::kNoteOffset; }
+Money amountOf(const char* record) { return qFromLittleEndian<qint64>(record + LedgerEntryCodec::kAmountOffset); }
 
 // num / den rounded to the nearest integer, halves to the even one; den > 0, num >= 0.
 MoneySum divideHalfEven(MoneySum num, MoneySum den)
@@ -101,8 +108,12 @@ public:
     template <size_t N>
     LineBuilder& put(const std::array<char, N>& field)
     {
-        for (char c : field)
-            *at_++ = code_[static_cast<unsigned char>(c)];
+        return putField(field.data(), N);
+    }
+    LineBuilder& putField(const char* field, qsizetype size)
+    {
+        for (qsizetype i = 0; i < size; ++i)
+            *at_++ = code_[static_cast<unsigned char>(field[i])];
         return *this;
     }
     // A currency text followed by blanks up to 16 characters; a longer one is written whole.
@@ -133,15 +144,15 @@ class MonthReader {
 public:
     explicit MonthReader(QChar flag) : flag_(flag) {}
 
-    int monthOf(const std::array<char, LedgerEntry::kDateSize>& date)
+    int monthOf(const char* date)
     {
         quint64 key;
         static_assert(sizeof key == LedgerEntry::kDateSize);
-        std::memcpy(&key, date.data(), sizeof key);
+        std::memcpy(&key, date, sizeof key);
         if (!known_ || key != lastDate_) {
             QChar text[LedgerEntry::kDateSize];
             for (int i = 0; i < LedgerEntry::kDateSize; ++i)
-                text[i] = win1252ToUnicode(static_cast<unsigned char>(date[size_t(i)]));
+                text[i] = win1252ToUnicode(static_cast<unsigned char>(date[i]));
             lastMonth_ = cw::monthOf(QStringView(text, LedgerEntry::kDateSize), flag_);
             lastDate_ = key;
             known_ = true;
@@ -181,12 +192,13 @@ private:
         qsizetype n = 64 + 2 * qsizetype(selection_.size());
         for (size_t j = 0; j < selection_.size(); ++j) {
             const CodeGroup& group = groupOf(j);
-            n += qsizetype(group.openEntries.size())
-                + group.multiplicity * qsizetype(group.incomeEntries.size() + group.expenseEntries.size()) + 6;
+            n += qsizetype(group.openRecords.size())
+                + group.multiplicity * qsizetype(group.incomeRecords.size() + group.expenseRecords.size()) + 6;
         }
         return n;
     }
     const CodeGroup& groupOf(size_t selectionIndex) const { return groups_[groupIndex_[selectionIndex]]; }
+    const char* recordAt(quint32 i) const { return data_.constData() + qsizetype(i) * LedgerEntryCodec::kSize; }
 
     void addAmountLine(QLatin1StringView label, MoneySum amount)
     {
@@ -264,7 +276,7 @@ void ReportWriter::collect()
     std::vector<int> groupOfCode(1 << 16, -1);
     groupIndex_.reserve(selection_.size());
     for (const CategoryRecord& category : selection_) {
-        int& g = groupOfCode[size_t(codeKey(category.code))];
+        int& g = groupOfCode[size_t(codeKey(category.code.data()))];
         if (g < 0) {
             g = int(groups_.size());
             groups_.emplace_back();
@@ -278,28 +290,28 @@ void ReportWriter::collect()
     MonthReader months(request_.dateFlag);
     for (qsizetype i = 0; i < count; ++i) {
         const char* record = data_.constData() + i * LedgerEntryCodec::kSize;
-        const LedgerEntry entry = LedgerEntryCodec::decode(record);
-        const int g = groupOfCode[size_t(codeKey(entry.code))];
+        const int g = groupOfCode[size_t(codeKey(codeOf(record)))];
         if (g < 0)
             continue;
-        const int month = months.monthOf(entry.date);
+        const int month = months.monthOf(dateOf(record));
         if (month < request_.startMonth || month > request_.endMonth)
             continue;
         CodeGroup& group = groups_[size_t(g)];
-        if (entry.amount == 0) {
-            group.openEntries.push_back(entry);
+        const Money amount = amountOf(record);
+        if (amount == 0) {
+            group.openRecords.push_back(quint32(i));
             continue;
         }
-        if (entry.amount > 0) {
-            group.income += entry.amount;
+        if (amount > 0) {
+            group.income += amount;
             ++group.incomeCount;
             if (request_.full)
-                group.incomeEntries.push_back(entry);
+                group.incomeRecords.push_back(quint32(i));
         } else {
-            group.expense -= MoneySum(entry.amount);
+            group.expense -= MoneySum(amount);
             ++group.expenseCount;
             if (request_.full)
-                group.expenseEntries.push_back(entry);
+                group.expenseRecords.push_back(quint32(i));
         }
         lowestMonth_ = std::min(lowestMonth_, month);
         highestMonth_ = std::max(highestMonth_, month);
@@ -418,7 +430,7 @@ void ReportWriter::writeOpenItems()
 {
     bool any = false;
     for (size_t j = 0; j < selection_.size() && !any; ++j)
-        any = !groupOf(j).openEntries.empty();
+        any = !groupOf(j).openRecords.empty();
     if (!any)
         return;
     lines_.append(kBlankLine);
@@ -429,14 +441,15 @@ void ReportWriter::writeOpenItems()
     lines_.append(QStringLiteral(" Date         Cat   Note"));
     lines_.append(kBlankLine);
     for (size_t j = 0; j < selection_.size(); ++j) {
-        for (const LedgerEntry& entry : groupOf(j).openEntries) {
+        for (const quint32 i : groupOf(j).openRecords) {
+            const char* record = recordAt(i);
             lines_.append(LineBuilder(1 + LedgerEntry::kDateSize + 3 + LedgerEntry::kCodeSize + 2 + LedgerEntry::kNoteSize)
                               .put(u' ')
-                              .put(entry.date)
+                              .putField(dateOf(record), LedgerEntry::kDateSize)
                               .put(QLatin1StringView("   "))
-                              .put(entry.code)
+                              .putField(codeOf(record), LedgerEntry::kCodeSize)
                               .put(QLatin1StringView("  "))
-                              .put(entry.note)
+                              .putField(noteOf(record), LedgerEntry::kNoteSize)
                               .take());
         }
     }
@@ -446,8 +459,8 @@ void ReportWriter::writeLineItems(bool expense)
 {
     for (size_t j = 0; j < selection_.size(); ++j) {
         const CodeGroup& group = groupOf(j);
-        const std::vector<LedgerEntry>& entries = expense ? group.expenseEntries : group.incomeEntries;
-        if (entries.empty())
+        const std::vector<quint32>& records = expense ? group.expenseRecords : group.incomeRecords;
+        if (records.empty())
             continue;
         lines_.append(kBlankLine);
         lines_.append(LineBuilder(11 + CategoryRecord::kNameSize)
@@ -457,16 +470,18 @@ void ReportWriter::writeLineItems(bool expense)
         lines_.append(kBlankLine);
         // The code's entries stand in the work file once per occurrence in the selection.
         for (int copy = 0; copy < group.multiplicity; ++copy) {
-            for (const LedgerEntry& entry : entries) {
-                const QString currency = money_.format(expense ? -MoneySum(entry.amount) : MoneySum(entry.amount));
+            for (const quint32 i : records) {
+                const char* record = recordAt(i);
+                const MoneySum amount = amountOf(record);
+                const QString currency = money_.format(expense ? -amount : amount);
                 lines_.append(LineBuilder(1 + LedgerEntry::kDateSize + 2 + LineBuilder::paddedSize(currency) + 1
                                           + LedgerEntry::kNoteSize)
                                   .put(u' ')
-                                  .put(entry.date)
+                                  .putField(dateOf(record), LedgerEntry::kDateSize)
                                   .put(QLatin1StringView("  "))
                                   .putPadded(currency)
                                   .put(u'\t')
-                                  .put(entry.note)
+                                  .putField(noteOf(record), LedgerEntry::kNoteSize)
                                   .take());
             }
         }

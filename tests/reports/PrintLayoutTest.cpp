@@ -97,3 +97,13 @@ TEST(PrintLayout, SinkFailureStopsAtOnce)
     EXPECT_EQ(selected.size(), 7u);   // three empty lines, then report lines 0..6
     EXPECT_EQ(selected.back(), 6);
 }
+
+TEST(PrintLayout, TabsMoveToTheNextStopOfEightColumns)
+{
+    // A line item: the tab after the padded amount (column 27) reaches 32.
+    const QString item = QStringLiteral(" 03-10-98  $75.00          \tGroceries");
+    EXPECT_EQ(cw::expandTabs(item), QStringLiteral(" 03-10-98  $75.00          ") + QString(5, u' ') + "Groceries");
+    EXPECT_EQ(cw::expandTabs(QStringLiteral("12345678\tX")), QStringLiteral("12345678        X"));
+    EXPECT_EQ(cw::expandTabs(QStringLiteral("\t\tX")), QString(16, u' ') + u'X');
+    EXPECT_EQ(cw::expandTabs(QStringLiteral("no tab")), QStringLiteral("no tab"));
+}
