@@ -112,8 +112,10 @@ public:
     }
     LineBuilder& putField(const char* field, qsizetype size)
     {
+        QChar* out = at_;
         for (qsizetype i = 0; i < size; ++i)
-            *at_++ = code_[static_cast<unsigned char>(field[i])];
+            out[i] = code_[static_cast<unsigned char>(field[i])];
+        at_ = out + size;
         return *this;
     }
     // A currency text followed by blanks up to 16 characters; a longer one is written whole.
@@ -199,6 +201,13 @@ private:
     }
     const CodeGroup& groupOf(size_t selectionIndex) const { return groups_[groupIndex_[selectionIndex]]; }
     const char* recordAt(quint32 i) const { return data_.constData() + qsizetype(i) * LedgerEntryCodec::kSize; }
+    static constexpr size_t kPrefetchAhead = 8;
+    void prefetchRecord(quint32 i) const
+    {
+        const char* record = recordAt(i);
+        __builtin_prefetch(record);
+        __builtin_prefetch(record + LedgerEntryCodec::kSize - 1);
+    }
 
     void addAmountLine(QLatin1StringView label, MoneySum amount)
     {
@@ -470,8 +479,12 @@ void ReportWriter::writeLineItems(bool expense)
         lines_.append(kBlankLine);
         // The code's entries stand in the work file once per occurrence in the selection.
         for (int copy = 0; copy < group.multiplicity; ++copy) {
-            for (const quint32 i : records) {
-                const char* record = recordAt(i);
+            for (size_t k = 0; k < records.size(); ++k) {
+                // A category's records lie scattered over the year file:
+                // ask for the ones a few lines ahead early.
+                if (k + kPrefetchAhead < records.size())
+                    prefetchRecord(records[k + kPrefetchAhead]);
+                const char* record = recordAt(records[k]);
                 const MoneySum amount = amountOf(record);
                 const QString currency = money_.format(expense ? -amount : amount);
                 lines_.append(LineBuilder(1 + LedgerEntry::kDateSize + 2 + LineBuilder::paddedSize(currency) + 1
