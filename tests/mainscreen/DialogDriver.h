@@ -4,6 +4,7 @@
 // works inside the dialogs' own event loops.
 
 #include <QApplication>
+#include <functional>
 #include <QInputDialog>
 #include <QList>
 #include <QMessageBox>
@@ -14,13 +15,15 @@
 namespace cwtest {
 
 struct Answer {
-    enum Kind { Type, Cancel, Press } kind = Press;
+    enum Kind { Type, Cancel, Press, Accept } kind = Press;
     QString text;
     QMessageBox::StandardButton button = QMessageBox::Ok;
 
     static Answer type(const QString& t) { return {Type, t}; }
     static Answer cancel() { return {Cancel, {}}; }
     static Answer press(QMessageBox::StandardButton b = QMessageBox::Ok) { return {Press, {}, b}; }
+    // An input box accepted with the text it holds.
+    static Answer accept() { return {Accept, {}}; }
 };
 
 struct SeenDialog {
@@ -32,6 +35,16 @@ struct SeenDialog {
     bool answered = false;
 };
 
+// A message box in one line: "title | text | icon | buttons", the default in brackets.
+inline QString said(const SeenDialog& d)
+{
+    static const char* const icons[] = {"no icon", "information", "warning", "critical", "question"};
+    QString buttons = QStringLiteral("[Ok]");
+    if (d.buttons == (QMessageBox::Yes | QMessageBox::No))
+        buttons = d.defaultButton == QMessageBox::No ? QStringLiteral("Yes/[No]") : QStringLiteral("[Yes]/No");
+    return d.title + " | " + d.text + " | " + icons[d.icon] + " | " + buttons;
+}
+
 class DialogDriver : public QObject {
 public:
     explicit DialogDriver(QList<Answer> answers = {}) : answers_(std::move(answers))
@@ -42,6 +55,9 @@ public:
     }
 
     QList<SeenDialog> seen;
+    // Runs on each dialog before it is answered: a test looks at the window
+    // behind it, or types into it.
+    std::function<void(QWidget*)> onEachDialog;
 
 private:
     void poll()
@@ -63,11 +79,15 @@ private:
             d.buttons = box->standardButtons();
             d.defaultButton = box->standardButton(box->defaultButton());
         }
+        if (onEachDialog)
+            onEachDialog(modal);
         if (!answers_.isEmpty()) {
             const Answer a = answers_.takeFirst();
             d.answered = true;
             if (auto* input = qobject_cast<QInputDialog*>(modal); input && a.kind == Answer::Type) {
                 input->setTextValue(a.text);
+                input->accept();
+            } else if (input && a.kind == Answer::Accept) {
                 input->accept();
             } else if (auto* box = qobject_cast<QMessageBox*>(modal); box && a.kind == Answer::Press && box->button(a.button)) {
                 box->button(a.button)->click();

@@ -29,16 +29,6 @@ const QString kCats = QStringLiteral("2026CATS.DAT");
 template <class R>
 QByteArray bytesOf(const std::vector<R>& records) { return cw::encodeRecords(records); }
 
-// A message box in one line: "title | text | icon | buttons", the default in brackets.
-QString said(const SeenDialog& d)
-{
-    static const char* const icons[] = {"no icon", "information", "warning", "critical", "question"};
-    QString buttons = QStringLiteral("[Ok]");
-    if (d.buttons == (QMessageBox::Yes | QMessageBox::No))
-        buttons = d.defaultButton == QMessageBox::No ? QStringLiteral("Yes/[No]") : QStringLiteral("[Yes]/No");
-    return d.title + " | " + d.text + " | " + icons[d.icon] + " | " + buttons;
-}
-
 bool noWorkFilesLeft() { return QDir().entryList({"*.$$$"}, QDir::Files).isEmpty(); }
 
 // Fails every file the program tries to write, as a full disk would.
