@@ -46,11 +46,12 @@ void installCommands(MainWindow& window)
     openUtilityOn(window, "mnuBackup", [](MainWindow& w) { return new BackupWindow(&w); });
     openUtilityOn(window, "mnuTinyCalc", [](MainWindow& w) { return new CalculatorWindow(&w); });
     // Reports (menu and toolbar): the reports window over the main window,
-    // loaded under the busy pointer. Its helpRequested(contextId) is where
-    // the help window is to be joined.
+    // loaded under the busy pointer; its Help button opens the main window's help.
     openUtilityOn(window, "mnuReports", [](MainWindow& w) {
         BusyCursor busy;
-        return new ReportsWindow(&w);
+        auto* reports = new ReportsWindow(&w);
+        QObject::connect(reports, &ReportsWindow::helpRequested, &w, &MainWindow::showHelp);
+        return reports;
     });
 }
 

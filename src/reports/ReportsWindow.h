@@ -4,8 +4,8 @@
 // It covers the main window and disables it until it closes.
 //
 // Help: the window does not open help itself; its Help button (and F1)
-// sends helpRequested with the window's help context number, and whoever
-// owns the help window answers it.
+// sends helpRequested with the window's help context number, which the
+// Reports command joins to the main window's help.
 
 #include "ReportWindowRules.h"
 

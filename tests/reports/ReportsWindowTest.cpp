@@ -5,14 +5,15 @@
 #include "ReportsWindowHarness.h"
 
 #include "mainscreen/DialogDriver.h"
+#include "mainscreen/HelpCommands.h"
 #include "mainscreen/HelpText.h"
+#include "mainscreen/HelpWindow.h"
 #include "reports/ReportGenerator.h"
 
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QMenu>
 #include <QPrintDialog>
-#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -270,10 +271,11 @@ private slots:
         h_->window->command(QStringLiteral("rmnuPrintSetup"))->trigger();
         QVERIFY(shown);
 
-        QSignalSpy help(h_->window.data(), &cw::ReportsWindow::helpRequested);
+        // Help opens the main window's help window at the reports topic.
         h_->press("rtbHelp");
-        QCOMPARE(help.size(), 1);
-        QCOMPARE(help[0][0].toInt(), cw::HelpContext::ReportsWindow);
+        QVERIFY(h_->main.help()->helpWindow());
+        QVERIFY(h_->main.help()->helpWindow()->isVisible());
+        QCOMPARE(h_->main.help()->helpWindow()->currentAnchor(), cw::helpAnchorFor(cw::HelpContext::ReportsWindow));
     }
 
     void resizeFitsTheListAndSharesTheToolbar()
