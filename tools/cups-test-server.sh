@@ -84,7 +84,8 @@ LogLevel warn
   </Limit>
 </Policy>
 EOF
-  setsid cupsd -f -c "$dir/cupsd.conf" -s "$dir/cups-files.conf" \
+  # A server whose test died without stopping it ends by itself.
+  setsid timeout 900 cupsd -f -c "$dir/cupsd.conf" -s "$dir/cups-files.conf" \
     </dev/null >"$dir/log/cupsd.out" 2>&1 &
   echo $! >"$dir/cupsd.pid"
 
