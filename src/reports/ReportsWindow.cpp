@@ -183,6 +183,7 @@ void ReportsWindow::buildToolbar()
         connect(button, &QAction::triggered, this, [this, key] { RepToolbar_ButtonClick(key); });
     }
     toolbar_->layout()->setSpacing(0);
+    toolbar_->layout()->setContentsMargins(0, 0, 0, 0);
     view_ = command(QStringLiteral("rtbView"));
     print_ = command(QStringLiteral("rtbPrint"));
     view_->setEnabled(false);
@@ -213,6 +214,7 @@ void ReportsWindow::buildCategorySelection()
 {
     frmCatSel_ = new QGroupBox(QStringLiteral(" Report Category Selection "), client_);
     frmCatSel_->setObjectName(QStringLiteral("frmCatSel"));
+    frmCatSel_->setAutoFillBackground(true);   // it lies over the report list
     repCatListA_ = newCategoryGrid(frmCatSel_, "RepCatList_A", allCategories_, "click to add to report");
     repCatListB_ = newCategoryGrid(frmCatSel_, "RepCatList_B", chosenCategories_, "click to remove from report");
     auto* allLabel = new QLabel(QStringLiteral("All available categories"), frmCatSel_);
