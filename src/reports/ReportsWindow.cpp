@@ -145,7 +145,8 @@ ReportsWindow::ReportsWindow(MainWindow* main)
     months_ = MonthRange{};
 }
 
-ReportsWindow::~ReportsWindow() = default;
+// The print dialog goes before the printer it was made for.
+ReportsWindow::~ReportsWindow() { delete commonDialog1_; }
 
 void ReportsWindow::buildMenus()
 {
