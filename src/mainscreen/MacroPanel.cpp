@@ -140,26 +140,29 @@ void MacroPanel::MacroNew_Click()
     refreshMacroSelect();
 }
 
-void MacroPanel::MacroEdit_Click()
+std::optional<QString> MacroPanel::activeMacro()
 {
     const QString name = macroEd_->text();
-    if (trimBlanks(name).isEmpty()) {
-        showMessage(window_, selectMacroFileMessage());
-        hide();
-        return;
-    }
-    edit(resolveFileName(*Env::current(), name));
+    if (!trimBlanks(name).isEmpty())
+        return name;
+    showMessage(window_, selectMacroFileMessage());
     hide();
+    return std::nullopt;
+}
+
+void MacroPanel::MacroEdit_Click()
+{
+    if (const std::optional<QString> name = activeMacro()) {
+        edit(resolveFileName(*Env::current(), *name));
+        hide();
+    }
 }
 
 void MacroPanel::MacroPlay_Click()
 {
-    const QString name = macroEd_->text();
-    if (trimBlanks(name).isEmpty()) {
-        showMessage(window_, selectMacroFileMessage());
-        hide();
+    const std::optional<QString> name = activeMacro();
+    if (!name)
         return;
-    }
     const ProgramState& state = window_->state();
     const QString playDate = macroPlayDate(macDate_->displayText(), state.dataFileName);
     if (std::optional<Message> invalid = checkPlayDate(playDate, state.dateFlag)) {
@@ -173,7 +176,7 @@ void MacroPanel::MacroPlay_Click()
     MacroPlayOutcome played;
     {
         BusyCursor busy;
-        played = playMacroFile(*Env::current(), name, playDate, state.dataFileName, state.dateFlag);
+        played = playMacroFile(*Env::current(), *name, playDate, state.dataFileName, state.dateFlag);
     }
     for (const Message& refused : played.refused)
         showMessage(window_, refused);

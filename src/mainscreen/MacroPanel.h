@@ -6,6 +6,7 @@
 // it. It leaves the lists and the toolbar enabled.
 
 #include <QGroupBox>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -38,6 +39,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The active macro file name; without one, "Please select a macro file"
+    // and the panel is hidden.
+    std::optional<QString> activeMacro();
     // Lists the macro files of the working folder again.
     void refreshMacroSelect();
     // Starts the text editor on a file; a failure is said.

@@ -31,14 +31,6 @@ namespace {
 
 const QString kData = QStringLiteral("2026CWK.DAT");
 
-void writeSettings(QChar flag, std::int16_t passCode = 0)
-{
-    cw::PersonalRecord p = cw::PersonalRecord::creationValues(kToday.addDays(-30));
-    p.setDateFormatFlag(flag);
-    p.passCode = passCode;
-    must(cw::savePersonal(*cw::Env::posix(), p));
-}
-
 // Counts the list's hide and show events.
 class VisibilityLog : public QObject {
 public:
@@ -338,11 +330,14 @@ private slots:
         QCOMPARE(fileSize("2026_cwk.nts"), 0);
         QCOMPARE(editor_.lastCall(), QStringList({workingFolder(), "2026_cwk.nts"}));
 
+        // A notes file in another letter case is that same file, opened as it is.
+        QFile::remove("2026_cwk.nts");
+        writeBytes("2026_CWK.NTS", "keep me");
         editor_.clear();
-        writeBytes("2026_cwk.nts", "keep me");
         command("mnuNotes");
-        QCOMPARE(editor_.lastCall(), QStringList({workingFolder(), "2026_cwk.nts"}));
-        QCOMPARE(readBytes("2026_cwk.nts"), "keep me");
+        QCOMPARE(editor_.lastCall(), QStringList({workingFolder(), "2026_CWK.NTS"}));
+        QCOMPARE(readBytes("2026_CWK.NTS"), "keep me");
+        QVERIFY(!QFile::exists("2026_cwk.nts"));
     }
 
     void notesWithoutAnEditorIsSaid()

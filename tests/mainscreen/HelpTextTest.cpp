@@ -103,9 +103,11 @@ TEST(HelpText, EveryLinkLeadsToATopicAndTheContentsLinkEveryTopic)
         EXPECT_TRUE(anchors.contains(target.mid(1))) << target.toStdString();
         linked.insert(target.mid(1));
     }
-    for (const QString& anchor : anchors)
-        if (anchor != kHelpContentsAnchor)
+    for (const QString& anchor : anchors) {
+        if (anchor != kHelpContentsAnchor) {
             EXPECT_TRUE(linked.contains(anchor)) << "no link to " << anchor.toStdString();
+        }
+    }
 }
 
 TEST(HelpText, UsesTheProgramsOwnCaptions)

@@ -27,13 +27,6 @@ namespace {
 
 const QString kData = QStringLiteral("2026CWK.DAT");
 
-void writeSettings(QChar flag)
-{
-    cw::PersonalRecord p = cw::PersonalRecord::creationValues(kToday.addDays(-30));
-    p.setDateFormatFlag(flag);
-    must(cw::savePersonal(*cw::Env::posix(), p));
-}
-
 QByteArray crlfLines(std::initializer_list<const char*> lines)
 {
     QByteArray out;

@@ -79,12 +79,16 @@ inline void writeSampleYear()
     must(cw::writeRecords(env, QStringLiteral("2026CATS.DAT"), sampleCategories()));
 }
 
-inline void writePasscode(std::int16_t code)
+// "PERSONAL.DAT" as a run a month ago left it, with a date format flag and a passcode.
+inline void writeSettings(QChar flag, std::int16_t passCode = 0)
 {
     cw::PersonalRecord p = cw::PersonalRecord::creationValues(kToday.addDays(-30));
-    p.passCode = code;
+    p.setDateFormatFlag(flag);
+    p.passCode = passCode;
     must(cw::savePersonal(*cw::Env::posix(), p));
 }
+
+inline void writePasscode(std::int16_t code) { writeSettings(u'A', code); }
 
 inline qint64 fileSize(const QString& name) { return QFileInfo(name).exists() ? QFileInfo(name).size() : -1; }
 
