@@ -4,7 +4,7 @@
 
 #include "DialogDriver.h"
 #include "EditorStandIn.h"
-#include "Seed.h"
+#include "WindowFixture.h"
 #include "support/TempFolder.h"
 
 #include "mainscreen/HelpCommands.h"
@@ -45,22 +45,17 @@ public:
 
 } // namespace
 
-class CommandsWindowTest : public QObject {
+class CommandsWindowTest : public QObject, private WindowFixture {
     Q_OBJECT
 
 private slots:
     void initTestCase() { pinLocale(); }
     void init()
     {
-        folder_ = std::make_unique<WorkFolder>();
-        writeSampleYear();
+        startFolder();
         editor_.clear();
     }
-    void cleanup()
-    {
-        w_.reset();
-        folder_.reset();
-    }
+    void cleanup() { stopAll(); }
 
     // ---- Find ------------------------------------------------------------
 
@@ -409,14 +404,6 @@ private slots:
     }
 
 private:
-    void open()
-    {
-        w_ = std::make_unique<cw::MainWindow>(kToday);
-        QVERIFY(w_->load());
-        w_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
-    }
-
     // F1 with the focus on `target`; the anchor the help window shows.
     QString helpKeyOn(QWidget* target)
     {
@@ -454,19 +441,8 @@ private:
         return help->currentAnchor();
     }
 
-    void pickCategory(int row)
-    {
-        QTableView* cats = w_->catList();
-        QTest::mouseClick(cats->viewport(), Qt::LeftButton, {}, cats->visualRect(cats->model()->index(row, 0)).center());
-    }
-
-    void command(const char* key) { w_->command(QString::fromLatin1(key))->trigger(); }
-    QPushButton* button(const char* name) const { return w_->findChild<QPushButton*>(QString::fromLatin1(name)); }
-    QLineEdit* edit(const char* name) const { return w_->findChild<QLineEdit*>(QString::fromLatin1(name)); }
 
     EditorStandIn editor_;
-    std::unique_ptr<WorkFolder> folder_;
-    std::unique_ptr<cw::MainWindow> w_;
 };
 
 QTEST_MAIN(CommandsWindowTest)

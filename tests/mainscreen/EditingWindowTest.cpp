@@ -3,7 +3,7 @@
 // checked against the files byte for byte.
 
 #include "DialogDriver.h"
-#include "Seed.h"
+#include "WindowFixture.h"
 #include "support/TempFolder.h"
 
 #include "mainscreen/MainWindow.h"
@@ -43,21 +43,13 @@ public:
 
 } // namespace
 
-class EditingWindowTest : public QObject {
+class EditingWindowTest : public QObject, private WindowFixture {
     Q_OBJECT
 
 private slots:
     void initTestCase() { pinLocale(); }
-    void init()
-    {
-        folder_ = std::make_unique<WorkFolder>();
-        writeSampleYear();
-    }
-    void cleanup()
-    {
-        w_.reset();
-        folder_.reset();
-    }
+    void init() { startFolder(); }
+    void cleanup() { stopAll(); }
 
     // ---- entry editor ----------------------------------------------------
 
@@ -528,22 +520,6 @@ private slots:
     }
 
 private:
-    void open()
-    {
-        w_ = std::make_unique<cw::MainWindow>(kToday);
-        QVERIFY(w_->load());
-        w_->show();
-        QVERIFY(QTest::qWaitForWindowActive(w_.get()));
-    }
-
-    void command(const char* key) { w_->command(QString::fromLatin1(key))->trigger(); }
-
-    void pickCategory(int row)
-    {
-        QTableView* cats = w_->catList();
-        QTest::mouseClick(cats->viewport(), Qt::LeftButton, {}, cats->visualRect(cats->model()->index(row, 0)).center());
-    }
-
     void openRow(int row)
     {
         QTableView* list = w_->itemList();
@@ -570,13 +546,7 @@ private:
         QVERIFY(w_->itemList()->isEnabled() && w_->catList()->isEnabled() && w_->toolbar()->isEnabled());
     }
 
-    QGroupBox* frame(const char* name) const { return w_->findChild<QGroupBox*>(QString::fromLatin1(name)); }
-    QPushButton* button(const char* name) const { return w_->findChild<QPushButton*>(QString::fromLatin1(name)); }
-    QLineEdit* edit(const char* name) const { return w_->findChild<QLineEdit*>(QString::fromLatin1(name)); }
     QString text(const char* name) const { return w_->findChild<QLabel*>(QString::fromLatin1(name))->text(); }
-
-    std::unique_ptr<WorkFolder> folder_;
-    std::unique_ptr<cw::MainWindow> w_;
 };
 
 QTEST_MAIN(EditingWindowTest)

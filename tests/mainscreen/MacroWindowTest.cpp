@@ -4,7 +4,7 @@
 
 #include "DialogDriver.h"
 #include "EditorStandIn.h"
-#include "Seed.h"
+#include "WindowFixture.h"
 #include "support/TempFolder.h"
 
 #include "macros/MacroTemplate.h"
@@ -37,22 +37,17 @@ QByteArray crlfLines(std::initializer_list<const char*> lines)
 
 } // namespace
 
-class MacroWindowTest : public QObject {
+class MacroWindowTest : public QObject, private WindowFixture {
     Q_OBJECT
 
 private slots:
     void initTestCase() { pinLocale(); }
     void init()
     {
-        folder_ = std::make_unique<WorkFolder>();
-        writeSampleYear();
+        startFolder();
         editor_.clear();
     }
-    void cleanup()
-    {
-        w_.reset();
-        folder_.reset();
-    }
+    void cleanup() { stopAll(); }
 
     void showResetsThePanelAndListsMacroFilesInAnyCase()
     {
@@ -60,11 +55,11 @@ private slots:
         writeBytes("Bills.MCR", "x");
         writeBytes("notes.txt", "x");
         open();
-        QCOMPARE(frame()->title(), " Macro Functions ");
-        QVERIFY(frame()->isHidden());
+        QCOMPARE(macroFrame()->title(), " Macro Functions ");
+        QVERIFY(macroFrame()->isHidden());
         w_->toolbar()->actions()[3]->trigger();   // tbbMacro
-        QVERIFY(frame()->isVisible());
-        QCOMPARE(frame()->property("helpContextId").toInt(), 80);
+        QVERIFY(macroFrame()->isVisible());
+        QCOMPARE(macroFrame()->property("helpContextId").toInt(), 80);
         QCOMPARE(edit("MacDate")->displayText(), "03-15");
         QCOMPARE(edit("MacDate")->inputMask(), "99-99;_");
         QCOMPARE(w_->findChild<QLabel*>("MacSmYr")->text(), "2026");
@@ -85,7 +80,7 @@ private slots:
         QVERIFY(button("MacroEdit")->isEnabled() && button("MacroPlay")->isEnabled());
         edit("MacDate")->setText("01-02");
         button("MacroCancel")->click();
-        QVERIFY(frame()->isHidden());
+        QVERIFY(macroFrame()->isHidden());
 
         // Shown again: reset, and files written since are listed.
         writeBytes("new.Mcr", "x");
@@ -119,12 +114,12 @@ private slots:
             QCOMPARE(dialogs.seen.size(), 1);
             QCOMPARE(said(dialogs.seen[0]),
                      "Nothing to do! | Please provide a file name with no extension. | warning | [Ok]");
-            QVERIFY(frame()->isVisible());
+            QVERIFY(macroFrame()->isVisible());
             QCOMPARE(w_->focusWidget(), edit("MacroEd"));
         }
         edit("MacroEd")->setText("Pay");
         button("MacroNew")->click();
-        QVERIFY(frame()->isHidden());
+        QVERIFY(macroFrame()->isHidden());
         QCOMPARE(readBytes("PAY.MCR"), cw::macroTemplateBytes());
         QCOMPARE(cw::macroTemplateBytes().count("\r\n"), 49);
         QCOMPARE(editor_.lastCall(), QStringList({workingFolder(), "PAY.MCR"}));
@@ -149,7 +144,7 @@ private slots:
         command("mnuShowMacro");
         pick("Bills.MCR");
         button("MacroEdit")->click();
-        QVERIFY(frame()->isHidden());
+        QVERIFY(macroFrame()->isHidden());
         QCOMPARE(editor_.lastCall(), QStringList({workingFolder(), "Bills.MCR"}));
 
         command("mnuShowMacro");
@@ -159,7 +154,7 @@ private slots:
         button("MacroEdit")->click();
         QCOMPARE(dialogs.seen.size(), 1);
         QCOMPARE(said(dialogs.seen[0]), "Nothing to do! | Please select a macro file | warning | [Ok]");
-        QVERIFY(frame()->isHidden());
+        QVERIFY(macroFrame()->isHidden());
     }
 
     void playUnderBothDateFormats_data()
@@ -189,7 +184,7 @@ private slots:
             button("MacroPlay")->click();
             QCOMPARE(dialogs.seen.size(), 1);
             QCOMPARE(said(dialogs.seen[0]), "Operation Aborted | Invalid Date - " + wrongDate + "-26 | warning | [Ok]");
-            QVERIFY(frame()->isVisible());
+            QVERIFY(macroFrame()->isVisible());
         }
         // No at the question: nothing played.
         playFrom(date);
@@ -198,7 +193,7 @@ private slots:
             button("MacroPlay")->click();
             QCOMPARE(dialogs.seen.size(), 1);
             QCOMPARE(said(dialogs.seen[0]), "Confirm | Play macro file? | question | Yes/[No]");
-            QVERIFY(frame()->isHidden());
+            QVERIFY(macroFrame()->isHidden());
             QCOMPARE(readBytes(kData), cw::encodeRecords(year));
         }
         // Yes: the entries in order, the one without a code refused.
@@ -213,7 +208,7 @@ private slots:
                                                    entry(qPrintable(played), "FT", -1000000, "payroll deduction"),
                                                    year[0]};
         QCOMPARE(readBytes(kData), cw::encodeRecords(expected));
-        QVERIFY(frame()->isHidden());
+        QVERIFY(macroFrame()->isHidden());
         QVERIFY(QDir().entryList({"*.$$$"}, QDir::Files).isEmpty());
         QCOMPARE(w_->itemList()->model()->rowCount(), 3);   // the whole year listed
         QCOMPARE(w_->itemList()->model()->index(0, 0).data().toString(), played);
@@ -253,14 +248,6 @@ private slots:
     }
 
 private:
-    void open()
-    {
-        w_ = std::make_unique<cw::MainWindow>(kToday);
-        QVERIFY(w_->load());
-        w_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
-    }
-
     // Shows the panel, picks PAY.MCR and types the play date.
     void playFrom(const QString& date)
     {
@@ -281,13 +268,6 @@ private:
         QApplication::sendEvent(list()->viewport(), &second);
     }
 
-    void pickCategory(int row)
-    {
-        QTableView* cats = w_->catList();
-        if (cats->model()->rowCount() > row)
-            QTest::mouseClick(cats->viewport(), Qt::LeftButton, {}, cats->visualRect(cats->model()->index(row, 0)).center());
-    }
-
     QStringList names() const
     {
         QStringList out;
@@ -296,15 +276,10 @@ private:
         return out;
     }
 
-    void command(const char* key) { w_->command(QString::fromLatin1(key))->trigger(); }
-    QGroupBox* frame() const { return w_->findChild<QGroupBox*>("MacroFrame"); }
+    QGroupBox* macroFrame() const { return frame("MacroFrame"); }
     QListWidget* list() const { return w_->findChild<QListWidget*>("MacroSelect"); }
-    QPushButton* button(const char* name) const { return w_->findChild<QPushButton*>(QString::fromLatin1(name)); }
-    QLineEdit* edit(const char* name) const { return w_->findChild<QLineEdit*>(QString::fromLatin1(name)); }
 
     EditorStandIn editor_;
-    std::unique_ptr<WorkFolder> folder_;
-    std::unique_ptr<cw::MainWindow> w_;
 };
 
 QTEST_MAIN(MacroWindowTest)

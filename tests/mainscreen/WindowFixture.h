@@ -1,0 +1,59 @@
+#pragma once
+// What the window tests share: a fresh working folder with the sample year
+// for each test, the real main window opened on it, and its controls found
+// by object name.
+
+#include "Seed.h"
+
+#include "mainscreen/MainWindow.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+
+namespace cwtest {
+
+class WindowFixture {
+protected:
+    // For init(): the folder with the sample year.
+    void startFolder()
+    {
+        folder_ = std::make_unique<WorkFolder>();
+        writeSampleYear();
+    }
+    // For cleanup(): the window first, then its folder.
+    void stopAll()
+    {
+        w_.reset();
+        folder_.reset();
+    }
+
+    void open()
+    {
+        w_ = std::make_unique<cw::MainWindow>(kToday);
+        QVERIFY(w_->load());
+        w_->show();
+        QVERIFY(QTest::qWaitForWindowActive(w_.get()));
+    }
+
+    void command(const char* key) { w_->command(QString::fromLatin1(key))->trigger(); }
+
+    // A click on a row of the category list.
+    void pickCategory(int row)
+    {
+        QTableView* cats = w_->catList();
+        QTest::mouseClick(cats->viewport(), Qt::LeftButton, {}, cats->visualRect(cats->model()->index(row, 0)).center());
+    }
+
+    QGroupBox* frame(const char* name) const { return w_->findChild<QGroupBox*>(QString::fromLatin1(name)); }
+    QPushButton* button(const char* name) const { return w_->findChild<QPushButton*>(QString::fromLatin1(name)); }
+    QLineEdit* edit(const char* name) const { return w_->findChild<QLineEdit*>(QString::fromLatin1(name)); }
+
+    std::unique_ptr<WorkFolder> folder_;
+    std::unique_ptr<cw::MainWindow> w_;
+};
+
+} // namespace cwtest
