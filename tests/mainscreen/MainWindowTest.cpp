@@ -2,6 +2,7 @@
 // lists and their panels, menus, toolbar, status bars and the layout rules.
 
 #include "DialogDriver.h"
+#include "EditorStandIn.h"
 #include "Seed.h"
 
 #include "mainscreen/EntryListModel.h"
@@ -305,6 +306,7 @@ private slots:
         cw::MainWindow w(kToday);
         QVERIFY(w.load());
         DialogDriver dialogs;   // whatever a command asks is dismissed
+        EditorStandIn editor;   // Notes starts no real editor
         QToolBar* bar = w.findChild<QToolBar*>("ToolbarCWK");
         const QStringList expected = {
             "tbbHelp|Help|Click for Help Contents|mnuHelpContents", "tbbFind|Search|Find a Word|mnuFind",
