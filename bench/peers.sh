@@ -13,7 +13,9 @@
 # wall time is taken around the same process with a nanosecond clock, since
 # time -v shows only hundredths of a second and ours takes a few of those.
 # A command that ends within 2 seconds is run REPEAT times and its fastest run
-# kept; longer ones run once.
+# kept; longer ones run once. The last column compares processor time (user +
+# system, from the shell's own child accounting), which a busy machine skews
+# less than wall time.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -51,18 +53,33 @@ fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
+# children_cpu VAR: processor time of all waited-for children so far, in
+# microseconds. Called in this shell, not in a subshell, whose count is its own.
+children_cpu() {
+    times >"$work/times.txt"
+    printf -v "$1" '%s' "$(awk 'NR == 2 {
+        n = split($1 " " $2, t, " "); us = 0
+        for (i = 1; i <= n; i++) { split(t[i], p, /[ms]/); us += (p[1] * 60 + p[2]) * 1e6 }
+        printf "%.0f", us
+    }' "$work/times.txt")"
+}
+
 # run OUT CMD...: runs CMD (output to OUT) as one timed process; sets `secs`
-# (wall seconds, or "timeout") and `mb` (peak resident megabytes).
+# (wall seconds, or "timeout"), `cpu` (processor seconds of the same run) and
+# `mb` (peak resident megabytes).
 run() {
-    local out=$1 best="" best_kb=0 i start end ns kb status
+    local out=$1 best="" best_kb=0 best_cpu=0 i start end ns kb status cpu0 cpu1
     shift
     for ((i = 0; i < repeat; i++)); do
+        children_cpu cpu0
         start=$(date +%s%N)
         status=0
         /usr/bin/time -v -o "$work/time.txt" timeout -k 10 "$limit" "$@" >"$out" 2>"$work/err.txt" || status=$?
         end=$(date +%s%N)
+        children_cpu cpu1
         if [ "$status" -eq 124 ] || [ "$status" -eq 137 ]; then
             secs=timeout
+            cpu=timeout
             mb=-
             return
         fi
@@ -76,10 +93,12 @@ run() {
         if [ -z "$best" ] || [ "$ns" -lt "$best" ]; then
             best=$ns
             best_kb=$kb
+            best_cpu=$((cpu1 - cpu0))
         fi
         [ "$ns" -lt 2000000000 ] || break
     done
     secs=$(awk -v ns="$best" 'BEGIN {printf "%.3f", ns / 1e9}')
+    cpu=$(awk -v us="$best_cpu" 'BEGIN {printf "%.3f", us / 1e6}')
     mb=$(awk -v kb="$best_kb" 'BEGIN {printf "%.1f", kb / 1024}')
 }
 
@@ -93,8 +112,20 @@ check_totals() {
         { echo "totals differ: $label ours=$a ledger=$b" >&2; exit 1; }
 }
 
-printf '%-9s %-7s %9s %8s  %9s %8s  %9s %8s  %10s\n' \
-    N period "ours s" "MB" "ledger s" "MB" "hledger s" "MB" "peer/ours"
+# faster_ratio OURS LEDGER HLEDGER: the faster peer's figure over ours.
+faster_ratio() {
+    awk -v o="$1" -v l="$2" -v h="$3" -v t="$limit" 'BEGIN {
+        peer = ""
+        if (l != "timeout") peer = l
+        if (h != "timeout" && (peer == "" || h + 0 < peer + 0)) peer = h
+        if (o + 0 <= 0) print "-"
+        else if (peer == "") printf ">%.0fx", t / o
+        else printf "%.1fx", peer / o
+    }'
+}
+
+printf '%-9s %-7s %9s %8s  %9s %8s  %9s %8s  %10s %10s\n' \
+    N period "ours s" "MB" "ledger s" "MB" "hledger s" "MB" "peer/ours" "cpu ratio"
 for n in "${sizes[@]}"; do
     data=$work/year-$n
     "$genyear" "$data" "$n"
@@ -107,11 +138,11 @@ for n in "${sizes[@]}"; do
             range=(-b 2026-01-01 -e 2026-04-01)
         fi
         run "$work/ours.txt" "$report" "$data" 2026 "${months[@]}" full
-        ours_s=$secs ours_mb=$mb
+        ours_s=$secs ours_cpu=$cpu ours_mb=$mb
         run "$work/ledger.txt" ledger -f "$data/journal.ledger" bal "${range[@]}"
-        ledger_s=$secs ledger_mb=$mb
+        ledger_s=$secs ledger_cpu=$cpu ledger_mb=$mb
         run "$work/hledger.txt" hledger -f "$data/journal.ledger" bal "${range[@]}"
-        hledger_s=$secs hledger_mb=$mb
+        hledger_s=$secs hledger_cpu=$cpu hledger_mb=$mb
 
         # The same money on both sides.
         "$report" "$data" 2026 "${months[@]}" full --print >"$work/ours-report.txt"
@@ -120,15 +151,10 @@ for n in "${sizes[@]}"; do
             check_totals "$work/ours-report.txt" "$work/ledger.txt" "Total Income" income
         fi
 
-        ratio=$(awk -v o="$ours_s" -v l="$ledger_s" -v h="$hledger_s" -v t="$limit" 'BEGIN {
-            peer = ""
-            if (l != "timeout") peer = l
-            if (h != "timeout" && (peer == "" || h + 0 < peer + 0)) peer = h
-            if (peer == "") printf ">%.0fx", t / o
-            else printf "%.1fx", peer / o
-        }')
-        printf '%-9s %-7s %9s %8s  %9s %8s  %9s %8s  %10s\n' \
-            "$n" "$period" "$ours_s" "$ours_mb" "$ledger_s" "$ledger_mb" "$hledger_s" "$hledger_mb" "$ratio"
+        ratio=$(faster_ratio "$ours_s" "$ledger_s" "$hledger_s")
+        cpu_ratio=$(faster_ratio "$ours_cpu" "$ledger_cpu" "$hledger_cpu")
+        printf '%-9s %-7s %9s %8s  %9s %8s  %9s %8s  %10s %10s\n' \
+            "$n" "$period" "$ours_s" "$ours_mb" "$ledger_s" "$ledger_mb" "$hledger_s" "$hledger_mb" "$ratio" "$cpu_ratio"
     done
     rm -rf "$data"
 done

@@ -76,7 +76,9 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "coinwick_report: %s\n", qPrintable(written.toString()));
         return 1;
     }
-    const cw::ReportResult report = cw::makeReport(env, request);
+    // The report is left to the end of the process, not freed line by line:
+    // a full report holds a string per line, and the system drops them at once.
+    const cw::ReportResult& report = *new cw::ReportResult(cw::makeReport(env, request));
     if (!report.status) {
         std::fprintf(stderr, "coinwick_report: %s\n", qPrintable(report.status.toString()));
         return 1;
