@@ -110,12 +110,21 @@ public:
     {
         return putField(field.data(), N);
     }
+    // Windows-1252 is Latin-1 but for 0x80 to 0x9F, so the bytes are widened
+    // as they are and only a field holding one of those is looked up.
     LineBuilder& putField(const char* field, qsizetype size)
     {
-        QChar* out = at_;
-        for (qsizetype i = 0; i < size; ++i)
-            out[i] = code_[static_cast<unsigned char>(field[i])];
-        at_ = out + size;
+        char16_t* out = reinterpret_cast<char16_t*>(at_);
+        const auto* bytes = reinterpret_cast<const unsigned char*>(field);
+        bool other = false;
+        for (qsizetype i = 0; i < size; ++i) {
+            out[i] = bytes[i];
+            other |= unsigned(bytes[i] - 0x80) < 0x20;
+        }
+        if (other)
+            for (qsizetype i = 0; i < size; ++i)
+                at_[i] = code_[bytes[i]];
+        at_ += size;
         return *this;
     }
     // A currency text followed by blanks up to 16 characters; a longer one is written whole.

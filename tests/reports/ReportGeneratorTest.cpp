@@ -481,3 +481,17 @@ TEST_F(ReportFiles, UnreadableYearFileIsReportedAndNothingIsLeftBehind)
     EXPECT_FALSE(r.balancePanel.has_value());
     EXPECT_FALSE(QFile::exists("tempcats.$$$"));
 }
+
+TEST_F(ReportText, NotesKeepTheirWindows1252Characters)
+{
+    // 0x80 to 0x9F differ from Latin-1 (the euro sign, curly quotes); 0xE9 does not.
+    cw::LedgerEntry paid = entry("03-10-98", "FD", cents(-500), "");
+    paid.setNote(QStringLiteral("Caf\u00e9 \u20ac5 \u201ctip\u201d"));
+    cw::LedgerEntry open = entry("03-11-98", "FD", 0, "");
+    open.setNote(QStringLiteral("\u2026 Cr\u00e8me"));
+    writeYear({open, paid});
+    const cw::ReportResult result = view({category("FD", "Food")}, request(true));
+    const QString padded = QStringLiteral("Caf\u00e9 \u20ac5 \u201ctip\u201d").leftJustified(40);
+    EXPECT_TRUE(result.lines.contains(QStringLiteral(" 03-10-98  $5.00           \t") + padded));
+    EXPECT_TRUE(result.lines.contains(QStringLiteral(" 03-11-98   FD  ") + QStringLiteral("\u2026 Cr\u00e8me").leftJustified(40)));
+}
