@@ -14,6 +14,10 @@
 #include <algorithm>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace cw {
 namespace {
 
@@ -78,6 +82,44 @@ const std::array<QChar, 256>& win1252Table()
     return table;
 }
 
+// Whether any of `n` bytes lies in 0x80..0x9F, eight at a time.
+bool holdsC1Byte(const unsigned char* bytes, qsizetype n)
+{
+    constexpr quint64 kOnes = 0x0101010101010101ULL;
+    qsizetype i = 0;
+    for (; i + 8 <= n; i += 8) {
+        quint64 word;
+        std::memcpy(&word, bytes + i, sizeof word);
+        const quint64 t = (word & (0xE0 * kOnes)) ^ (0x80 * kOnes);   // a zero byte where one is in range
+        if ((t - kOnes) & ~t & (0x80 * kOnes))
+            return true;
+    }
+    for (; i < n; ++i)
+        if ((bytes[i] & 0xE0) == 0x80)
+            return true;
+    return false;
+}
+
+// Latin-1 bytes to UTF-16, sixteen at a time where the processor can.
+void widenLatin1(const unsigned char* bytes, char16_t* out, qsizetype n)
+{
+    qsizetype i = 0;
+#if defined(__SSE2__)
+    const __m128i zero = _mm_setzero_si128();
+    for (; i + 16 <= n; i += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + i));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_unpacklo_epi8(v, zero));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i + 8), _mm_unpackhi_epi8(v, zero));
+    }
+    for (; i + 8 <= n; i += 8) {
+        const __m128i v = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(bytes + i));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_unpacklo_epi8(v, zero));
+    }
+#endif
+    for (; i < n; ++i)
+        out[i] = bytes[i];
+}
+
 // Builds one report line in place: the texts are copied straight into a
 // string made to size, which a full report does hundreds of thousands of times.
 class LineBuilder {
@@ -114,16 +156,13 @@ public:
     // as they are and only a field holding one of those is looked up.
     LineBuilder& putField(const char* field, qsizetype size)
     {
-        char16_t* out = reinterpret_cast<char16_t*>(at_);
         const auto* bytes = reinterpret_cast<const unsigned char*>(field);
-        bool other = false;
-        for (qsizetype i = 0; i < size; ++i) {
-            out[i] = bytes[i];
-            other |= unsigned(bytes[i] - 0x80) < 0x20;
-        }
-        if (other)
+        if (holdsC1Byte(bytes, size)) {
             for (qsizetype i = 0; i < size; ++i)
                 at_[i] = code_[bytes[i]];
+        } else {
+            widenLatin1(bytes, reinterpret_cast<char16_t*>(at_), size);
+        }
         at_ += size;
         return *this;
     }
