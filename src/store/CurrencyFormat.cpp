@@ -62,22 +62,9 @@ CurrencyFormat::CurrencyFormat(const QLocale& locale)
     }
 }
 
-QString CurrencyFormat::format(Money amount) const { return format(MoneySum(amount)); }
-
-QString CurrencyFormat::format(MoneySum amount) const
+template <class Unsigned>
+char16_t* CurrencyFormat::writeDigits(Unsigned shown, char16_t* end) const
 {
-    const bool negative = amount < 0;
-    const unsigned __int128 units = negative ? (unsigned __int128)(-(amount + 1)) + 1 : (unsigned __int128)amount;
-    // Ten-thousandths rounded half away from zero to the decimals shown.
-    const unsigned __int128 scale = kPowersOfTen[4 - decimals_];
-    unsigned __int128 shown = units / scale + (scale > 1 && (units % scale) * 2 >= scale ? 1 : 0);
-    // A negative amount that rounds to zero is shown as zero.
-    const QString& prefix = negative && shown != 0 ? negativePrefix_ : positivePrefix_;
-    const QString& suffix = negative && shown != 0 ? negativeSuffix_ : positiveSuffix_;
-
-    // Digits are written from the right into one buffer.
-    char16_t buffer[96];
-    char16_t* end = buffer + sizeof buffer / sizeof buffer[0];
     char16_t* p = end;
     const char16_t zero = zero_.unicode();
     for (int i = 0; i < decimals_; ++i, shown /= 10)
@@ -92,7 +79,27 @@ QString CurrencyFormat::format(MoneySum amount) const
         shown /= 10;
         ++count;
     } while (shown > 0);
+    return p;
+}
 
+QString CurrencyFormat::format(Money amount) const { return format(MoneySum(amount)); }
+
+QString CurrencyFormat::format(MoneySum amount) const
+{
+    const bool negative = amount < 0;
+    const unsigned __int128 units = negative ? (unsigned __int128)(-(amount + 1)) + 1 : (unsigned __int128)amount;
+    // Ten-thousandths rounded half away from zero to the decimals shown.
+    const unsigned __int128 scale = kPowersOfTen[4 - decimals_];
+    unsigned __int128 shown = units / scale + (scale > 1 && (units % scale) * 2 >= scale ? 1 : 0);
+    // A negative amount that rounds to zero is shown as zero.
+    const QString& prefix = negative && shown != 0 ? negativePrefix_ : positivePrefix_;
+    const QString& suffix = negative && shown != 0 ? negativeSuffix_ : positiveSuffix_;
+
+    // Digits are written from the right into one buffer; 64-bit arithmetic
+    // wherever the amount fits, which is every single amount.
+    char16_t buffer[96];
+    char16_t* end = buffer + sizeof buffer / sizeof buffer[0];
+    char16_t* p = shown <= UINT64_MAX ? writeDigits(quint64(shown), end) : writeDigits(shown, end);
     QString text(prefix.size() + (end - p) + suffix.size(), Qt::Uninitialized);
     QChar* out = text.data();
     std::copy(prefix.cbegin(), prefix.cend(), out);

@@ -27,6 +27,11 @@ public:
     static QLocale effectiveLocale(const QLocale& system);
 
 private:
+    // Writes the digits of `shown` (in the shown decimals) ending at `end`;
+    // returns where they start.
+    template <class Unsigned>
+    char16_t* writeDigits(Unsigned shown, char16_t* end) const;
+
     QString positivePrefix_, positiveSuffix_;
     QString negativePrefix_, negativeSuffix_;
     QChar point_, group_, zero_;
