@@ -28,7 +28,7 @@ inline std::vector<cw::LedgerEntry> generateYear(int n)
         cw::LedgerEntry e;
         e.setDate(d.toString(QStringLiteral("MM-dd-yy")));
         e.setCode(QString::fromLatin1(codes[7 - (i % 8)]));
-        e.amount = (i % 5 == 0 ? 1 : -1) * cw::Money(1000 + (i * 7919) % 5000000);
+        e.amount = (i % 5 == 0 ? 1 : -1) * cw::Money(1000 + (qint64(i) * 7919) % 5000000);
         e.setNote(QStringLiteral("entry %1").arg(i));
         out.push_back(e);
     }

@@ -1,6 +1,8 @@
 #include "PlainNumber.h"
 
 #include <charconv>
+#include <limits>
+#include <string>
 
 namespace cw {
 namespace {
@@ -8,8 +10,7 @@ namespace {
 template <class CharAt>
 double readNumber(qsizetype size, CharAt at)
 {
-    char digits[64];
-    int n = 0;
+    std::string digits;
     bool seenDigit = false, seenPoint = false, seenSign = false;
     for (qsizetype i = 0; i < size; ++i) {
         const char16_t c = at(i);
@@ -18,25 +19,34 @@ double readNumber(qsizetype size, CharAt at)
         if ((c == u'-' || c == u'+') && !seenSign && !seenDigit && !seenPoint) {
             seenSign = true;
             if (c == u'-')
-                digits[n++] = '-';
+                digits += '-';
             continue;
         }
         if (c == u'.' && !seenPoint) {
             seenPoint = true;
-            if (n < int(sizeof digits) - 1)
-                digits[n++] = '.';
+            digits += '.';
             continue;
         }
         if (c < u'0' || c > u'9')
             break;
         seenDigit = true;
-        if (n < int(sizeof digits) - 1)
-            digits[n++] = char(c);
+        digits += char(c);
     }
     if (!seenDigit)
         return 0.0;
     double value = 0.0;
-    std::from_chars(digits, digits + n, value);
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    (void)end;
+    // Beyond a double: infinity for huge magnitudes, zero for tiny ones.
+    if (error == std::errc::result_out_of_range) {
+        const bool negative = digits.front() == '-';
+        const std::string::size_type point = digits.find('.');
+        const std::string whole = digits.substr(negative ? 1 : 0, point == std::string::npos ? std::string::npos : point - (negative ? 1 : 0));
+        const bool huge = whole.find_first_not_of('0') != std::string::npos;
+        value = huge ? std::numeric_limits<double>::infinity() : 0.0;
+        if (negative)
+            value = -value;
+    }
     return value;
 }
 

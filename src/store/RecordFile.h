@@ -81,10 +81,10 @@ Result<std::vector<R>> readRecords(Env& env, const QString& name)
             const int take = int(qMin<qsizetype>(size - carried, left));
             std::memcpy(carry + carried, p, size_t(take));
             carried += take, p += take, left -= take;
-            if (carried == size) {
-                out.push_back(RecordTraits<R>::decode(carry));
-                carried = 0;
-            }
+            if (carried < size)
+                return;   // the record goes on in the next piece
+            out.push_back(RecordTraits<R>::decode(carry));
+            carried = 0;
         }
         out.reserve(out.size() + size_t(left / size));
         for (; left >= size; p += size, left -= size)

@@ -2,9 +2,9 @@
 // Test data: entries, categories and settings written the way the program
 // stores them, in a fresh working folder.
 
-#include "store/CategoryRecord.h"
-#include "store/CurrencyFormat.h"
-#include "store/LedgerEntry.h"
+#include "support/Records.h"
+#include "support/TempFolder.h"
+
 #include "store/PersonalRecord.h"
 #include "store/PersonalSettings.h"
 #include "store/RecordFile.h"
@@ -17,36 +17,8 @@ namespace cwtest {
 
 inline const QDate kToday(2026, 3, 15);
 
-inline void pinLocale() { cw::CurrencyFormat::useLocale(QLocale(QLocale::English, QLocale::UnitedStates)); }
-
-// Makes a fresh temporary folder the working folder while it lives.
-class WorkFolder {
-public:
-    WorkFolder() : previous_(QDir::currentPath()) { QDir::setCurrent(dir_.path()); }
-    ~WorkFolder() { QDir::setCurrent(previous_); }
-
-private:
-    QTemporaryDir dir_;
-    QString previous_;
-};
-
-inline cw::LedgerEntry entry(const char* date, const char* code, cw::Money amount, const char* note)
-{
-    cw::LedgerEntry e;
-    e.setDate(QString::fromLatin1(date));
-    e.setCode(QString::fromLatin1(code));
-    e.amount = amount;
-    e.setNote(QString::fromLatin1(note));
-    return e;
-}
-
-inline cw::CategoryRecord category(const char* code, const char* name)
-{
-    cw::CategoryRecord c;
-    c.setCode(QString::fromLatin1(code));
-    c.setName(QString::fromLatin1(name));
-    return c;
-}
+// A fresh temporary folder made the working folder while it lives.
+using WorkFolder = TempFolder;
 
 // A year in file order, newest first: income, expenses, a zero entry and a
 // one-character code.

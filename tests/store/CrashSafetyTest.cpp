@@ -8,6 +8,7 @@
 #include "store/PersonalSettings.h"
 #include "store/RecordFile.h"
 #include "support/FaultEnv.h"
+#include "support/Records.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -17,21 +18,12 @@
 #include <unistd.h>
 
 using namespace cw;
+using cwtest::entry;
 using cwtest::FaultEnv;
 using cwtest::readBytes;
 using cwtest::writeBytes;
 
 namespace {
-
-LedgerEntry entry(const char* date, const char* code, Money amount, const char* note)
-{
-    LedgerEntry e;
-    e.setDate(QString::fromLatin1(date));
-    e.setCode(QString::fromLatin1(code));
-    e.amount = amount;
-    e.setNote(QString::fromLatin1(note));
-    return e;
-}
 
 const QString kData = QStringLiteral("2026CWK.DAT");
 const QString kCats = QStringLiteral("2026CATS.DAT");

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using namespace cw;
 
 TEST(PlainNumber, SkipsBlanksAndStopsAtTheFirstOtherCharacter)
@@ -76,4 +78,11 @@ TEST(MonthNames, NamesAndOutOfRange)
     EXPECT_EQ(monthName(1), QStringLiteral("January"));
     EXPECT_EQ(monthName(12), QStringLiteral("December"));
     EXPECT_EQ(monthName(13, QStringLiteral("keep")), QStringLiteral("keep"));
+}
+
+TEST(PlainNumber, BeyondADoubleReadsAsInfinityOrZero)
+{
+    EXPECT_EQ(readPlainNumber(QString(400, u'9')), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(readPlainNumber(QStringLiteral("-") + QString(400, u'9')), -std::numeric_limits<double>::infinity());
+    EXPECT_EQ(readPlainNumber(QStringLiteral("0.") + QString(400, u'0') + QStringLiteral("1")), 0.0);
 }

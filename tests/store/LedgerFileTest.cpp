@@ -3,25 +3,17 @@
 #include "store/FileNames.h"
 #include "store/LedgerFile.h"
 #include "store/SortKey.h"
+#include "support/Records.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 using namespace cw;
+using cwtest::entry;
 using cwtest::readBytes;
 using cwtest::writeBytes;
 
 namespace {
-
-LedgerEntry entry(const char* date, const char* code, Money amount, const char* note = "")
-{
-    LedgerEntry e;
-    e.setDate(QString::fromLatin1(date));
-    e.setCode(QString::fromLatin1(code));
-    e.amount = amount;
-    e.setNote(QString::fromLatin1(note));
-    return e;
-}
 
 class LedgerFileTest : public ::testing::Test {
 protected:

@@ -3,11 +3,13 @@
 #include "store/CategoryRecord.h"
 #include "store/LedgerEntry.h"
 #include "store/PersonalRecord.h"
+#include "support/Records.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 using namespace cw;
+using cwtest::entry;
 using cwtest::hex;
 
 namespace {
@@ -17,16 +19,6 @@ QByteArray encode(const LedgerEntry& e)
     QByteArray r(LedgerEntryCodec::kSize, '\0');
     LedgerEntryCodec::encode(e, r.data());
     return r;
-}
-
-LedgerEntry entry(const char* date, const char* code, Money amount, const char* note)
-{
-    LedgerEntry e;
-    e.setDate(QString::fromLatin1(date));
-    e.setCode(QString::fromLatin1(code));
-    e.amount = amount;
-    e.setNote(QString::fromLatin1(note));
-    return e;
 }
 
 } // namespace
