@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build run test test-asan bench clean
+.PHONY: deps build run test test-asan fuzz bench clean
 
 deps:
 	@tools/install-deps.sh
@@ -26,6 +26,10 @@ test-asan: deps
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp \
 	  ctest --output-on-failure -j $(JOBS)
+
+# libFuzzer targets, built with clang, a fixed number of inputs from a fixed seed.
+fuzz: deps
+	tools/run-fuzzers.sh
 
 bench: build
 	$(BUILD)/coinwick_bench
