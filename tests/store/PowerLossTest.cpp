@@ -1,0 +1,220 @@
+// A power cut drops whatever was not flushed. For each kind of change the
+// power is cut after each disk call in turn: the folder then holds the old
+// file or the new one, byte for byte, and no stray names; once a change has
+// returned, a cut keeps the new file.
+
+#include "store/CategoryFile.h"
+#include "store/LedgerFile.h"
+#include "store/PersonalSettings.h"
+#include "store/RecordFile.h"
+#include "support/PowerLossEnv.h"
+#include "support/Records.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace cw;
+using cwtest::category;
+using cwtest::entry;
+using cwtest::PowerLossEnv;
+using cwtest::readBytes;
+using cwtest::writeBytes;
+
+namespace {
+
+const QString kData = QStringLiteral("2026CWK.DAT");
+const QString kCats = QStringLiteral("2026CATS.DAT");
+
+QStringList namesIn(const cwtest::TempFolder& folder) { return QDir(folder.path()).entryList(QDir::Files, QDir::Name); }
+
+// The simulator itself: each classic mistake must lose data under it, or the
+// tests below would prove nothing.
+class PowerLossEnvModel : public ::testing::Test {
+protected:
+    void SetUp() override { writeBytes(QStringLiteral("a"), "old"); }
+
+    void write(const char* name, const char* bytes, bool flush)
+    {
+        std::unique_ptr<WritableFile> f;
+        ASSERT_TRUE(env.newWritableFile(QString::fromLatin1(name), &f).isOk());
+        ASSERT_TRUE(f->append(bytes).isOk());
+        if (flush) {
+            ASSERT_TRUE(f->sync().isOk());
+        }
+        ASSERT_TRUE(f->close().isOk());
+    }
+
+    cwtest::TempFolder folder;
+    PowerLossEnv env;
+};
+
+TEST_F(PowerLossEnvModel, WritesInPlaceWithoutAFlushAreDropped)
+{
+    write("a", "new", false);
+    QByteArray seen;
+    ASSERT_TRUE(env.readFile(QStringLiteral("a"), &seen, false).isOk());
+    EXPECT_EQ(seen, "new");
+    EXPECT_EQ(readBytes(QStringLiteral("a")), "old");
+    env.cut();
+    ASSERT_TRUE(env.readFile(QStringLiteral("a"), &seen, false).isOk());
+    EXPECT_EQ(seen, "old");
+}
+
+TEST_F(PowerLossEnvModel, ARenameIsUndoneUntilItsFolderIsFlushed)
+{
+    write("a.tmp", "new", true);
+    ASSERT_TRUE(env.renameFile(QStringLiteral("a.tmp"), QStringLiteral("a")).isOk());
+    EXPECT_FALSE(env.fileExists(QStringLiteral("a.tmp")));
+    env.cut();
+    EXPECT_EQ(readBytes(QStringLiteral("a")), "old");
+    EXPECT_EQ(namesIn(folder), QStringList{QStringLiteral("a")});
+    EXPECT_FALSE(env.fileExists(QStringLiteral("a.tmp")));
+}
+
+TEST_F(PowerLossEnvModel, ARenamedFileNeverFlushedComesBackEmpty)
+{
+    write("a.tmp", "new", false);
+    ASSERT_TRUE(env.renameFile(QStringLiteral("a.tmp"), QStringLiteral("a")).isOk());
+    ASSERT_TRUE(env.syncDir(QStringLiteral(".")).isOk());
+    env.cut();
+    EXPECT_TRUE(QFileInfo::exists(QStringLiteral("a")));
+    EXPECT_EQ(readBytes(QStringLiteral("a")), "");
+}
+
+TEST_F(PowerLossEnvModel, FlushRenameAndFolderFlushKeepTheNewFile)
+{
+    write("a.tmp", "new", true);
+    ASSERT_TRUE(env.renameFile(QStringLiteral("a.tmp"), QStringLiteral("a")).isOk());
+    ASSERT_TRUE(env.syncDir(QString()).isOk());
+    env.cut();
+    EXPECT_EQ(readBytes(QStringLiteral("a")), "new");
+    EXPECT_EQ(namesIn(folder), QStringList{QStringLiteral("a")});
+}
+
+TEST_F(PowerLossEnvModel, CallsAfterTheCutFail)
+{
+    env.cutAfter(1);
+    QByteArray seen;
+    EXPECT_TRUE(env.readFile(QStringLiteral("a"), &seen, false).isOk());
+    EXPECT_FALSE(env.removeFile(QStringLiteral("a")).isOk());
+    EXPECT_TRUE(env.powerOff());
+    EXPECT_EQ(readBytes(QStringLiteral("a")), "old");
+}
+
+// Every kind of change the program makes to its files.
+struct Change {
+    const char* name;
+    QString file;
+    std::function<Status(Env*)> run;
+};
+
+std::vector<LedgerEntry> seedEntries()
+{
+    return {entry("05-01-26", "FT", -125000, "groceries"), entry("04-02-26", "CA", -500000, "fuel"),
+            entry("04-02-26", "CA", -500000, "fuel"), entry("01-15-26", "SA", 30000000, "salary")};
+}
+
+void seedFolder()
+{
+    ASSERT_TRUE(LedgerFile(kData, Env::posix()).writeAll(seedEntries()).isOk());
+    ASSERT_TRUE(CategoryFile(kCats, Env::posix()).writeAll({category("FT", "Food"), category("CA", "Car")}).isOk());
+    ASSERT_TRUE(loadOrCreatePersonal(*Env::posix(), QDate(2026, 3, 9)).isOk());
+}
+
+std::vector<Change> changes()
+{
+    return {
+        {"insert", kData, [](Env* env) { return LedgerFile(kData, env).insertInOrder(entry("04-02-26", "CA", -1, "new"), 'A'); }},
+        {"replace", kData, [](Env* env) {
+             return LedgerFile(kData, env).replace(seedEntries()[1], entry("04-03-26", "CA", -2, "edited")).status();
+         }},
+        {"delete", kData, [](Env* env) { return LedgerFile(kData, env).deleteOne(seedEntries()[1]).status(); }},
+        {"rewrite", kData, [](Env* env) {
+             return rewriteKeeping<LedgerEntry>(*env, kData, QStringLiteral("tempfile.$$$"),
+                                                [](const LedgerEntry& e) { return e.codeText() != QStringLiteral("CA"); })
+                 .status();
+         }},
+        {"categories", kCats, [](Env* env) { return CategoryFile(kCats, env).writeAll({category("ZZ", "Other")}); }},
+        {"personal", kPersonalFileName, [](Env* env) {
+             PersonalRecord p = PersonalRecord::creationValues(QDate(2026, 3, 10));
+             p.setUserName(QStringLiteral("Changed"));
+             return savePersonal(*env, p);
+         }},
+    };
+}
+
+class PowerLoss : public ::testing::TestWithParam<int> {
+protected:
+    Change change() const { return changes()[size_t(GetParam())]; }
+
+    struct Outcome {
+        int calls = 0;
+        QByteArray before, after;
+        QStringList namesBefore, namesAfter;
+    };
+
+    // The change run once with the power on: its disk calls and what it leaves.
+    Outcome measure()
+    {
+        Outcome o;
+        cwtest::TempFolder folder;
+        seedFolder();
+        o.before = readBytes(change().file);
+        o.namesBefore = namesIn(folder);
+        PowerLossEnv env;
+        EXPECT_TRUE(change().run(&env).isOk());
+        o.calls = env.calls();
+        env.cut();
+        o.after = readBytes(change().file);
+        o.namesAfter = namesIn(folder);
+        EXPECT_NE(o.before, o.after);
+        return o;
+    }
+};
+
+} // namespace
+
+TEST_P(PowerLoss, ACutAfterEveryDiskCallLeavesTheOldOrTheNewFile)
+{
+    const Outcome o = measure();
+    ASSERT_GT(o.calls, 3);
+    for (int k = 0; k <= o.calls; ++k) {
+        cwtest::TempFolder folder;
+        seedFolder();
+        PowerLossEnv env;
+        env.cutAfter(k);
+        const Status s = change().run(&env);
+        env.cut();
+        if (k < o.calls) {
+            EXPECT_FALSE(s.isOk()) << change().name << ": cut after call " << k << " reported as success";
+        }
+        const QByteArray now = readBytes(change().file);
+        EXPECT_TRUE(now == o.before || now == o.after) << change().name << ": cut after call " << k;
+        const QStringList names = namesIn(folder);
+        EXPECT_TRUE(names == o.namesBefore || names == o.namesAfter)
+            << change().name << ": cut after call " << k << " left " << names.join(u' ').toStdString();
+    }
+}
+
+TEST_P(PowerLoss, ACompletedChangeSurvivesACut)
+{
+    const Outcome o = measure();   // cuts after the change returned
+    cwtest::TempFolder folder;
+    seedFolder();
+    PowerLossEnv env;
+    ASSERT_TRUE(change().run(&env).isOk());
+    env.cut();
+    EXPECT_EQ(readBytes(change().file), o.after);
+    EXPECT_EQ(namesIn(folder), o.namesBefore);   // no work file is left behind
+    // Read back through the simulator after the cut, the change is there too.
+    QByteArray seen;
+    ASSERT_TRUE(env.readFile(change().file, &seen, false).isOk());
+    EXPECT_EQ(seen, o.after);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryChange, PowerLoss, ::testing::Range(0, 6),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                             return std::string(changes()[size_t(info.param)].name);
+                         });
