@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build run test test-asan fuzz bench clean
+.PHONY: deps build run test test-asan fuzz bench install clean
 
 deps:
 	@tools/install-deps.sh
@@ -33,6 +33,15 @@ fuzz: deps
 
 bench: build
 	$(BUILD)/coinwick_bench
+
+# The program, its launcher (starts it in ~/Coinwick), a desktop entry and the
+# README beside the help built into the program. DESTDIR stages the install.
+PREFIX ?= /usr/local
+install: build
+	install -Dm755 $(BUILD)/coinwick $(DESTDIR)$(PREFIX)/bin/coinwick
+	install -Dm755 tools/coinwick-launch $(DESTDIR)$(PREFIX)/bin/coinwick-launch
+	install -Dm644 tools/coinwick.desktop $(DESTDIR)$(PREFIX)/share/applications/coinwick.desktop
+	install -Dm644 README.md $(DESTDIR)$(PREFIX)/share/doc/coinwick/README.md
 
 clean:
 	rm -rf $(BUILD)
