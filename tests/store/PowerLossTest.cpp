@@ -3,29 +3,21 @@
 // file or the new one, byte for byte, and no stray names; once a change has
 // returned, a cut keeps the new file.
 
-#include "store/CategoryFile.h"
-#include "store/LedgerFile.h"
-#include "store/PersonalSettings.h"
-#include "store/RecordFile.h"
 #include "support/PowerLossEnv.h"
-#include "support/Records.h"
+#include "support/StoreChanges.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 using namespace cw;
-using cwtest::category;
-using cwtest::entry;
+using cwtest::Change;
+using cwtest::changes;
 using cwtest::PowerLossEnv;
+using cwtest::seedFolder;
 using cwtest::readBytes;
 using cwtest::writeBytes;
 
 namespace {
-
-const QString kData = QStringLiteral("2026CWK.DAT");
-const QString kCats = QStringLiteral("2026CATS.DAT");
 
 QStringList namesIn(const cwtest::TempFolder& folder) { return QDir(folder.path()).entryList(QDir::Files, QDir::Name); }
 
@@ -103,48 +95,6 @@ TEST_F(PowerLossEnvModel, CallsAfterTheCutFail)
     EXPECT_EQ(readBytes(QStringLiteral("a")), "old");
 }
 
-// Every kind of change the program makes to its files.
-struct Change {
-    const char* name;
-    QString file;
-    std::function<Status(Env*)> run;
-};
-
-std::vector<LedgerEntry> seedEntries()
-{
-    return {entry("05-01-26", "FT", -125000, "groceries"), entry("04-02-26", "CA", -500000, "fuel"),
-            entry("04-02-26", "CA", -500000, "fuel"), entry("01-15-26", "SA", 30000000, "salary")};
-}
-
-void seedFolder()
-{
-    ASSERT_TRUE(LedgerFile(kData, Env::posix()).writeAll(seedEntries()).isOk());
-    ASSERT_TRUE(CategoryFile(kCats, Env::posix()).writeAll({category("FT", "Food"), category("CA", "Car")}).isOk());
-    ASSERT_TRUE(loadOrCreatePersonal(*Env::posix(), QDate(2026, 3, 9)).isOk());
-}
-
-std::vector<Change> changes()
-{
-    return {
-        {"insert", kData, [](Env* env) { return LedgerFile(kData, env).insertInOrder(entry("04-02-26", "CA", -1, "new"), 'A'); }},
-        {"replace", kData, [](Env* env) {
-             return LedgerFile(kData, env).replace(seedEntries()[1], entry("04-03-26", "CA", -2, "edited")).status();
-         }},
-        {"delete", kData, [](Env* env) { return LedgerFile(kData, env).deleteOne(seedEntries()[1]).status(); }},
-        {"rewrite", kData, [](Env* env) {
-             return rewriteKeeping<LedgerEntry>(*env, kData, QStringLiteral("tempfile.$$$"),
-                                                [](const LedgerEntry& e) { return e.codeText() != QStringLiteral("CA"); })
-                 .status();
-         }},
-        {"categories", kCats, [](Env* env) { return CategoryFile(kCats, env).writeAll({category("ZZ", "Other")}); }},
-        {"personal", kPersonalFileName, [](Env* env) {
-             PersonalRecord p = PersonalRecord::creationValues(QDate(2026, 3, 10));
-             p.setUserName(QStringLiteral("Changed"));
-             return savePersonal(*env, p);
-         }},
-    };
-}
-
 class PowerLoss : public ::testing::TestWithParam<int> {
 protected:
     Change change() const { return changes()[size_t(GetParam())]; }
@@ -214,7 +164,4 @@ TEST_P(PowerLoss, ACompletedChangeSurvivesACut)
     EXPECT_EQ(seen, o.after);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryChange, PowerLoss, ::testing::Range(0, 6),
-                         [](const ::testing::TestParamInfo<int>& info) {
-                             return std::string(changes()[size_t(info.param)].name);
-                         });
+INSTANTIATE_TEST_SUITE_P(EveryChange, PowerLoss, ::testing::Range(0, int(changes().size())), cwtest::changeName);
