@@ -165,7 +165,7 @@ private slots:
     void categoriesAreMade()
     {
         const QList<QPair<QString, QString>> made = {
-            {"fo", " Food "}, {"py", "Pay"}, {"au", "Auto"}, {"ut", "Utilities"}, {"tx", "Taxes"}};
+            {"fo", " Food "}, {"py", "Pay"}, {"au", "Auto"}, {"ut", "Utilities"}, {"tx", "Taxes"}, {"x", "Misc"}};
         DialogDriver none;
         for (const auto& [code, name] : made) {
             command("mnuNewCategory");
@@ -177,15 +177,15 @@ private slots:
             QCOMPARE(readBytes(catFile()), cats_[year_].bytes());
         }
         QVERIFY(none.seen.isEmpty());
-        QCOMPARE(w_->catList()->model()->rowCount(), 5);
+        QCOMPARE(w_->catList()->model()->rowCount(), 6);
     }
 
     void fewHundredEntriesAreSaved()
     {
         std::mt19937 rng(2026);
-        const QStringList codes = {"FO", "PY", "AU", "UT", "TX"};
+        const QStringList codes = {"FO", "PY", "AU", "UT", "TX", "X"};
         button("FullYear")->click();   // the whole year listed while entering
-        DialogDriver none;
+        auto none = std::make_unique<DialogDriver>();
         for (int i = 0; i < 300; ++i) {
             const QString code = codes[rng() % codes.size()];
             const bool income = code == "PY";
@@ -195,10 +195,22 @@ private slots:
             saveEntry(code, date, typed(cents, i % 3), note, income);
             ledger().insert(Entry::make(stored(date), code, (income ? cents : -cents) * 100, note), flag_);
         }
-        QVERIFY(none.seen.isEmpty());
+        QVERIFY(none->seen.isEmpty());
+        none.reset();
         QCOMPARE(readBytes(dataFile()), ledger().bytes());
         QCOMPARE(w_->state().selectedCategory, "all");
         QCOMPARE(w_->itemList()->model()->rowCount(), 300);
+        qint64 balance = 0;
+        for (const Entry& e : ledger().entries)
+            balance += e.amount();
+        QCOMPARE(w_->findChild<QLabel*>("stbBalance")->text(), "  Balance = " + reference::dollars(balance) + "  ");
+
+        // A refused entry is said and changes nothing.
+        DialogDriver refused({Answer::press()});
+        saveEntry("FO", "13-05", "10", "never", false);
+        QCOMPARE(refused.seen.size(), 1);
+        QCOMPARE(said(refused.seen[0]), "Entry Aborted | Invalid Date - 13-05-26 | warning | [Ok]");
+        QCOMPARE(readBytes(dataFile()), ledger().bytes());
     }
 
     void entriesAreOpenedReplacedAndDeleted()
@@ -473,7 +485,7 @@ private slots:
         press("rmnuExport");
         QWidget* exporter = topLevel("frmExport");
         QVERIFY(exporter);
-        QCOMPARE(exporter->findChild<QLabel*>("exRangeLab")->text(), "January through December, 2026; 5 categories.");
+        QCOMPARE(exporter->findChild<QLabel*>("exRangeLab")->text(), "January through December, 2026; 6 categories.");
         QCOMPARE(exporter->findChild<QLineEdit*>("exFileName")->text(), "CWK_DATA.TXT");
         {
             DialogDriver dialogs({Answer::press()});
