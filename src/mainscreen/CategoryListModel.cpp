@@ -59,13 +59,8 @@ QVariant CategoryListModel::data(const QModelIndex& index, int role) const
 
 QVariant CategoryListModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || section < 0 || section >= columns_.size())
-        return QAbstractTableModel::headerData(section, orientation, role);
-    if (role == Qt::DisplayRole)
-        return columns_[section].title;
-    if (role == Qt::TextAlignmentRole)
-        return int(columns_[section].alignment);
-    return {};
+    return gridHeaderData(columns_, section, orientation, role)
+        .value_or(QAbstractTableModel::headerData(section, orientation, role));
 }
 
 } // namespace cw

@@ -25,4 +25,16 @@ QList<GridColumn> parseGridFormat(const QString& format)
     return columns;
 }
 
+std::optional<QVariant> gridHeaderData(const QList<GridColumn>& columns, int section, Qt::Orientation orientation,
+                                       int role)
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= columns.size())
+        return std::nullopt;
+    if (role == Qt::DisplayRole)
+        return QVariant(columns[section].title);
+    if (role == Qt::TextAlignmentRole)
+        return QVariant(int(columns[section].alignment));
+    return QVariant();
+}
+
 } // namespace cw

@@ -5,6 +5,9 @@
 
 #include <QList>
 #include <QString>
+#include <QVariant>
+
+#include <optional>
 
 namespace cw {
 
@@ -15,5 +18,10 @@ struct GridColumn {
 };
 
 QList<GridColumn> parseGridFormat(const QString& format);
+
+// A header cell of the grid: the column's title or alignment. nullopt for
+// anything the format does not give (the model's default then applies).
+std::optional<QVariant> gridHeaderData(const QList<GridColumn>& columns, int section, Qt::Orientation orientation,
+                                       int role);
 
 } // namespace cw
