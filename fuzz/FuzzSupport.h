@@ -93,7 +93,7 @@ public:
         if (!s)
             return s;
         for (qsizetype at = 0; at < bytes.size(); at += piece_)
-            sink(QByteArrayView(bytes).sliced(at, qMin(piece_, bytes.size() - at)));
+            sink(QByteArrayView(bytes).sliced(at, qMin(piece_, bytes.size() - at)), bytes.size());
         return s;
     }
     cw::Status newWritableFile(const QString& p, std::unique_ptr<cw::WritableFile>* o) override

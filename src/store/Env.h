@@ -31,8 +31,9 @@ public:
     // created empty and reads as no bytes (the record files rely on that).
     virtual Status readFile(const QString& path, QByteArray* out, bool createIfMissing) = 0;
     // The same contents handed to `sink` piece by piece, so a large file is
-    // never held twice. The base version reads the whole file in one piece.
-    using ChunkSink = std::function<void(QByteArrayView)>;
+    // never held twice; each call also gives the file's size when the read
+    // began. The base version reads the whole file in one piece.
+    using ChunkSink = std::function<void(QByteArrayView piece, qsizetype fileSize)>;
     virtual Status readFileInChunks(const QString& path, bool createIfMissing, const ChunkSink& sink);
     virtual Status newWritableFile(const QString& path, std::unique_ptr<WritableFile>* out) = 0;
     // Opens for appending, creating the file when absent.

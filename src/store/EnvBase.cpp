@@ -7,7 +7,7 @@ Status Env::readFileInChunks(const QString& path, bool createIfMissing, const Ch
     QByteArray bytes;
     Status s = readFile(path, &bytes, createIfMissing);
     if (s && !bytes.isEmpty())
-        sink(bytes);
+        sink(bytes, bytes.size());
     return s;
 }
 

@@ -87,7 +87,7 @@ public:
             s = readInto(path, fd, buffer.data(), buffer.size(), &got);
             if (!s || got == 0)
                 break;
-            sink(QByteArrayView(buffer.constData(), got));
+            sink(QByteArrayView(buffer.constData(), got), size);
         }
         ::close(fd);
         return s;

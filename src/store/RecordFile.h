@@ -74,7 +74,9 @@ Result<std::vector<R>> readRecords(Env& env, const QString& name)
     std::vector<R> out;
     char carry[size];
     int carried = 0;
-    Status s = env.readFileInChunks(resolveFileName(env, name), true, [&](QByteArrayView piece) {
+    Status s = env.readFileInChunks(resolveFileName(env, name), true, [&](QByteArrayView piece, qsizetype fileSize) {
+        if (out.empty())
+            out.reserve(size_t(fileSize / size));
         const char* p = piece.data();
         qsizetype left = piece.size();
         if (carried > 0) {
@@ -86,7 +88,6 @@ Result<std::vector<R>> readRecords(Env& env, const QString& name)
             out.push_back(RecordTraits<R>::decode(carry));
             carried = 0;
         }
-        out.reserve(out.size() + size_t(left / size));
         for (; left >= size; p += size, left -= size)
             out.push_back(RecordTraits<R>::decode(p));
         std::memcpy(carry, p, size_t(left));

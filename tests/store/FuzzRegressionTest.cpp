@@ -23,7 +23,7 @@ public:
         QByteArray bytes;
         Status s = readFile(path, &bytes, createIfMissing);
         for (qsizetype at = 0; s && at < bytes.size(); at += piece_)
-            sink(QByteArrayView(bytes).sliced(at, qMin(piece_, bytes.size() - at)));
+            sink(QByteArrayView(bytes).sliced(at, qMin(piece_, bytes.size() - at)), bytes.size());
         return s;
     }
 
