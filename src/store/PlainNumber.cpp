@@ -37,13 +37,14 @@ double readNumber(qsizetype size, CharAt at)
     double value = 0.0;
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
     (void)end;
-    // Beyond a double: infinity for huge magnitudes, zero for tiny ones.
+    // Beyond a double: the largest double for huge magnitudes (the reader
+    // always yields a finite number), zero for tiny ones.
     if (error == std::errc::result_out_of_range) {
         const bool negative = digits.front() == '-';
         const std::string::size_type point = digits.find('.');
         const std::string whole = digits.substr(negative ? 1 : 0, point == std::string::npos ? std::string::npos : point - (negative ? 1 : 0));
         const bool huge = whole.find_first_not_of('0') != std::string::npos;
-        value = huge ? std::numeric_limits<double>::infinity() : 0.0;
+        value = huge ? std::numeric_limits<double>::max() : 0.0;
         if (negative)
             value = -value;
     }
