@@ -76,17 +76,15 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "coinwick_report: %s\n", qPrintable(written.toString()));
         return 1;
     }
-    // The report is left to the end of the process, not freed line by line:
-    // a full report holds a string per line, and the system drops them at once.
-    const cw::ReportResult& report = *new cw::ReportResult(cw::makeReport(env, request));
+    const cw::ReportResult report = cw::makeReport(env, request);
     if (!report.status) {
         std::fprintf(stderr, "coinwick_report: %s\n", qPrintable(report.status.toString()));
         return 1;
     }
 
     if (print) {
-        for (const QString& line : report.lines) {
-            const QByteArray bytes = line.toUtf8();
+        for (qsizetype i = 0; i < report.lines.size(); ++i) {
+            const QByteArray bytes = report.lines.line(i).toUtf8();
             std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
             std::fputc('\n', stdout);
         }

@@ -36,7 +36,7 @@ public:
 
 } // namespace
 
-bool printReportLines(const QStringList& lines, int copies, PrintSink& sink,
+bool printReportLines(const ReportText& lines, int copies, PrintSink& sink,
                       const std::function<void(qsizetype)>& onLine)
 {
     int pageLines = 0;
@@ -54,7 +54,7 @@ bool printReportLines(const QStringList& lines, int copies, PrintSink& sink,
             }
             if (onLine)
                 onLine(i);
-            if (!sink.printLine(kPrintIndent + lines.at(i)))
+            if (!sink.printLine(kPrintIndent + lines.line(i).toString()))
                 return false;
             if (++pageLines == kPrintLinesPerPage) {
                 pageLines = 0;
@@ -67,7 +67,7 @@ bool printReportLines(const QStringList& lines, int copies, PrintSink& sink,
     return true;
 }
 
-std::vector<PrintedDocument> layoutPrint(const QStringList& lines, int copies)
+std::vector<PrintedDocument> layoutPrint(const ReportText& lines, int copies)
 {
     CollectingSink sink;
     printReportLines(lines, copies, sink);

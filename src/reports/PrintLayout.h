@@ -4,6 +4,7 @@
 // blanks; each copy is a document of its own, and the page line count runs on
 // from one copy into the next.
 
+#include "ReportText.h"
 #include "store/Message.h"
 
 #include <QStringList>
@@ -30,13 +31,13 @@ inline const QString kPrintIndent = QStringLiteral("      ");
 // Prints `copies` documents of `lines` into `sink`; `onLine` hears the index
 // of each report line as it is printed (the window selects it). False when
 // the sink failed.
-bool printReportLines(const QStringList& lines, int copies, PrintSink& sink,
+bool printReportLines(const ReportText& lines, int copies, PrintSink& sink,
                       const std::function<void(qsizetype)>& onLine = {});
 
 // The same layout collected: per copy, per page, the printed lines.
 using PrintedPage = QStringList;
 using PrintedDocument = std::vector<PrintedPage>;
-std::vector<PrintedDocument> layoutPrint(const QStringList& lines, int copies);
+std::vector<PrintedDocument> layoutPrint(const ReportText& lines, int copies);
 
 // `text` with each tab replaced by the blanks up to the next tab stop, one
 // every `columns` characters: how the line items' tabs look in the

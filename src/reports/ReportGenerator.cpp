@@ -29,6 +29,8 @@ const QString kOpenItemsWorkName = QStringLiteral("todofile.$$$");
 constexpr int kAmountWidth = 16;
 constexpr int kPercentWidth = 5;
 constexpr int kLongestBar = 26;
+// A line item with an amount of up to sixteen characters.
+constexpr qsizetype kLongestLineItem = 1 + LedgerEntry::kDateSize + 2 + kAmountWidth + 1 + LedgerEntry::kNoteSize;
 
 const QString kBlankLine = QStringLiteral(" ");
 const QString kRule(70, u'-');
@@ -120,16 +122,19 @@ void widenLatin1(const unsigned char* bytes, char16_t* out, qsizetype n)
         out[i] = bytes[i];
 }
 
-// Builds one report line in place: the texts are copied straight into a
-// string made to size, which a full report does hundreds of thousands of times.
+// Writes one report line in place at the end of the report text, which a
+// full report does once per entry.
 class LineBuilder {
 public:
-    explicit LineBuilder(qsizetype capacity)
-        : text_(capacity, Qt::Uninitialized), at_(text_.data()), code_(win1252Table())
+    LineBuilder(ReportText& text, qsizetype most)
+        : text_(text), at_(text.beginLine(most)), code_(win1252Table())
     {
     }
+    ~LineBuilder() { text_.endLine(at_); }
+    LineBuilder(const LineBuilder&) = delete;
+    LineBuilder& operator=(const LineBuilder&) = delete;
 
-    LineBuilder& put(QChar c)
+    LineBuilder& put(char16_t c)
     {
         *at_++ = c;
         return *this;
@@ -137,13 +142,13 @@ public:
     LineBuilder& put(QLatin1StringView text)
     {
         for (char c : text)
-            *at_++ = QLatin1Char(c);
+            *at_++ = char16_t(static_cast<unsigned char>(c));
         return *this;
     }
     LineBuilder& put(const QString& text)
     {
-        std::copy(text.cbegin(), text.cend(), at_);
-        at_ += text.size();
+        const auto* from = reinterpret_cast<const char16_t*>(text.constData());
+        at_ = std::copy(from, from + text.size(), at_);
         return *this;
     }
     // A stored text field, blank fill kept.
@@ -159,32 +164,30 @@ public:
         const auto* bytes = reinterpret_cast<const unsigned char*>(field);
         if (holdsC1Byte(bytes, size)) {
             for (qsizetype i = 0; i < size; ++i)
-                at_[i] = code_[bytes[i]];
+                at_[i] = code_[bytes[i]].unicode();
         } else {
-            widenLatin1(bytes, reinterpret_cast<char16_t*>(at_), size);
+            widenLatin1(bytes, at_, size);
         }
         at_ += size;
         return *this;
     }
-    // A currency text followed by blanks up to 16 characters; a longer one is written whole.
-    LineBuilder& putPadded(const QString& currency)
+    LineBuilder& putRepeated(char16_t c, qsizetype count)
     {
-        put(currency);
-        for (qsizetype i = currency.size(); i < kAmountWidth; ++i)
-            *at_++ = u' ';
+        at_ = std::fill_n(at_, count, c);
         return *this;
     }
-    static qsizetype paddedSize(const QString& currency) { return std::max<qsizetype>(kAmountWidth, currency.size()); }
-
-    QString take()
+    // A currency text followed by blanks up to 16 characters; a longer one is written whole.
+    LineBuilder& putPadded(const CurrencyFormat& money, MoneySum amount)
     {
-        text_.truncate(at_ - text_.constData());
-        return std::move(text_);
+        char16_t* start = at_;
+        at_ = money.write(amount, at_);
+        return putRepeated(u' ', std::max<qsizetype>(0, kAmountWidth - (at_ - start)));
     }
+    static qsizetype paddedSize(const CurrencyFormat& money) { return std::max<qsizetype>(kAmountWidth, money.maxLength()); }
 
 private:
-    QString text_;
-    QChar* at_;
+    ReportText& text_;
+    char16_t* at_;
     const std::array<QChar, 256>& code_;
 };
 
@@ -248,7 +251,7 @@ private:
         return n;
     }
     const CodeGroup& groupOf(size_t selectionIndex) const { return groups_[groupIndex_[selectionIndex]]; }
-    const char* recordAt(quint32 i) const { return data_.constData() + qsizetype(i) * LedgerEntryCodec::kSize; }
+    const char* recordAt(quint32 i) const { return data_.data() + qsizetype(i) * LedgerEntryCodec::kSize; }
     static constexpr size_t kPrefetchAhead = 8;
     void prefetchRecord(quint32 i) const
     {
@@ -259,19 +262,18 @@ private:
 
     void addAmountLine(QLatin1StringView label, MoneySum amount)
     {
-        const QString currency = money_.format(amount);
-        lines_.append(LineBuilder(label.size() + LineBuilder::paddedSize(currency)).put(label).putPadded(currency).take());
+        LineBuilder(lines_, label.size() + LineBuilder::paddedSize(money_)).put(label).putPadded(money_, amount);
     }
     // Shortest decimal form of a percentage held in hundredths, right-aligned in five places.
     QString percentField(MoneySum hundredths) const;
 
     const ReportRequest& request_;
     ReportResult& result_;
-    QStringList& lines_;
+    ReportText& lines_;
     const CurrencyFormat& money_;
     const QString point_;
 
-    QByteArray data_;
+    FileContents data_;
     std::vector<CategoryRecord> selection_;
     std::vector<size_t> groupIndex_;   // per selection record
     std::vector<CodeGroup> groups_;
@@ -291,13 +293,12 @@ Status ReportWriter::build(Env& env)
         return selectionBytes.status();
     selection_ = decodeRecords<CategoryRecord>(*selectionBytes);
 
-    Result<QByteArray> data = readRecordFile(env, request_.dataFileName);
-    if (!data)
-        return data.status();
-    data_ = std::move(*data);
+    if (Status mapped = mapRecordFile(env, request_.dataFileName, &data_); !mapped)
+        return mapped;
 
     collect();
-    lines_.reserve(lines_.size() + expectedLineCount());
+    const qsizetype lineCount = expectedLineCount();
+    lines_.reserve(lineCount, lineCount * kLongestLineItem);
     writePanels();
     writeHeading();
     writeSummary(true);
@@ -343,10 +344,10 @@ void ReportWriter::collect()
     }
 
     const bool monthReadable = request_.dateFlag == u'A' || request_.dateFlag == u'E';
-    const qsizetype count = monthReadable && !groups_.empty() ? recordCount<LedgerEntry>(data_) : 0;
+    const qsizetype count = monthReadable && !groups_.empty() ? recordCount<LedgerEntry>(data_.view()) : 0;
     MonthReader months(request_.dateFlag);
     for (qsizetype i = 0; i < count; ++i) {
-        const char* record = data_.constData() + i * LedgerEntryCodec::kSize;
+        const char* record = data_.data() + i * LedgerEntryCodec::kSize;
         const int g = groupOfCode[size_t(codeKey(codeOf(record)))];
         if (g < 0)
             continue;
@@ -455,17 +456,15 @@ void ReportWriter::writeSummary(bool expense)
         const MoneySum percent = divideHalfEven(s * kMoneyScale, total);
         if (largestPercent != 0)
             bar_ = divideHalfEven(kLongestBar * percent, largestPercent);
-        const QString currency = money_.format(s);
         const QString percentText = percentField(percent);
-        lines_.append(LineBuilder(CategoryRecord::kNameSize + LineBuilder::paddedSize(currency) + 3
-                                  + percentText.size() + 4 + qsizetype(bar_))
-                          .put(selection_[j].name)
-                          .putPadded(currency)
-                          .put(QLatin1StringView("  ("))
-                          .put(percentText)
-                          .put(QLatin1StringView("%)  "))
-                          .put(QString(qsizetype(bar_), u'|'))
-                          .take());
+        LineBuilder(lines_, CategoryRecord::kNameSize + LineBuilder::paddedSize(money_) + 3 + percentText.size() + 4
+                                + qsizetype(bar_))
+            .put(selection_[j].name)
+            .putPadded(money_, s)
+            .put(QLatin1StringView("  ("))
+            .put(percentText)
+            .put(QLatin1StringView("%)  "))
+            .putRepeated(u'|', qsizetype(bar_));
     }
     lines_.append(kBlankLine);
 }
@@ -500,14 +499,13 @@ void ReportWriter::writeOpenItems()
     for (size_t j = 0; j < selection_.size(); ++j) {
         for (const quint32 i : groupOf(j).openRecords) {
             const char* record = recordAt(i);
-            lines_.append(LineBuilder(1 + LedgerEntry::kDateSize + 3 + LedgerEntry::kCodeSize + 2 + LedgerEntry::kNoteSize)
-                              .put(u' ')
-                              .putField(dateOf(record), LedgerEntry::kDateSize)
-                              .put(QLatin1StringView("   "))
-                              .putField(codeOf(record), LedgerEntry::kCodeSize)
-                              .put(QLatin1StringView("  "))
-                              .putField(noteOf(record), LedgerEntry::kNoteSize)
-                              .take());
+            LineBuilder(lines_, 1 + LedgerEntry::kDateSize + 3 + LedgerEntry::kCodeSize + 2 + LedgerEntry::kNoteSize)
+                .put(u' ')
+                .putField(dateOf(record), LedgerEntry::kDateSize)
+                .put(QLatin1StringView("   "))
+                .putField(codeOf(record), LedgerEntry::kCodeSize)
+                .put(QLatin1StringView("  "))
+                .putField(noteOf(record), LedgerEntry::kNoteSize);
         }
     }
 }
@@ -520,10 +518,9 @@ void ReportWriter::writeLineItems(bool expense)
         if (records.empty())
             continue;
         lines_.append(kBlankLine);
-        lines_.append(LineBuilder(11 + CategoryRecord::kNameSize)
-                          .put(QLatin1StringView(" Category: "))
-                          .put(selection_[j].name)
-                          .take());
+        LineBuilder(lines_, 11 + CategoryRecord::kNameSize)
+            .put(QLatin1StringView(" Category: "))
+            .put(selection_[j].name);
         lines_.append(kBlankLine);
         // The code's entries stand in the work file once per occurrence in the selection.
         for (int copy = 0; copy < group.multiplicity; ++copy) {
@@ -534,16 +531,14 @@ void ReportWriter::writeLineItems(bool expense)
                     prefetchRecord(records[k + kPrefetchAhead]);
                 const char* record = recordAt(records[k]);
                 const MoneySum amount = amountOf(record);
-                const QString currency = money_.format(expense ? -amount : amount);
-                lines_.append(LineBuilder(1 + LedgerEntry::kDateSize + 2 + LineBuilder::paddedSize(currency) + 1
-                                          + LedgerEntry::kNoteSize)
-                                  .put(u' ')
-                                  .putField(dateOf(record), LedgerEntry::kDateSize)
-                                  .put(QLatin1StringView("  "))
-                                  .putPadded(currency)
-                                  .put(u'\t')
-                                  .putField(noteOf(record), LedgerEntry::kNoteSize)
-                                  .take());
+                LineBuilder(lines_, 1 + LedgerEntry::kDateSize + 2 + LineBuilder::paddedSize(money_) + 1
+                                        + LedgerEntry::kNoteSize)
+                    .put(u' ')
+                    .putField(dateOf(record), LedgerEntry::kDateSize)
+                    .put(QLatin1StringView("  "))
+                    .putPadded(money_, expense ? -amount : amount)
+                    .put(u'\t')
+                    .putField(noteOf(record), LedgerEntry::kNoteSize);
             }
         }
     }

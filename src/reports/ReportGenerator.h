@@ -7,6 +7,7 @@
 // over the whole year file, so a category chosen twice counts twice.
 
 #include "ReportSelection.h"
+#include "ReportText.h"
 #include "store/CategoryRecord.h"
 #include "store/Env.h"
 
@@ -30,7 +31,7 @@ struct ReportRequest {
 
 struct ReportResult {
     Status status;               // a file that could not be read; the lines are then empty
-    QStringList lines;
+    ReportText lines;
     QString incomePanel;         // "(3 Items) Income = $10.00 "
     QString expensePanel;        // "(2 Items) Expense = ($4.00) "
     // "Balance = ... "; nullopt when income equals expense and the panel keeps its text.

@@ -130,7 +130,7 @@ QFont reportFont(qreal pointSize, bool bold)
     return fixed;
 }
 
-PrintOutcome printReport(QPrinter& printer, const QStringList& lines, const QString& folder)
+PrintOutcome printReport(QPrinter& printer, const ReportText& lines, const QString& folder)
 {
     PrintOutcome outcome;
     const int copies = std::max(1, printer.copyCount());

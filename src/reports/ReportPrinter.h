@@ -27,6 +27,6 @@ struct PrintOutcome {
 // job of its own; into a PDF output file all copies go, each from a new
 // page. A printer without a device (no printer on the system, no output
 // file) writes kNoPrinterFileName in `folder`. A failure abandons the job.
-PrintOutcome printReport(QPrinter& printer, const QStringList& lines, const QString& folder);
+PrintOutcome printReport(QPrinter& printer, const ReportText& lines, const QString& folder);
 
 } // namespace cw

@@ -1,4 +1,5 @@
 #include "ReportsWindow.h"
+#include "ReportTextModel.h"
 
 #include "ReportGenerator.h"
 #include "ReportPrinter.h"
@@ -28,7 +29,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStatusBar>
-#include <QStringListModel>
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableView>
@@ -107,7 +107,7 @@ ReportsWindow::ReportsWindow(MainWindow* main)
       allCategories_(new CategoryListModel(this)),
       chosenCategories_(new CategoryListModel(this)),
       list1_(new QListView(client_)),
-      report_(new QStringListModel(this)),
+      report_(new ReportTextModel(this)),
       printer_(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
     auto* frame = new QVBoxLayout(this);
@@ -239,7 +239,7 @@ void ReportsWindow::buildCategorySelection()
 
 QAction* ReportsWindow::command(const QString& key) const { return findChild<QAction*>(key); }
 
-QStringList ReportsWindow::reportLines() const { return report_->stringList(); }
+QStringList ReportsWindow::reportLines() const { return report_->text().toStringList(); }
 
 void ReportsWindow::PopRepCatList_A()
 {
@@ -340,13 +340,13 @@ void ReportsWindow::ClearReport()
     rsbBalance_->setText(kClearedBalanceText);
     view_->setEnabled(false);
     print_->setEnabled(false);
-    report_->setStringList({});
+    report_->setText({});
 }
 
 void ReportsWindow::ViewReport()
 {
     frmCatSel_->hide();
-    report_->setStringList({});
+    report_->setText({});
     if (!main_)
         return;
     const ProgramState& state = main_->state();
@@ -363,7 +363,7 @@ void ReportsWindow::ViewReport()
     {
         BusyCursor busy;
         result = viewReport(*Env::current(), chosenCategories_->categories(), request);
-        report_->setStringList(result.lines);
+        report_->setText(std::move(result.lines));
         print_->setEnabled(true);
     }
     if (!result.status) {
@@ -381,7 +381,7 @@ void ReportsWindow::PrintReport()
     PrintOutcome outcome;
     {
         BusyCursor busy;
-        outcome = printReport(*printer_, report_->stringList(), QDir::currentPath());
+        outcome = printReport(*printer_, report_->text(), QDir::currentPath());
     }
     // The list's selection follows the printing and stays on the last line.
     if (outcome.lastLine >= 0)

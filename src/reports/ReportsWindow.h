@@ -22,7 +22,6 @@ class QModelIndex;
 class QPrintDialog;
 class QPrinter;
 class QStatusBar;
-class QStringListModel;
 class QTableView;
 class QToolBar;
 
@@ -30,6 +29,7 @@ namespace cw {
 
 class CategoryListModel;
 class MainWindow;
+class ReportTextModel;
 
 class ReportsWindow : public UtilityWindow {
     Q_OBJECT
@@ -87,7 +87,7 @@ private:
     CategoryListModel* allCategories_;
     CategoryListModel* chosenCategories_;
     QListView* list1_;
-    QStringListModel* report_;
+    ReportTextModel* report_;
     QStatusBar* settingsBar_ = nullptr;   // RepStatusBar2
     QStatusBar* resultsBar_ = nullptr;    // RepStatusBar1
     QLabel* rsbYear_ = nullptr;

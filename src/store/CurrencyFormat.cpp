@@ -32,6 +32,16 @@ void splitAround(const QString& probe, const QString& number, QString* prefix, Q
 
 constexpr unsigned __int128 kPowersOfTen[] = {1, 10, 100, 1000, 10000};
 
+// Room for the digits of any sum: 39 digits, a separator between each three
+// and the decimal point.
+constexpr qsizetype kMostDigitCharacters = 39 + 13 + 1;
+
+char16_t* copyText(const QString& text, char16_t* out)
+{
+    const auto* from = reinterpret_cast<const char16_t*>(text.constData());
+    return std::copy(from, from + text.size(), out);
+}
+
 } // namespace
 
 CurrencyFormat::CurrencyFormat(const QLocale& locale)
@@ -60,6 +70,8 @@ CurrencyFormat::CurrencyFormat(const QLocale& locale)
     } else {
         splitAround(locale.toCurrencyString(-probeValue), number, &negativePrefix_, &negativeSuffix_);
     }
+    maxLength_ = kMostDigitCharacters
+        + std::max(positivePrefix_.size() + positiveSuffix_.size(), negativePrefix_.size() + negativeSuffix_.size());
 }
 
 template <class Unsigned>
@@ -86,28 +98,36 @@ QString CurrencyFormat::format(Money amount) const { return format(MoneySum(amou
 
 QString CurrencyFormat::format(MoneySum amount) const
 {
+    QString text(maxLength_, Qt::Uninitialized);
+    char16_t* start = reinterpret_cast<char16_t*>(text.data());
+    text.truncate(write(amount, start) - start);
+    return text;
+}
+
+char16_t* CurrencyFormat::write(MoneySum amount, char16_t* out) const
+{
     const bool negative = amount < 0;
     const unsigned __int128 units = negative ? (unsigned __int128)(-(amount + 1)) + 1 : (unsigned __int128)amount;
-    // Ten-thousandths rounded half away from zero to the decimals shown.
-    const unsigned __int128 scale = kPowersOfTen[4 - decimals_];
-    unsigned __int128 shown = units / scale + (scale > 1 && (units % scale) * 2 >= scale ? 1 : 0);
+    // Ten-thousandths rounded half away from zero to the decimals shown, in
+    // 64-bit arithmetic wherever the amount fits, which is every single amount.
+    const unsigned __int128 shown = units <= UINT64_MAX ? shownUnits(quint64(units)) : shownUnits(units);
     // A negative amount that rounds to zero is shown as zero.
     const QString& prefix = negative && shown != 0 ? negativePrefix_ : positivePrefix_;
     const QString& suffix = negative && shown != 0 ? negativeSuffix_ : positiveSuffix_;
 
-    // Digits are written from the right into one buffer; 64-bit arithmetic
-    // wherever the amount fits, which is every single amount.
-    char16_t buffer[96];
-    char16_t* end = buffer + sizeof buffer / sizeof buffer[0];
+    char16_t digits[kMostDigitCharacters];
+    char16_t* end = digits + kMostDigitCharacters;
     char16_t* p = shown <= UINT64_MAX ? writeDigits(quint64(shown), end) : writeDigits(shown, end);
-    QString text(prefix.size() + (end - p) + suffix.size(), Qt::Uninitialized);
-    QChar* out = text.data();
-    std::copy(prefix.cbegin(), prefix.cend(), out);
-    out += prefix.size();
-    std::copy(p, end, reinterpret_cast<char16_t*>(out));
-    out += end - p;
-    std::copy(suffix.cbegin(), suffix.cend(), out);
-    return text;
+    out = copyText(prefix, out);
+    out = std::copy(p, end, out);
+    return copyText(suffix, out);
+}
+
+template <class Unsigned>
+Unsigned CurrencyFormat::shownUnits(Unsigned units) const
+{
+    const auto scale = Unsigned(kPowersOfTen[4 - decimals_]);
+    return units / scale + (scale > 1 && (units % scale) * 2 >= scale ? 1 : 0);
 }
 
 const CurrencyFormat& CurrencyFormat::current()

@@ -17,6 +17,10 @@ public:
 
     QString format(Money amount) const;
     QString format(MoneySum amount) const;
+    // Writes the text of `amount` at `out`, which has room for maxLength()
+    // characters, and returns the end: for callers that build long texts.
+    char16_t* write(MoneySum amount, char16_t* out) const;
+    qsizetype maxLength() const { return maxLength_; }
     int decimals() const { return decimals_; }
 
     // The program's format, over the locale the program uses.
@@ -31,11 +35,15 @@ private:
     // returns where they start.
     template <class Unsigned>
     char16_t* writeDigits(Unsigned shown, char16_t* end) const;
+    // Ten-thousandths rounded half away from zero to the shown decimals.
+    template <class Unsigned>
+    Unsigned shownUnits(Unsigned units) const;
 
     QString positivePrefix_, positiveSuffix_;
     QString negativePrefix_, negativeSuffix_;
     QChar point_, group_, zero_;
     int decimals_ = 2;
+    qsizetype maxLength_ = 0;
 };
 
 } // namespace cw

@@ -3,6 +3,7 @@
 // through an Env; the real one is POSIX, tests put one in that fails or stops
 // at a chosen call.
 
+#include "FileContents.h"
 #include "Status.h"
 
 #include <QByteArray>
@@ -35,6 +36,9 @@ public:
     // began. The base version reads the whole file in one piece.
     using ChunkSink = std::function<void(QByteArrayView piece, qsizetype fileSize)>;
     virtual Status readFileInChunks(const QString& path, bool createIfMissing, const ChunkSink& sink);
+    // The same contents held for reading in place (mapped where the Env can);
+    // the base version reads them with readFile.
+    virtual Status mapFile(const QString& path, bool createIfMissing, FileContents* out);
     virtual Status newWritableFile(const QString& path, std::unique_ptr<WritableFile>* out) = 0;
     // Opens for appending, creating the file when absent.
     virtual Status newAppendableFile(const QString& path, std::unique_ptr<WritableFile>* out) = 0;
@@ -63,6 +67,8 @@ private:
 };
 
 // Forwards every call to another Env; test Envs override what they need.
+// mapFile is not forwarded: through a wrapper it is the base version's
+// readFile, so an Env that fails or watches reads sees every one.
 class EnvWrapper : public Env {
 public:
     explicit EnvWrapper(Env* target) : target_(target) {}

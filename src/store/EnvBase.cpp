@@ -11,4 +11,12 @@ Status Env::readFileInChunks(const QString& path, bool createIfMissing, const Ch
     return s;
 }
 
+Status Env::mapFile(const QString& path, bool createIfMissing, FileContents* out)
+{
+    QByteArray bytes;
+    Status s = readFile(path, &bytes, createIfMissing);
+    *out = FileContents(s ? std::move(bytes) : QByteArray());
+    return s;
+}
+
 } // namespace cw

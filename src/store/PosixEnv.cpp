@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -91,6 +92,35 @@ public:
         }
         ::close(fd);
         return s;
+    }
+
+    // The file's pages mapped read-only and filled at once. Changes to a
+    // file are renames of a new one over it, so the mapped pages stay as read.
+    Status mapFile(const QString& path, bool createIfMissing, FileContents* out) override
+    {
+        *out = FileContents();
+        int fd = -1;
+        qsizetype size = 0;
+        if (Status s = openForRead(path, createIfMissing, &fd, &size); !s)
+            return s;
+        if (size == 0) {
+            ::close(fd);
+            return Status::ok();
+        }
+        void* address = ::mmap(nullptr, size_t(size), PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+        if (address == MAP_FAILED) {
+            // A file system that cannot map is read the ordinary way.
+            QByteArray bytes(size, Qt::Uninitialized);
+            qsizetype got = 0;
+            Status s = readInto(path, fd, bytes.data(), size, &got);
+            ::close(fd);
+            bytes.resize(got);
+            *out = FileContents(s ? std::move(bytes) : QByteArray());
+            return s;
+        }
+        ::close(fd);
+        *out = FileContents::adoptMapping(address, size);
+        return Status::ok();
     }
 
     Status newWritableFile(const QString& path, std::unique_ptr<WritableFile>* out) override

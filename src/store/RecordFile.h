@@ -31,7 +31,7 @@ struct RecordTraits<CategoryRecord> {
 };
 
 template <class R>
-qsizetype recordCount(const QByteArray& bytes)
+qsizetype recordCount(QByteArrayView bytes)
 {
     return bytes.size() / RecordTraits<R>::kSize;
 }
@@ -64,6 +64,12 @@ inline Result<QByteArray> readRecordFile(Env& env, const QString& name)
     if (!s)
         return s;
     return bytes;
+}
+
+// The whole file held for reading in place; an absent one is created empty.
+inline Status mapRecordFile(Env& env, const QString& name, FileContents* out)
+{
+    return env.mapFile(resolveFileName(env, name), true, out);
 }
 
 // Every whole record of the file, decoded piece by piece as it is read.

@@ -4,12 +4,12 @@
 
 namespace {
 
-QStringList numbered(int n)
+cw::ReportText numbered(int n)
 {
     QStringList lines;
     for (int i = 1; i <= n; ++i)
         lines << QStringLiteral("line %1").arg(i);
-    return lines;
+    return cw::ReportText::fromLines(lines);
 }
 
 // Three empty lines, then report lines from..to (1-based), six blanks in.
@@ -69,7 +69,7 @@ TEST(PrintLayout, EmptyReportPrintsThreeEmptyLinesPerCopy)
 
 TEST(PrintLayout, LinesAreSentAsTheyAreTabIncluded)
 {
-    const auto docs = cw::layoutPrint({" 03-10-98  $75.00          \tGroceries"}, 1);
+    const auto docs = cw::layoutPrint(cw::ReportText::fromLines({" 03-10-98  $75.00          \tGroceries"}), 1);
     EXPECT_EQ(docs[0][0].at(3), "       03-10-98  $75.00          \tGroceries");
 }
 

@@ -49,7 +49,7 @@ protected:
 
     static void expectLines(const cw::ReportResult& result, const QStringList& expected)
     {
-        EXPECT_EQ(result.lines.join(u'\n').toStdString(), expected.join(u'\n').toStdString());
+        EXPECT_EQ(result.lines.toStringList().join(u'\n').toStdString(), expected.join(u'\n').toStdString());
     }
 
     TempFolder folder_;

@@ -405,8 +405,8 @@ TEST_F(ReportText, UnknownDateFlagSelectsNothingAndPrintsNoDate)
     writeYear({entry("03-10-98", "FD", cents(-7500), "Groceries")});
     const cw::ReportResult r = view({category("FD", "Food")}, request(false, u'X'));
     ASSERT_GE(r.lines.size(), 4);
-    EXPECT_EQ(r.lines[0], "Cashflow Record for Pat Smith                      Printed: ");
-    EXPECT_EQ(r.lines[3], "Records found span :  12/98 through 1/98, inclusive.");
+    EXPECT_EQ(r.lines.line(0).toString(), "Cashflow Record for Pat Smith                      Printed: ");
+    EXPECT_EQ(r.lines.line(3).toString(), "Records found span :  12/98 through 1/98, inclusive.");
     EXPECT_EQ(r.expensePanel, "(0 Items) Expense = $0.00 ");
 }
 
@@ -447,7 +447,7 @@ TEST_F(ReportFiles, ReportReadsTheSelectionFileItIsGiven)
     ASSERT_TRUE(cw::makeRepCatFile(env(), {category("CA", "Car")}).isOk());
     const cw::ReportResult r = cw::makeReport(env(), request());
     ASSERT_TRUE(r.status.isOk());
-    EXPECT_TRUE(r.lines.contains("Car             $25.00            (  100%)  " + bar(26)));
+    EXPECT_TRUE(r.lines.contains(QString("Car             $25.00            (  100%)  " + bar(26))));
     EXPECT_EQ(r.expensePanel, "(1 Items) Expense = ($25.00) ");
     EXPECT_FALSE(QFile::exists("tempcats.$$$"));
 }
@@ -492,6 +492,6 @@ TEST_F(ReportText, NotesKeepTheirWindows1252Characters)
     writeYear({open, paid});
     const cw::ReportResult result = view({category("FD", "Food")}, request(true));
     const QString padded = QStringLiteral("Caf\u00e9 \u20ac5 \u201ctip\u201d").leftJustified(40);
-    EXPECT_TRUE(result.lines.contains(QStringLiteral(" 03-10-98  $5.00           \t") + padded));
-    EXPECT_TRUE(result.lines.contains(QStringLiteral(" 03-11-98   FD  ") + QStringLiteral("\u2026 Cr\u00e8me").leftJustified(40)));
+    EXPECT_TRUE(result.lines.contains(QString(QStringLiteral(" 03-10-98  $5.00           \t") + padded)));
+    EXPECT_TRUE(result.lines.contains(QString(QStringLiteral(" 03-11-98   FD  ") + QStringLiteral("\u2026 Cr\u00e8me").leftJustified(40))));
 }

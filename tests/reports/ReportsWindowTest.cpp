@@ -206,7 +206,7 @@ private slots:
         request.userName = QStringLiteral("Pat Smith") + QString(19, u' ');
         request.today = kToday;
         const cw::ReportResult expected = cw::viewReport(*cw::Env::current(), sampleCategories(), request);
-        QCOMPARE(report(), expected.lines);
+        QCOMPARE(report(), expected.lines.toStringList());
         QCOMPARE(report().first(),
                  QStringLiteral("Cashflow Record for Pat Smith                      Printed: 03-15-2026"));
         QVERIFY(report().contains(QStringLiteral("                        Line items - money OUT")));
