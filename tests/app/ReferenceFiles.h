@@ -101,6 +101,10 @@ public:
         Q_ASSERT(it != entries.end());
         entries.erase(it);
     }
+    void removeCode(const QString& code)
+    {
+        entries.removeIf([&](const Entry& e) { return e.code() == fixedText(code, 2); });
+    }
     void recode(const QString& from, const QString& to)
     {
         for (Entry& e : entries)
@@ -151,6 +155,7 @@ public:
         }
         sort();
     }
+    void remove(const QString& code) { records.removeAt(rowOf(code)); }
     int rowOf(const QString& code) const
     {
         for (int i = 0; i < records.size(); ++i)

@@ -8,7 +8,9 @@
 #include "app/Commands.h"
 #include "mainscreen/DialogDriver.h"
 #include "mainscreen/MainWindow.h"
+#include "reports/PdfWords.h"
 #include "reports/ReportsWindow.h"
+#include "support/RequireTool.h"
 #include "support/Records.h"
 #include "support/TempFolder.h"
 
@@ -86,6 +88,7 @@ class YearOfUseTest : public QObject {
     void pickCategory(int row)
     {
         QTableView* cats = w_->catList();
+        cats->scrollTo(cats->model()->index(row, 0));
         QTest::mouseClick(cats->viewport(), Qt::LeftButton, {}, cats->visualRect(cats->model()->index(row, 0)).center());
     }
 
@@ -314,6 +317,39 @@ private slots:
         QCOMPARE(w_->state().selectedCategory, "all");
     }
 
+    void aCategoryIsDeletedWithItsEntries()
+    {
+        auto none = std::make_unique<DialogDriver>();
+        command("mnuNewCategory");
+        edit("CatEdCatCode")->setText("zz");
+        edit("CatEdCatName")->setText("Short-lived");
+        button("CatEdSave")->click();
+        cats_[year_].add("zz", "Short-lived");
+        for (const char* note : {"Trial one", "Trial two"}) {
+            saveEntry("ZZ", "02-02", "9.99", QString::fromLatin1(note), false);
+            ledger().insert(Entry::make(stored("02-02"), "ZZ", -99900, QString::fromLatin1(note)), flag_);
+        }
+        QVERIFY(none->seen.isEmpty());
+        none.reset();
+        QVERIFY(filesMatch());
+
+        pickCategory(cats_[year_].rowOf("ZZ"));
+        command("mnuChangeCategory");
+        DialogDriver dialogs({Answer::press(QMessageBox::Yes), Answer::press(QMessageBox::Yes), Answer::press(QMessageBox::Yes)});
+        button("CatDelete")->click();
+        QCOMPARE(dialogs.seen.size(), 3);
+        QCOMPARE(said(dialogs.seen[0]), "Confirm | Delete category Short-lived ? | warning | Yes/[No]");
+        QCOMPARE(said(dialogs.seen[1]), "Confirm | Category deleted. Delete records too? | warning | Yes/[No]");
+        QCOMPARE(said(dialogs.seen[2]), "Confirm | ARE YOU SURE? | critical | Yes/[No]");
+        cats_[year_].remove("ZZ");
+        ledger().removeCode("ZZ");
+        QVERIFY(filesMatch());
+        // Every entry is listed; the deleted code stays the selected one.
+        QCOMPARE(w_->itemList()->model()->rowCount(), int(ledger().entries.size()));
+        QCOMPARE(w_->state().selectedCategory, "ZZ");
+        button("FullYear")->click();
+    }
+
     void aMacroIsPlayed()
     {
         writeBytes("PAY.MCR", "'payday\r\nft\r\n-100.00 'federal\r\npayroll deduction\r\n\r\n"
@@ -480,6 +516,20 @@ private slots:
             QVERIFY(none.seen.isEmpty());
         }
         QVERIFY(readBytes(pdf).startsWith("%PDF"));
+        // The words on paper are the report's, page after page.
+        {
+            CW_QREQUIRE_TOOL(pdftotext, "pdftotext");
+            QStringList printed;
+            for (const PdfPage& page : pdfRows(pdftotext, pdf))
+                for (const PdfRow& row : page)
+                    printed << row.text();
+            QStringList shown;
+            for (const QString& line : reports->reportLines())
+                if (!line.simplified().isEmpty())
+                    shown << line.simplified();
+            QVERIFY(printed.size() > 300);
+            QCOMPARE(printed, shown);
+        }
 
         // The export of the same categories and months.
         press("rmnuExport");
