@@ -52,6 +52,29 @@ bool codeMatches(const CodeField& field, const QString& text)
     return codeField(text) == field;
 }
 
+namespace {
+
+// Gives the entries of `oldCode` the new code in the data file's bytes; how many changed.
+qsizetype recodeEntries(QByteArray& bytes, const QString& oldCode, const QString& newCode)
+{
+    const CodeField replacement = codeField(newCode);
+    constexpr int size = LedgerEntryCodec::kSize;
+    const qsizetype n = recordCount<LedgerEntry>(bytes);
+    qsizetype changed = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        char* code = bytes.data() + i * size + LedgerEntryCodec::kCodeOffset;
+        CodeField field;
+        std::memcpy(field.data(), code, field.size());
+        if (codeMatches(field, oldCode) && field != replacement) {
+            std::memcpy(code, replacement.data(), replacement.size());
+            ++changed;
+        }
+    }
+    return changed;
+}
+
+} // namespace
+
 std::optional<Message> checkCategoryInput(const QString& code, const QString& name, bool nameCounts)
 {
     const QString title = QStringLiteral("Entry Aborted");
@@ -136,19 +159,7 @@ Result<qsizetype> CategoryEditorLogic::ChangeRecCodes(const QString& oldCode, co
     Result<QByteArray> bytes = readRecordFile(env_, dataFile_);
     if (!bytes)
         return bytes.status();
-    const CodeField replacement = codeField(newCode);
-    constexpr int size = LedgerEntryCodec::kSize;
-    const qsizetype n = recordCount<LedgerEntry>(*bytes);
-    qsizetype changed = 0;
-    for (qsizetype i = 0; i < n; ++i) {
-        char* code = bytes->data() + i * size + LedgerEntryCodec::kCodeOffset;
-        CodeField field;
-        std::memcpy(field.data(), code, field.size());
-        if (codeMatches(field, oldCode) && field != replacement) {
-            std::memcpy(code, replacement.data(), replacement.size());
-            ++changed;
-        }
-    }
+    const qsizetype changed = recodeEntries(*bytes, oldCode, newCode);
     if (changed == 0)
         return qsizetype(0);
     // In place: every other byte, a trailing partial record too, is kept.
@@ -196,12 +207,15 @@ Result<bool> CategoryEditorLogic::replace(const QString& selected, const QString
     QByteArray after = encodeRecords(categories);
     after.append(before->mid(after.size()));
     const QString path = resolveFileName(env_, categoryFile_);
-    if (Status s = writeFileSafely(env_, path, after); !s)
-        return s;
-    Result<qsizetype> recoded = ChangeRecCodes(selected, newCode);
+    const Status written = writeFileSafely(env_, path, after);
+    Result<qsizetype> recoded = written ? ChangeRecCodes(selected, newCode) : Result<qsizetype>(written);
     if (!recoded) {
-        // The entries keep the old code, so the old category goes back too.
-        writeFileSafely(env_, path, *before);
+        // Both files old or both new. A failure after a rename (the folder
+        // flush) leaves that file's new contents in place, so the categories
+        // go back to the old ones only while entries still carry the old code.
+        Result<QByteArray> data = readRecordFile(env_, dataFile_);
+        if (!data || recodeEntries(*data, selected, newCode) > 0)
+            writeFileSafely(env_, path, *before);
         return recoded.status();
     }
     return true;

@@ -27,13 +27,16 @@ void DateFormatCommands::mnuDateFormat_Click()
         return;
     Result<PersonalRecord> saved = changePersonal(*Env::current(), state.personal,
                                                   [&](PersonalRecord& r) { r.setDateFormatFlag(*newFlag); });
-    if (!saved) {
-        // The flag stays as the file has it.
+    if (saved) {
+        state.personal = *saved;
+        state.dateFlag = *newFlag;
+    } else {
+        // The flag is the one the file has, the new one too when the file got in place.
         showFileError(window_, saved.status());
-        return;
+        followStoredPersonal(*Env::current(), state);
+        if (state.dateFlag != *newFlag)
+            return;
     }
-    state.personal = *saved;
-    state.dateFlag = *newFlag;
     showMessage(window_, dateFormatSetMessage(*newFlag));
 }
 

@@ -39,6 +39,7 @@ void PersonalCommands::mnuUserName_Click()
     stored->setUserName(*name);
     if (Status saved = savePersonal(env, *stored); !saved) {
         showFileError(window_, saved);
+        followStoredPersonal(env, state);
         return;
     }
     state.personal = *stored;
@@ -56,11 +57,15 @@ void PersonalCommands::mnuPassCode_Click()
         ProgramState& state = window_->state();
         Result<PersonalRecord> saved = changePersonal(*Env::current(), state.personal,
                                                       [&](PersonalRecord& r) { r.passCode = *choice.code; });
-        if (!saved) {
+        if (saved) {
+            state.personal = *saved;
+        } else {
+            // Told as set only when the file holds it all the same.
             showFileError(window_, saved.status());
-            return;
+            followStoredPersonal(*Env::current(), state);
+            if (state.personal.passCode != *choice.code)
+                return;
         }
-        state.personal = *saved;
     }
     showMessage(window_, choice.message);
 }

@@ -34,6 +34,12 @@ Result<PersonalRecord> changePersonal(Env& env, const PersonalRecord& loaded,
     return record;
 }
 
+void followStoredPersonal(Env& env, ProgramState& state)
+{
+    if (Result<PersonalRecord> stored = readStoredPersonal(env, state.personal))
+        state.takeSettings(*stored);
+}
+
 std::optional<QString> userNameFromAnswer(const QString& answer)
 {
     QString name;

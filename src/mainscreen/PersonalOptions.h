@@ -3,6 +3,8 @@
 // stored fields, their messages, and the change of record 1 of
 // "PERSONAL.DAT" that keeps every other byte.
 
+#include "ProgramState.h"
+
 #include "store/Env.h"
 #include "store/Message.h"
 #include "store/PersonalRecord.h"
@@ -24,6 +26,11 @@ Result<PersonalRecord> readStoredPersonal(Env& env, const PersonalRecord& loaded
 // The record written, or the failure; nothing is written on a failed read.
 Result<PersonalRecord> changePersonal(Env& env, const PersonalRecord& loaded,
                                       const std::function<void(PersonalRecord&)>& change);
+
+// After a failed change: the state takes the record the file holds, which is
+// the changed one when only the folder flush after the rename failed. Left
+// as it is when the file cannot be read.
+void followStoredPersonal(Env& env, ProgramState& state);
 
 // The user name to store for an input box answer: control characters are
 // not taken, and the rest is padded with blanks or cut to 28 characters.
