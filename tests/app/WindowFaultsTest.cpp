@@ -4,8 +4,8 @@
 
 #include "app/Commands.h"
 #include "mainscreen/DialogDriver.h"
-#include "mainscreen/EntryListModel.h"
 #include "mainscreen/EditorStandIn.h"
+#include "mainscreen/EntryListModel.h"
 #include "mainscreen/WindowFixture.h"
 #include "reports/ReportsWindow.h"
 #include "support/FaultEnv.h"
