@@ -2,6 +2,7 @@
 
 #include "BusyCursor.h"
 #include "CategoryEditorLogic.h"
+#include "KeyboardUse.h"
 #include "MainWindow.h"
 #include "MessageBox.h"
 #include "PanelWidgets.h"
@@ -42,6 +43,9 @@ CategoryEditorPanel::CategoryEditorPanel(MainWindow* window, QWidget* parent)
             &CategoryEditorPanel::mnuNewCategory_Click);
     connect(window_->command(QStringLiteral("mnuChangeCategory")), &QAction::triggered, this,
             &CategoryEditorPanel::mnuChangeCategory_Click);
+    // Return in the boxes saves a new category, or replaces the one being changed.
+    enterPresses({code_, name_}, [this] { return enterButton_; });
+    escapePresses(this, cancel_);
     hide();
 }
 
@@ -60,6 +64,7 @@ void CategoryEditorPanel::mnuNewCategory_Click()
     window_->state().selectedCategory.clear();
     code_->clear();
     name_->clear();
+    enterButton_ = save_;
     code_->setFocus();
 }
 
@@ -78,6 +83,7 @@ void CategoryEditorPanel::mnuChangeCategory_Click()
     name_->setText(name);
     replace_->setEnabled(true);
     delete_->setEnabled(true);
+    enterButton_ = replace_;
     code_->setFocus();
 }
 

@@ -41,6 +41,8 @@ private:
     QPushButton* replace_;
     QPushButton* delete_;
     QPushButton* cancel_;
+    // What Return in the boxes presses: Save after New, Replace after Change.
+    QPushButton* enterButton_ = nullptr;
 };
 
 } // namespace cw

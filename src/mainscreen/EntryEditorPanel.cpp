@@ -4,6 +4,7 @@
 #include "CategoryListModel.h"
 #include "EntryListModel.h"
 #include "GridLook.h"
+#include "KeyboardUse.h"
 #include "MainWindow.h"
 #include "MessageBox.h"
 #include "PanelWidgets.h"
@@ -64,6 +65,7 @@ EntryEditorPanel::EntryEditorPanel(MainWindow* window, QWidget* parent)
     cancelEdit_ = addButton(this, "CancelEdit", "Cancel", "Abort editing this record", {436, 236, 112, 30});
     for (QPushButton* b : {saveNewExpense_, saveNewIncome_, replaceRec_, killRec_})
         b->setEnabled(false);
+    escapePresses(this, cancelEdit_);
 
     connect(today_, &QPushButton::clicked, this, &EntryEditorPanel::Today_Click);
     connect(saveNewExpense_, &QPushButton::clicked, this, [this] { SaveNew(true); });

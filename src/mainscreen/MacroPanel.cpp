@@ -1,6 +1,7 @@
 #include "MacroPanel.h"
 
 #include "BusyCursor.h"
+#include "KeyboardUse.h"
 #include "MainWindow.h"
 #include "MessageBox.h"
 #include "PanelWidgets.h"
@@ -85,6 +86,7 @@ MacroPanel::MacroPanel(MainWindow* window, QWidget* parent)
     connect(macroCancel_, &QPushButton::clicked, this, &MacroPanel::MacroCancel_Click);
     connect(window_->command(QStringLiteral("mnuShowMacro")), &QAction::triggered, this,
             &MacroPanel::mnuShowMacro_Click);
+    escapePresses(this, macroCancel_);
 
     refreshMacroSelect();
     hide();
@@ -103,6 +105,7 @@ void MacroPanel::mnuShowMacro_Click()
     macroEdit_->setEnabled(false);
     // Files written by the editor since the list was filled show up too.
     refreshMacroSelect();
+    macDate_->setFocus();
 }
 
 void MacroPanel::MacToday_Click()

@@ -9,6 +9,7 @@
 #include "FindCommand.h"
 #include "GridLook.h"
 #include "HelpCommands.h"
+#include "KeyboardUse.h"
 #include "MacroPanel.h"
 #include "MainLayout.h"
 #include "MainMenus.h"
@@ -107,6 +108,10 @@ MainWindow::MainWindow(const QDate& today, QWidget* parent)
     connect(command(QStringLiteral("mnuExit")), &QAction::triggered, this, &MainWindow::mnuExit_Click);
     catList_->installEventFilter(this);
     client_->installEventFilter(this);
+    // Tab reads the lists as they stand: entries, then Full Year above the categories.
+    setTabOrder(itemList_, fullYear_);
+    setTabOrder(fullYear_, catList_);
+    enterPressesFocusedButton(client_);
 
     resize(kDesignedWidth, kDesignedHeight);
 }

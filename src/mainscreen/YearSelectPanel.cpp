@@ -2,6 +2,7 @@
 
 #include "EntryEditorPanel.h"
 #include "EntryTotals.h"
+#include "KeyboardUse.h"
 #include "MacroPanel.h"
 #include "MainStatusBars.h"
 #include "MainWindow.h"
@@ -39,6 +40,12 @@ YearSelectPanel::YearSelectPanel(MainWindow* window, QWidget* parent)
     connect(setYear_, &QPushButton::clicked, this, &YearSelectPanel::SetYear_Click);
     connect(yearOff_, &QPushButton::clicked, this, &YearSelectPanel::YearOff_Click);
     connect(window_->command(QStringLiteral("mnuYear")), &QAction::triggered, this, &YearSelectPanel::mnuYear_Click);
+    // Return in the spinner takes the year typed there.
+    enterPresses({dataYear_}, [this] {
+        dataYear_->interpretText();
+        return setYear_;
+    });
+    escapePresses(this, yearOff_);
     setEnabled(false);
     hide();
 }
@@ -57,6 +64,7 @@ void YearSelectPanel::mnuYear_Click()
     window_->catList()->setEnabled(false);
     window_->itemList()->setEnabled(false);
     window_->toolbar()->setEnabled(false);
+    dataYear_->setFocus();
 }
 
 void YearSelectPanel::SetYear_Click()
@@ -92,6 +100,7 @@ void YearSelectPanel::closePanel()
     window_->catList()->setEnabled(true);
     window_->itemList()->setEnabled(true);
     window_->toolbar()->setEnabled(true);
+    window_->itemList()->setFocus();
 }
 
 } // namespace cw

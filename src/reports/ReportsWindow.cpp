@@ -21,6 +21,7 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QListView>
@@ -134,6 +135,11 @@ ReportsWindow::ReportsWindow(MainWindow* main)
     commonDialog1_->setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
 
     client_->installEventFilter(this);
+    // Tab goes along the toolbar, then to the report, then to the category lists.
+    const QList<QAction*> buttons = toolbar_->actions();
+    setTabOrder(toolbar_->widgetForAction(buttons.last()), list1_);
+    setTabOrder(list1_, repCatListA_);
+    setTabOrder(repCatListA_, repCatListB_);
 
     // Window load: over the main window (disabled by now), the category
     // lists, the year, the whole year as the month range.
@@ -183,6 +189,9 @@ void ReportsWindow::buildToolbar()
             button->setShortcut(QKeySequence(QString::fromLatin1(b.shortcut)));
         connect(button, &QAction::triggered, this, [this, key] { RepToolbar_ButtonClick(key); });
     }
+    // The buttons are the window's only way to most commands, so Tab reaches them.
+    for (QAction* button : toolbar_->actions())
+        toolbar_->widgetForAction(button)->setFocusPolicy(Qt::TabFocus);
     toolbar_->layout()->setSpacing(0);
     toolbar_->layout()->setContentsMargins(0, 0, 0, 0);
     view_ = command(QStringLiteral("rtbView"));
@@ -235,6 +244,8 @@ void ReportsWindow::buildCategorySelection()
 
     connect(repCatListA_, &QTableView::clicked, this, &ReportsWindow::RepCatList_A_Click);
     connect(repCatListB_, &QTableView::clicked, this, &ReportsWindow::RepCatList_B_Click);
+    repCatListA_->installEventFilter(this);
+    repCatListB_->installEventFilter(this);
 }
 
 QAction* ReportsWindow::command(const QString& key) const { return findChild<QAction*>(key); }
@@ -294,6 +305,7 @@ void ReportsWindow::RepToolbar_ButtonClick(const QString& key)
     } else if (key == QLatin1String("rtbSelectCats")) {
         frmCatSel_->show();
         frmCatSel_->raise();
+        repCatListA_->setFocus();
     } else if (key == QLatin1String("rtbView")) {
         ViewReport();
     } else if (key == QLatin1String("rtbPrint")) {
@@ -420,6 +432,18 @@ bool ReportsWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == client_ && event->type() == QEvent::Resize)
         arrangeControls();
+    // Return or Space on a category row does what a click on it does.
+    if ((watched == repCatListA_ || watched == repCatListB_) && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        auto* grid = static_cast<QTableView*>(watched);
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) && grid->currentIndex().isValid()) {
+            if (grid == repCatListA_)
+                RepCatList_A_Click(grid->currentIndex());
+            else
+                RepCatList_B_Click(grid->currentIndex());
+            return true;
+        }
+    }
     return UtilityWindow::eventFilter(watched, event);
 }
 

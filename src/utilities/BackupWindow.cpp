@@ -5,6 +5,7 @@
 #include "Pickers.h"
 
 #include "mainscreen/BusyCursor.h"
+#include "mainscreen/KeyboardUse.h"
 #include "mainscreen/MessageBox.h"
 
 #include <QCoreApplication>
@@ -66,6 +67,11 @@ BackupWindow::BackupWindow(QWidget* opener)
     connect(backUpDir_, &FolderPicker::failed, this, &BackupWindow::showFolderFailure);
     connect(runBackup_, &QPushButton::clicked, this, &BackupWindow::RunBackup_Click);
     connect(stopBackup_, &QPushButton::clicked, this, &BackupWindow::StopBackup_Click);
+    // Tab reads the source list at the left first, then the target pickers.
+    setTabOrder(backMeUp_, backUpDrive_);
+    setTabOrder(backUpDrive_, backUpDir_);
+    setTabOrder(backUpDir_, runBackup_);
+    enterPressesFocusedButton(this);
 }
 
 // The folder picker to the chosen drive, then the target to the folder

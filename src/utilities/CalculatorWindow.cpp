@@ -1,5 +1,7 @@
 #include "CalculatorWindow.h"
 
+#include "mainscreen/KeyboardUse.h"
+
 #include <QAction>
 #include <QGridLayout>
 #include <QLabel>
@@ -52,13 +54,15 @@ CalculatorWindow::CalculatorWindow(QWidget* opener)
     connect(compute, &QPushButton::clicked, this, &CalculatorWindow::TCCompute_Click);
     connect(repeat, &QPushButton::clicked, this, &CalculatorWindow::TCRepeat_Click);
     connect(clear, &QPushButton::clicked, this, &CalculatorWindow::TCClear_Click);
+    enterPressesFocusedButton(this);
+    // Return in either number box computes.
+    enterPresses({tcTopNum_, tcBotNum_}, [compute] { return compute; });
 }
 
 QPushButton* CalculatorWindow::button(const char* name, const QString& caption)
 {
     auto* b = new QPushButton(caption, this);
     b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
     return b;
 }
 

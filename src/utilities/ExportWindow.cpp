@@ -5,6 +5,7 @@
 #include "Pickers.h"
 
 #include "mainscreen/BusyCursor.h"
+#include "mainscreen/KeyboardUse.h"
 #include "mainscreen/MessageBox.h"
 
 #include "store/FileNames.h"
@@ -69,6 +70,8 @@ ExportWindow::ExportWindow(const ExportRequest& request, QWidget* opener)
     connect(exportedFiles_, &QListWidget::currentRowChanged, this, &ExportWindow::ExportedFiles_Click);
     connect(exportGo_, &QPushButton::clicked, this, &ExportWindow::ExportGo_Click);
     connect(exportQuit_, &QPushButton::clicked, this, &ExportWindow::ExportQuit_Click);
+    enterPressesFocusedButton(this);
+    enterPresses({exFileName_}, [this] { return exportGo_; });
 }
 
 // The folder picker to the chosen drive, then the file list to the folder

@@ -16,6 +16,9 @@ DrivePicker::DrivePicker(QWidget* parent) : QWidget(parent), box_(new QComboBox(
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(box_);
+    // Focus and Tab order given to the picker go to its box.
+    setFocusPolicy(box_->focusPolicy());
+    setFocusProxy(box_);
     box_->addItems(mountedDrives());
     connect(box_, &QComboBox::activated, this, [this](int index) { emit changed(box_->itemText(index)); });
 }
@@ -51,6 +54,8 @@ FolderPicker::FolderPicker(const QString& start, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(label_);
     layout->addWidget(list_);
+    setFocusPolicy(list_->focusPolicy());
+    setFocusProxy(list_);
     connect(list_, &QListWidget::itemActivated, this, &FolderPicker::open);
     fill();
 }

@@ -3,6 +3,7 @@
 #include "Sorter.h"
 
 #include "mainscreen/BusyCursor.h"
+#include "mainscreen/KeyboardUse.h"
 #include "mainscreen/MessageBox.h"
 
 #include <QCoreApplication>
@@ -43,6 +44,7 @@ SorterWindow::SorterWindow(const QString& dataFile, QChar flag, QWidget* opener)
 
     connect(startSort_, &QPushButton::clicked, this, &SorterWindow::StartSort_Click);
     connect(stopSort_, &QPushButton::clicked, this, &SorterWindow::StopSort_Click);
+    enterPressesFocusedButton(this);
 }
 
 void SorterWindow::StartSort_Click() { SortMainFile(); }

@@ -1,6 +1,8 @@
 #include "UtilityWindow.h"
 
 #include <QCloseEvent>
+#include <QKeySequence>
+#include <QShortcut>
 
 namespace cw {
 
@@ -9,6 +11,9 @@ UtilityWindow::UtilityWindow(const QString& name, const QString& title, QWidget*
 {
     setObjectName(name);
     setWindowTitle(title);
+    // Escape closes the window, as its close box does.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
     if (opener_ && disablesOpener_)
         opener_->setEnabled(false);
 }
@@ -29,6 +34,9 @@ void UtilityWindow::releaseOpener()
 void UtilityWindow::closeEvent(QCloseEvent* event)
 {
     event->accept();
+    // The keyboard goes back to the window this one was opened from.
+    if (opener_ && opener_->isVisible() && isActiveWindow())
+        opener_->activateWindow();
     releaseOpener();
     closed_ = true;
     if (running_)
