@@ -33,7 +33,9 @@ Status writeFileSafely(Env& env, const QString& target, QByteArrayView bytes, co
         env.removeFile(work);
         return s;
     }
-    return env.syncDir(info.path());
+    if (s = env.syncDir(info.path()); !s)
+        return s.landed();
+    return s;
 }
 
 } // namespace cw

@@ -13,7 +13,10 @@ QString Status::toString() const
 {
     if (isOk())
         return QString();
-    return file_.isEmpty() ? reason_ : file_ + QStringLiteral(": ") + reason_;
+    const QString text = file_.isEmpty() ? reason_ : file_ + QStringLiteral(": ") + reason_;
+    if (landed_)
+        return text + QStringLiteral("\nThe change was made, but may not be safe on disk yet.");
+    return text;
 }
 
 } // namespace cw

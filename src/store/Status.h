@@ -19,6 +19,16 @@ public:
         return s;
     }
     static Status fromErrno(const QString& file, int err);
+    // The same failure, after the new contents were already put in place:
+    // only their flush to disk failed, so the change is made and must not be
+    // repeated (an export appended twice, an entry saved twice).
+    Status landed() const
+    {
+        Status s = *this;
+        s.landed_ = true;
+        return s;
+    }
+    bool hasLanded() const { return landed_; }
 
     bool isOk() const { return !failed_; }
     explicit operator bool() const { return isOk(); }
@@ -29,6 +39,7 @@ public:
 
 private:
     bool failed_ = false;
+    bool landed_ = false;
     QString file_;
     QString reason_;
 };

@@ -65,8 +65,9 @@ TEST_P(CrashSafety, KilledAtEveryDiskCallLeavesTheOldOrTheNewFile)
         const QByteArray now = readBytes(change().file);
         EXPECT_TRUE(now == before || now == after) << change().name << ": killed at call " << k;
         // The last calls come after the rename: the new file must be there.
-        if (k == calls - 1)
+        if (k == calls - 1) {
             EXPECT_EQ(now, after) << change().name;
+        }
     }
 }
 
@@ -84,6 +85,9 @@ TEST_P(CrashSafety, AFailureAtEveryDiskCallIsReportedAndLosesNothing)
         EXPECT_FALSE(s.file().isEmpty());
         const QByteArray now = readBytes(change().file);
         EXPECT_TRUE(now == before || now == after) << change().name << ": failed at call " << k;
+        // A failure after the new file is in place says so, so that nobody repeats the change.
+        EXPECT_EQ(s.hasLanded(), now == after) << change().name << ": failed at call " << k;
+        EXPECT_EQ(s.toString().contains("The change was made"), now == after);
     }
 }
 
