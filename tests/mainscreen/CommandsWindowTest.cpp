@@ -117,9 +117,10 @@ private slots:
         QCOMPARE(again.seen[0].defaultText, "TAX");
     }
 
-    void findEndsAtOnceOnCancelOrAnEmptyAnswer()
+    void findEndsAtOnceOrOnTheLastRow()
     {
         open();
+        // Cancel or a blank answer: nothing is scanned.
         VisibilityLog log;
         w_->itemList()->installEventFilter(&log);
         for (const Answer& a : {Answer::cancel(), Answer::type(""), Answer::type("    ")}) {
@@ -129,13 +130,9 @@ private slots:
         }
         QVERIFY(log.events.isEmpty());
         QVERIFY(!w_->itemList()->currentIndex().isValid());
-    }
 
-    void findThatHitsNothingEndsOnTheLastRow()
-    {
-        open();
-        const QString answers[] = {"bus fare", QString(1000, u'x'), QString::fromUtf8("\u674e\u00e9"), "Note"};
-        for (const QString& text : answers) {
+        // No hit: the search ends on the last row.
+        for (const QString& text : {QStringLiteral("bus fare"), QStringLiteral("Note")}) {
             DialogDriver dialogs({Answer::type(text), Answer::press()});
             command("mnuFind");
             QCOMPARE(dialogs.seen.size(), 2);
@@ -352,11 +349,6 @@ private slots:
         open();
         QVERIFY(QTest::qWaitForWindowActive(w_.get()));
         QCOMPARE(helpKeyOn(w_->itemList()), cw::kHelpContentsAnchor);
-        cw::HelpWindow* help = w_->help()->helpWindow();
-        QVERIFY(help);
-        QCOMPARE(help->objectName(), "frmHelp");
-        QVERIFY(help->isWindow() && !help->parent());
-
         command("mnuNewItem");
         QCOMPARE(helpKeyOn(edit("NoteEditor")), cw::helpAnchorFor(30));
         button("CancelEdit")->click();
@@ -378,7 +370,6 @@ private slots:
             QCOMPARE(helpKeyInMenu(menu), cw::helpAnchorFor(id));
             QVERIFY(!menu->isVisible());
         }
-        QVERIFY(cw::helpAnchorFor(30) != cw::kHelpContentsAnchor);
     }
 
     void contentsAboutAndClosingWithTheMainWindow()
@@ -387,6 +378,7 @@ private slots:
         command("mnuHelpContents");
         cw::HelpWindow* help = w_->help()->helpWindow();
         QVERIFY(help && help->isVisible());
+        QVERIFY(help->isWindow() && !help->parent());
         QCOMPARE(help->currentAnchor(), cw::kHelpContentsAnchor);
         help->showTopic(80);
         w_->toolbar()->actions()[0]->trigger();   // tbbHelp

@@ -8,8 +8,10 @@
 #include "mainscreen/MainWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -46,6 +48,22 @@ protected:
     {
         QTableView* cats = w_->catList();
         QTest::mouseClick(cats->viewport(), Qt::LeftButton, {}, cats->visualRect(cats->model()->index(row, 0)).center());
+    }
+
+    // A click, then the double-click event the second press of a pair brings.
+    static void doubleClick(QWidget* viewport, const QPoint& at)
+    {
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
+        QMouseEvent second(QEvent::MouseButtonDblClick, at, viewport->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                           Qt::NoModifier);
+        QApplication::sendEvent(viewport, &second);
+    }
+
+    // Opens an entry in the editor as the user does, by a double-click on its row.
+    void openRow(int row)
+    {
+        QTableView* list = w_->itemList();
+        doubleClick(list->viewport(), list->visualRect(list->model()->index(row, 1)).center());
     }
 
     QGroupBox* frame(const char* name) const { return w_->findChild<QGroupBox*>(QString::fromLatin1(name)); }
