@@ -452,27 +452,10 @@ TEST_F(ReportFiles, ReportReadsTheSelectionFileItIsGiven)
     EXPECT_FALSE(QFile::exists("tempcats.$$$"));
 }
 
-namespace {
-// Fails every read of one file.
-class UnreadableEnv : public cw::EnvWrapper {
-public:
-    explicit UnreadableEnv(QString name) : EnvWrapper(cw::Env::posix()), name_(std::move(name)) {}
-    cw::Status readFile(const QString& p, QByteArray* o, bool c) override
-    {
-        if (p == name_)
-            return cw::Status::ioError(p, QStringLiteral("Permission denied"));
-        return EnvWrapper::readFile(p, o, c);
-    }
-
-private:
-    QString name_;
-};
-} // namespace
-
 TEST_F(ReportFiles, UnreadableYearFileIsReportedAndNothingIsLeftBehind)
 {
     writeYear({entry("03-10-98", "FD", cents(-7500), "Groceries")});
-    UnreadableEnv failing(kYearFile);
+    UnreadableFileEnv failing(kYearFile);
     const cw::ReportResult r = cw::viewReport(failing, {category("FD", "Food")}, request());
     EXPECT_FALSE(r.status.isOk());
     EXPECT_EQ(r.status.file(), kYearFile);
