@@ -1,21 +1,22 @@
 #pragma once
 // Test helpers shared by the macro and utility tests: a scratch folder,
-// entries built from texts, random year files and an Env that fails on cue.
+// entries built from texts, random year files, a category selection and an
+// Env that fails on cue.
 
-#include "store/CurrencyFormat.h"
+#include "store/CategoryRecord.h"
 #include "store/Env.h"
 #include "store/LedgerEntry.h"
 #include "store/RecordFile.h"
+#include "support/Records.h"
 
 #include <QFile>
-#include <QLocale>
 #include <QTemporaryDir>
 #include <random>
 #include <vector>
 
 namespace cw::test {
 
-inline void pinLocale() { CurrencyFormat::useLocale(QLocale(QLocale::English, QLocale::UnitedStates)); }
+using cwtest::pinLocale;
 
 class Folder {
 public:
@@ -49,6 +50,19 @@ inline LedgerEntry entry(const QString& date, const QString& code, Money amount,
 
 inline QByteArray bytesOf(const std::vector<LedgerEntry>& entries) { return encodeRecords(entries); }
 
+// The category selection as the reports window writes it: an empty first
+// record, then one for each chosen code.
+inline std::vector<CategoryRecord> selection(std::initializer_list<const char*> codes)
+{
+    std::vector<CategoryRecord> out(1);
+    for (const char* code : codes) {
+        out.emplace_back();
+        out.back().setCode(QString::fromLatin1(code));
+        out.back().setName(QStringLiteral("name"));
+    }
+    return out;
+}
+
 // Entries of year 98 with few distinct dates and codes, so that equal keys
 // are common; lower-case and one-character codes included.
 inline std::vector<LedgerEntry> randomEntries(std::mt19937& rng, int count, QChar flag)
@@ -66,11 +80,11 @@ inline std::vector<LedgerEntry> randomEntries(std::mt19937& rng, int count, QCha
     return out;
 }
 
-// Fails the chosen operation: the append writes half its bytes first, as a
-// writer killed mid-write would leave them.
+// Counts renames and, with Fail::Append, fails every append after writing
+// half its bytes, as a writer killed mid-write would leave them.
 class FailingEnv : public EnvWrapper {
 public:
-    enum class Fail { Nothing, Append, Rename };
+    enum class Fail { Nothing, Append };
     explicit FailingEnv(Fail fail) : EnvWrapper(Env::posix()), fail_(fail) {}
 
     Status newWritableFile(const QString& p, std::unique_ptr<WritableFile>* out) override
@@ -83,8 +97,6 @@ public:
     Status renameFile(const QString& from, const QString& to) override
     {
         ++renames;
-        if (fail_ == Fail::Rename)
-            return Status::ioError(to, QStringLiteral("rename refused"));
         return target()->renameFile(from, to);
     }
     int renames = 0;

@@ -67,25 +67,6 @@ TEST_F(MacroPlay, TemplatePlaysNothing)
     EXPECT_FALSE(folder.exists(kMacroWorkName));
 }
 
-TEST_F(MacroPlay, OneEntryWithThePlayDate)
-{
-    const MacroPlayOutcome r = play(lines({"'x", "FT", "'y", "-100.00 'remark", "payroll deduction"}),
-                                    QStringLiteral("03-15-98"));
-    ASSERT_TRUE(r.status.isOk());
-    EXPECT_EQ(r.inserted, 1);
-    EXPECT_EQ(folder.read(kData), test::bytesOf({entry("03-15-98", "FT", -1000000, "payroll deduction")}));
-}
-
-TEST_F(MacroPlay, DayMonthFlag)
-{
-    const QString date = macroPlayDate(QStringLiteral("31-12"), folder.path(kData));
-    EXPECT_EQ(date, QStringLiteral("31-12-98"));
-    EXPECT_FALSE(checkPlayDate(date, u'E'));
-    folder.write(kData, test::bytesOf({entry("01-12-98", "FT", 1, "old"), entry("15-03-98", "AB", 2, "older")}));
-    play(lines({"ab", "7", "new"}), date, u'E');
-    EXPECT_EQ(folder.read(kData).left(58), test::bytesOf({entry("31-12-98", "AB", 70000, "new")}));
-}
-
 TEST(MacroPlayDate, UnfilledDateBoxFailsTheCheck)
 {
     const std::optional<Message> m = checkPlayDate(macroPlayDate(QStringLiteral("__-__"), kData), u'A');
@@ -108,38 +89,12 @@ TEST_F(MacroPlay, RefusedEntriesAreReportedAndThePlayGoesOn)
     EXPECT_EQ(folder.read(kData), test::bytesOf({entry("03-15-98", "CD", 10000, "kept")}));
 }
 
-TEST_F(MacroPlay, MissingMacroFileIsReportedBeforeAnything)
-{
-    const QByteArray before = test::bytesOf({entry("03-01-98", "AB", 5, "x")});
-    folder.write(kData, before);
-    const MacroPlayOutcome r = playMacroFile(*Env::posix(), folder.path(QStringLiteral("NONE.MCR")),
-                                             QStringLiteral("03-15-98"), folder.path(kData), u'A');
-    EXPECT_FALSE(r.status.isOk());
-    EXPECT_TRUE(r.status.file().endsWith(QStringLiteral("NONE.MCR")));
-    EXPECT_EQ(folder.read(kData), before);
-    EXPECT_FALSE(folder.exists(kMacroWorkName));
-}
-
 TEST_F(MacroPlay, LeftoverWorkFileIsClearedFirst)
 {
     folder.write(kMacroWorkName, QByteArray(80 * 3, 'Z'));
     const MacroPlayOutcome r = play(lines({"FT", "1", "n"}), QStringLiteral("03-15-98"));
     EXPECT_EQ(r.inserted, 1);
     EXPECT_EQ(folder.read(kData).size(), 58);
-    EXPECT_FALSE(folder.exists(kMacroWorkName));
-}
-
-TEST_F(MacroPlay, FailedWriteInsertsNothing)
-{
-    const QByteArray before = test::bytesOf({entry("03-01-98", "AB", 5, "x")});
-    folder.write(kData, before);
-    folder.write(QStringLiteral("PAY.MCR"), lines({"FT", "1", "n", "CD", "2", "m"}));
-    test::FailingEnv env(test::FailingEnv::Fail::Rename);
-    const MacroPlayOutcome r = playMacroFile(env, folder.path(QStringLiteral("PAY.MCR")), QStringLiteral("03-15-98"),
-                                             folder.path(kData), u'A');
-    EXPECT_FALSE(r.status.isOk());
-    EXPECT_EQ(r.inserted, 0);
-    EXPECT_EQ(folder.read(kData), before);
     EXPECT_FALSE(folder.exists(kMacroWorkName));
 }
 

@@ -31,7 +31,6 @@ private slots:
     {
         QWidget opener;
         cw::CalculatorWindow w(&opener);
-        QCOMPARE(w.objectName(), "TinyCalc");
         QCOMPARE(w.windowTitle(), "TinyCalc");
         QVERIFY(w.parentWidget() == nullptr);
         QVERIFY(opener.isEnabled());   // the main window stays usable
@@ -45,18 +44,15 @@ private slots:
         QCOMPARE(w.findChild<QAction*>("tcmnuExit")->text(), "E&xit");
     }
 
+    // The arithmetic and its texts are the calculator's own tests; here the
+    // window's operator label and a failure shown in the result.
     void valuesAndFailures()
     {
         cw::CalculatorWindow w;
         QCOMPARE(compute(&w, "7", nullptr, "5"), " 12");   // the operator left at "+"
         QCOMPARE(compute(&w, "2", "TCSub", "5"), "-3");
         QCOMPARE(labelText(&w, "TCOp"), "-");
-        QCOMPARE(compute(&w, "1", "TCDiv", "3"), " .3333333");
-        QCOMPARE(compute(&w, "0.1", "TCAdd", "0.2"), " .3");
-        QCOMPARE(compute(&w, "12abc", nullptr, ""), " 12");
-        QCOMPARE(compute(&w, "100000", "TCMul", "100000"), " 1E+10");
         QCOMPARE(compute(&w, "0", "TCDiv", ""), "Division by zero");
-        QCOMPARE(compute(&w, "3E38", "TCMul", "10"), "Overflow");
         QCOMPARE(compute(&w, "6", "TCDiv", "4"), " 1.5");   // and the window goes on
     }
 

@@ -7,23 +7,7 @@ namespace cw {
 namespace {
 
 using test::entry;
-
-CategoryRecord category(const char* code)
-{
-    CategoryRecord c;
-    c.setCode(QString::fromLatin1(code));
-    c.setName(QStringLiteral("name"));
-    return c;
-}
-
-// The selection file as the reports window writes it: an empty first record.
-std::vector<CategoryRecord> selection(std::initializer_list<const char*> codes)
-{
-    std::vector<CategoryRecord> out(1);
-    for (const char* c : codes)
-        out.push_back(category(c));
-    return out;
-}
+using test::selection;
 
 QString text(Money m) { return exportAmountText(m, u'.'); }
 

@@ -97,17 +97,6 @@ TEST_F(SortFile, FullRunWritesTheStableDescendingOrder)
     EXPECT_LE(calls.size(), 12u);
 }
 
-TEST_F(SortFile, StopBeforePassFourKeepsThreePasses)
-{
-    std::mt19937 rng(5);
-    const QByteArray bytes = test::bytesOf(test::randomEntries(rng, 10, u'A'));
-    folder.write(kData, bytes);
-    const Result<SortRun> run = sortMainFile(*Env::posix(), data(), 'A', [](qsizetype p, qsizetype) { return p < 4; }, 10);
-    ASSERT_TRUE(run.isOk());
-    EXPECT_EQ(run->passesDone, 3);
-    EXPECT_EQ(folder.read(kData), passesByHand(bytes, 3, 'A'));
-}
-
 TEST_F(SortFile, NothingWrittenWhenNothingChanges)
 {
     test::FailingEnv env(test::FailingEnv::Fail::Nothing);
@@ -127,20 +116,6 @@ TEST_F(SortFile, NothingWrittenWhenNothingChanges)
     folder.write(kData, unordered);
     EXPECT_TRUE(sortMainFile(env, data(), 'A', [](qsizetype, qsizetype) { return false; })->passesDone == 0);
     EXPECT_EQ(folder.read(kData), unordered);
-}
-
-TEST_F(SortFile, AFailedWriteLeavesTheOldFile)
-{
-    std::mt19937 rng(9);
-    const QByteArray bytes = test::bytesOf(test::randomEntries(rng, 30, u'A'));
-    for (auto fail : {test::FailingEnv::Fail::Append, test::FailingEnv::Fail::Rename}) {
-        folder.write(kData, bytes);
-        test::FailingEnv env(fail);
-        const Result<SortRun> run = sortMainFile(env, data(), 'A');
-        EXPECT_FALSE(run.isOk());
-        EXPECT_EQ(folder.read(kData), bytes);
-        EXPECT_FALSE(folder.exists(kData + QStringLiteral(".$$$")));
-    }
 }
 
 // A sort killed at any disk call leaves the old file or the sorted one, so

@@ -1,10 +1,10 @@
-// frmSorter through its controls: the idle window, a whole run, a Stop! in
-// the middle of a run, and a write that fails.
+// frmSorter through its controls: the idle window, a whole run with its
+// progress, and a Stop! in the middle of a run. Day-first files and failed
+// writes are sorted in the whole-program tests.
 
 #include "WindowTests.h"
 
 #include "macros/LedgerFixtures.h"
-#include "support/FaultEnv.h"
 #include "utilities/Sorter.h"
 #include "utilities/SorterWindow.h"
 
@@ -37,7 +37,6 @@ private slots:
         QWidget opener;
         {
             cw::SorterWindow w(kData, u'A', &opener);
-            QCOMPARE(w.objectName(), "frmSorter");
             QCOMPARE(w.windowTitle(), "Data File Sorter");
             QVERIFY(w.parentWidget() == nullptr);
             QVERIFY(!opener.isEnabled());
@@ -56,16 +55,9 @@ private slots:
         QVERIFY(opener.isEnabled());
     }
 
-    void aRunWritesTheStandingOrder_data()
-    {
-        QTest::addColumn<QChar>("flag");
-        QTest::newRow("month first") << QChar(u'A');
-        QTest::newRow("day first") << QChar(u'E');
-    }
-
     void aRunWritesTheStandingOrder()
     {
-        QFETCH(QChar, flag);
+        const QChar flag = u'A';
         QByteArray bytes = shuffledYear(60, flag, 7);
         bytes.append("partial");   // a trailing partial record stays as it is
         writeBytes(kData, bytes);
@@ -136,25 +128,6 @@ private slots:
         QTimer::singleShot(0, &w, &QWidget::close);   // handled before pass 1
         button(&w, "StartSort")->click();
         QCOMPARE(readBytes(kData), bytes);
-    }
-
-    void aFailedWriteIsSaidAndLosesNothing()
-    {
-        const QByteArray bytes = shuffledYear(20, u'A', 5);
-        writeBytes(kData, bytes);
-        // read, then the work file: create, append, flush, close, rename.
-        FaultEnv failing(FaultEnv::Mode::Fail, 5);
-        cw::ScopedEnv scoped(&failing);
-        cw::SorterWindow w(kData, u'A', nullptr);
-        w.show();
-        DialogDriver dialogs;
-        QTest::mouseClick(button(&w, "StartSort"), Qt::LeftButton);
-        QCOMPARE(dialogs.seen.size(), 1);
-        QCOMPARE(dialogs.seen[0].title, "Coinwick 2");
-        QCOMPARE(dialogs.seen[0].icon, QMessageBox::Warning);
-        QVERIFY2(dialogs.seen[0].text.contains(kData), qPrintable(dialogs.seen[0].text));
-        QCOMPARE(readBytes(kData), bytes);
-        QCOMPARE(labelText(&w, "SorterLabel"), "Finished!");
     }
 
 private:

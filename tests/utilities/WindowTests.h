@@ -4,7 +4,7 @@
 // small readers of controls by object name.
 
 #include "mainscreen/DialogDriver.h"
-#include "store/CurrencyFormat.h"
+#include "support/Records.h"
 #include "support/TempFolder.h"
 
 #include <QLabel>
@@ -30,8 +30,6 @@ template <class T>
 struct RegisterWindowTest {
     RegisterWindowTest() { windowTests().push_back([] { return std::make_unique<T>(); }); }
 };
-
-inline void pinLocale() { cw::CurrencyFormat::useLocale(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
 inline QString labelText(QWidget* window, const char* name)
 {
