@@ -52,15 +52,6 @@ TEST(AmountConversion, RefusesWhatMoneyCannotHold)
     EXPECT_EQ(invalidAmountMessage(QStringLiteral("1..2")).text, QStringLiteral("Invalid Amount - 1..2"));
 }
 
-TEST(CurrencyFormat, UsEnglishWritesNegativesInBrackets)
-{
-    const CurrencyFormat f(us);
-    EXPECT_EQ(f.format(Money(12345000)), QStringLiteral("$1,234.50"));
-    EXPECT_EQ(f.format(Money(-12345000)), QStringLiteral("($1,234.50)"));
-    EXPECT_EQ(f.format(Money(0)), QStringLiteral("$0.00"));
-    EXPECT_EQ(f.format(Money(1234567890000)), QStringLiteral("$123,456,789.00"));
-}
-
 TEST(CurrencyFormat, RoundsHalfAwayFromZeroToTheShownDecimals)
 {
     const CurrencyFormat f(us);

@@ -1,7 +1,6 @@
-// The date check, the plain number reader, the entry checks and today's texts.
+// The date check, the plain number reader and the month names.
 
 #include "store/DateRules.h"
-#include "store/EntryChecks.h"
 #include "store/MonthNames.h"
 #include "store/PlainNumber.h"
 
@@ -42,35 +41,6 @@ TEST(DateCheck, DayFieldHoldingSevenAndDashReadsAsSeven)
 {
     EXPECT_TRUE(isValidDate(u"01-7--98", u'A'));
     EXPECT_EQ(dayOf(u"01-7--98", u'A'), 7);
-}
-
-TEST(TodayTexts, MonthFirstRegardlessOfFlagAndEditorDateInFlagOrder)
-{
-    const QDate day(2026, 3, 9);
-    EXPECT_EQ(todayText(day), QStringLiteral("03-09-2026"));
-    EXPECT_EQ(todayEditorDate(day, u'A'), QStringLiteral("03-09"));
-    EXPECT_EQ(todayEditorDate(day, u'E'), QStringLiteral("09-03"));
-}
-
-TEST(EntryChecks, RefusesBadDateThenEmptyCodeAndTrimsTheCode)
-{
-    LedgerEntry e;
-    e.setDate(QStringLiteral("13-01-98"));
-    e.setCode(QStringLiteral("FT"));
-    std::optional<Message> m = checkEntry(e, u'A');
-    ASSERT_TRUE(m);
-    EXPECT_EQ(m->text, QStringLiteral("Invalid Date - 13-01-98"));
-    EXPECT_EQ(m->title, QStringLiteral("Entry Aborted"));
-
-    e.setDate(QStringLiteral("12-01-98"));
-    e.setCode(QStringLiteral("  "));
-    m = checkEntry(e, u'A');
-    ASSERT_TRUE(m);
-    EXPECT_EQ(m->text, QStringLiteral("No Category Selected"));
-
-    e.setCode(QStringLiteral(" A"));
-    EXPECT_FALSE(checkEntry(e, u'A'));
-    EXPECT_EQ(e.codeText(), QStringLiteral("A "));
 }
 
 TEST(MonthNames, NamesAndOutOfRange)

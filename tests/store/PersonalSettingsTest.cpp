@@ -1,4 +1,5 @@
-// Loading, creating, completing and saving "PERSONAL.DAT".
+// Loading, completing and saving "PERSONAL.DAT"; a new one is compared whole
+// in the year of use.
 
 #include "store/PersonalSettings.h"
 #include "support/TempFolder.h"
@@ -11,19 +12,6 @@ using cwtest::writeBytes;
 
 namespace {
 const QDate kToday(2026, 3, 9);
-}
-
-TEST(PersonalSettings, CreatesA690ByteFileWithTheCreationValues)
-{
-    cwtest::TempFolder folder;
-    Result<PersonalRecord> p = loadOrCreatePersonal(*Env::current(), kToday);
-    ASSERT_TRUE(p.isOk());
-    const QByteArray bytes = readBytes(QStringLiteral("PERSONAL.DAT"));
-    ASSERT_EQ(bytes.size(), 690);
-    EXPECT_EQ(bytes.left(28), QByteArray("Your Name (click Options)   "));
-    EXPECT_EQ(bytes.mid(630, 10), QByteArray("03-09-2026"));
-    EXPECT_EQ(p->userNameText(), QStringLiteral("Your Name (click Options)   "));
-    EXPECT_EQ(p->dateFormatFlag(), u'A');
 }
 
 TEST(PersonalSettings, AnExistingRecordIsKeptButForTheStartDate)
