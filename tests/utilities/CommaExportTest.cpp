@@ -55,18 +55,11 @@ TEST(ExportLines, CategoriesAndMonths)
     EXPECT_EQ(exportLines({march}, selection({"FD"}), {3, 3, u'A', QStringLiteral("1998"), u'.'}), QByteArray());
 }
 
-TEST(ExportTexts, RangePathAndAppendQuestion)
+// The usual texts are compared through the export window; here the edges.
+TEST(ExportTexts, NoCategoriesAndTheRootFolder)
 {
-    EXPECT_EQ(exportRangeText(1, 3, QStringLiteral("1998"), 4), QStringLiteral("January through March, 1998; 4 categories."));
     EXPECT_EQ(exportRangeText(1, 12, QStringLiteral("1998"), 0), QStringLiteral("January through December, 1998; 0 categories."));
-    EXPECT_EQ(exportYearText(QStringLiteral("/x/1998CWK.DAT")), QStringLiteral("1998"));
-    EXPECT_EQ(exportTargetPath(QStringLiteral("/home/u"), QStringLiteral("CWK_DATA.TXT")), QStringLiteral("/home/u/CWK_DATA.TXT"));
     EXPECT_EQ(exportTargetPath(QStringLiteral("/"), QStringLiteral("a.txt")), QStringLiteral("/a.txt"));
-
-    const Message q = appendExportQuestion(QStringLiteral("/t/a.txt"));
-    EXPECT_EQ(q.text, QStringLiteral("/t/a.txt already exists!\nDo you wish to append this data to it?"));
-    EXPECT_EQ(q.title, QStringLiteral("Confirm"));
-    EXPECT_EQ(q.icon, Message::Icon::Question);
 }
 
 class ExportFile : public ::testing::Test {
@@ -86,22 +79,6 @@ protected:
     const LedgerEntry feb = entry("02-01-98", "XX", 2, "feb");
     test::Folder folder;
 };
-
-TEST_F(ExportFile, NewTargetThenAppend)
-{
-    const QString target = folder.path(QStringLiteral("CWK_DATA.TXT"));
-    EXPECT_FALSE(*exportTargetHoldsData(*Env::posix(), target));
-    ASSERT_EQ(*run(target), 1);
-    const QByteArray line = exportLine(jan, QStringLiteral("1998"), u'.');
-    EXPECT_EQ(folder.read(QStringLiteral("CWK_DATA.TXT")), line);
-
-    EXPECT_TRUE(*exportTargetHoldsData(*Env::posix(), target));
-    ASSERT_EQ(*run(target), 1);
-    EXPECT_EQ(folder.read(QStringLiteral("CWK_DATA.TXT")), line + line);
-
-    folder.write(QStringLiteral("EMPTY.TXT"), QByteArray());
-    EXPECT_FALSE(*exportTargetHoldsData(*Env::posix(), folder.path(QStringLiteral("EMPTY.TXT"))));
-}
 
 TEST_F(ExportFile, ChosenCategoriesLeaveOutTheFirstRecord)
 {
