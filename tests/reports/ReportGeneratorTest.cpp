@@ -23,6 +23,17 @@ QStringList head(const QString& period, const QString& span, const QString& firs
     return {first, QString(70, u'-'), period, span, QString(70, u'-'), " "};
 }
 
+// The two summaries, money out and then money in: their category lines and
+// the totals in their padded fields.
+QStringList summaries(const QStringList& out, const QString& expense, const QStringList& in, const QString& income)
+{
+    return QStringList{kOutHeading, " ", kColumns, " "} + out
+        + QStringList{" ", "Total Expense   " + expense, " ", kInHeading, " ", kColumns, " "} + in
+        + QStringList{" ", "Total Income    " + income, " "};
+}
+
+const QString kWholeYear = QStringLiteral("Searched the period:  1/98 through 12/98, inclusive.");
+
 const std::vector<cw::CategoryRecord> kFoodCarSalary = {
     category("FD", "Food"), category("CA", "Car"), category("SA", "Salary")};
 
@@ -33,13 +44,8 @@ protected:
     // A full report in which nothing was found: no category lines, no balance, no items.
     static QStringList emptyFullReport(const QString& period)
     {
-        return head(period, "Records found span :  12/98 through 1/98, inclusive.") + QStringList{
-            kOutHeading, " ", kColumns, " ", " ",
-            "Total Expense   $0.00           ",
-            " ",
-            kInHeading, " ", kColumns, " ", " ",
-            "Total Income    $0.00           ",
-            " ",
+        return head(period, "Records found span :  12/98 through 1/98, inclusive.")
+            + summaries({}, "$0.00           ", {}, "$0.00           ") + QStringList{
             " ",
             kRule,
             "                        Line items - money OUT",
@@ -61,19 +67,12 @@ TEST_F(ReportText, FoodAndCarSummaryWithSurplus)
                entry("03-12-98", "CA", cents(-2500), "Gas"),
                entry("03-10-98", "FD", cents(-7500), "Groceries")});
     const cw::ReportResult r = view(kFoodCarSalary, request());
-    expectLines(r, head("Searched the period:  1/98 through 12/98, inclusive.",
-                        "Records found span :  3/98 through 3/98, inclusive.") + QStringList{
-        kOutHeading, " ", kColumns, " ",
+    expectLines(r, head(kWholeYear, "Records found span :  3/98 through 3/98, inclusive.") + summaries({
         "Food            $75.00            (   75%)  " + bar(26),
         "Car             $25.00            (   25%)  " + bar(9),
-        " ",
-        "Total Expense   $100.00         ",
-        " ",
-        kInHeading, " ", kColumns, " ",
+    }, "$100.00         ", {
         "Salary          $150.00           (  100%)  " + bar(26),
-        " ",
-        "Total Income    $150.00         ",
-        " ",
+    }, "$150.00         ") + QStringList{
         "A SURPLUS of    $50.00          ",
         " ",
         kRule,
@@ -92,19 +91,12 @@ TEST_F(ReportText, FullReportWithOpenItemsLineItemsAndDeficit)
                entry("03-05-98", "SA", cents(4000), "Side job"),
                entry("03-01-98", "CA", cents(-2500), "Gas")});
     const cw::ReportResult r = view(kFoodCarSalary, request(true));
-    expectLines(r, head("Searched the period:  1/98 through 12/98, inclusive.",
-                        "Records found span :  3/98 through 4/98, inclusive.") + QStringList{
-        kOutHeading, " ", kColumns, " ",
+    expectLines(r, head(kWholeYear, "Records found span :  3/98 through 4/98, inclusive.") + summaries({
         "Food            $87.50            (77.78%)  " + bar(26),
         "Car             $25.00            (22.22%)  " + bar(7),
-        " ",
-        "Total Expense   $112.50         ",
-        " ",
-        kInHeading, " ", kColumns, " ",
+    }, "$112.50         ", {
         "Salary          $40.00            (  100%)  " + bar(26),
-        " ",
-        "Total Income    $40.00          ",
-        " ",
+    }, "$40.00          ") + QStringList{
         "A DEFICIT of    ($72.50)        ",
         " ",
         kRule,
@@ -152,19 +144,11 @@ TEST_F(ReportText, CategoryChosenTwiceCountsTwiceEverywhere)
     const cw::ReportResult r =
         view({category("FD", "Food"), category("CA", "Car"), category("FD", "Food")}, request(true));
     const QString groceries = " 03-10-98  $75.00          \tGroceries                               ";
-    expectLines(r, head("Searched the period:  1/98 through 12/98, inclusive.",
-                        "Records found span :  3/98 through 3/98, inclusive.") + QStringList{
-        kOutHeading, " ", kColumns, " ",
+    expectLines(r, head(kWholeYear, "Records found span :  3/98 through 3/98, inclusive.") + summaries({
         "Food            $150.00           (85.71%)  " + bar(26),
         "Car             $25.00            (14.29%)  " + bar(4),
         "Food            $150.00           (85.71%)  " + bar(26),
-        " ",
-        "Total Expense   $175.00         ",
-        " ",
-        kInHeading, " ", kColumns, " ",
-        " ",
-        "Total Income    $0.00           ",
-        " ",
+    }, "$175.00         ", {}, "$0.00           ") + QStringList{
         "A DEFICIT of    ($175.00)       ",
         " ",
         kRule,
@@ -204,18 +188,11 @@ TEST_F(ReportText, IncomeEqualToExpenseWritesNoBalance)
 {
     writeYear({entry("05-02-98", "SA", cents(5000), "Pay"), entry("05-01-98", "FD", cents(-5000), "Food")});
     const cw::ReportResult r = view(kFoodCarSalary, request());
-    expectLines(r, head("Searched the period:  1/98 through 12/98, inclusive.",
-                        "Records found span :  5/98 through 5/98, inclusive.") + QStringList{
-        kOutHeading, " ", kColumns, " ",
+    expectLines(r, head(kWholeYear, "Records found span :  5/98 through 5/98, inclusive.") + summaries({
         "Food            $50.00            (  100%)  " + bar(26),
-        " ",
-        "Total Expense   $50.00          ",
-        " ",
-        kInHeading, " ", kColumns, " ",
+    }, "$50.00          ", {
         "Salary          $50.00            (  100%)  " + bar(26),
-        " ",
-        "Total Income    $50.00          ",
-        " ",
+    }, "$50.00          ") + QStringList{
         " ",
         kRule,
         "  END",
@@ -240,15 +217,9 @@ TEST_P(OpenItemsByFlag, OnlyZeroAmountsOfThePeriodAreOpenItems)
     const cw::ReportResult r = view({category("FD", "Food")}, q);
     expectLines(r, head("Searched the period:  3/98 through 3/98, inclusive.",
                         "Records found span :  3/98 through 3/98, inclusive.",
-                        dayFirst ? "Cashflow Record for Pat Smith                      Printed: 05-03-2026" : kHeading) + QStringList{
-        kOutHeading, " ", kColumns, " ",
-        "Food            $5.00             (  100%)  " + bar(26),
-        " ",
-        "Total Expense   $5.00           ",
-        " ",
-        kInHeading, " ", kColumns, " ", " ",
-        "Total Income    $0.00           ",
-        " ",
+                        dayFirst ? "Cashflow Record for Pat Smith                      Printed: 05-03-2026" : kHeading)
+                       + summaries({"Food            $5.00             (  100%)  " + bar(26)}, "$5.00           ", {},
+                                   "$0.00           ") + QStringList{
         "A DEFICIT of    ($5.00)         ",
         " ",
         kRule,
@@ -279,21 +250,14 @@ TEST_F(ReportText, PercentagesRoundToTenThousandthsAndBarsHalfToEven)
     const cw::ReportResult r = view({category("TR", "Travel"), category("RN", "Rent"), category("SA", "Salary"),
                                      category("GF", "Gifts"), category("BK", "Books")},
                                     request());
-    expectLines(r, head("Searched the period:  1/98 through 12/98, inclusive.",
-                        "Records found span :  6/98 through 6/98, inclusive.") + QStringList{
-        kOutHeading, " ", kColumns, " ",
+    expectLines(r, head(kWholeYear, "Records found span :  6/98 through 6/98, inclusive.") + summaries({
         "Travel          $1.00             (    0%)  ",
         "Rent            $19,999.00        (  100%)  " + bar(26),
-        " ",
-        "Total Expense   $20,000.00      ",
-        " ",
-        kInHeading, " ", kColumns, " ",
+    }, "$20,000.00      ", {
         "Salary          $52.00            (   52%)  " + bar(26),
         "Gifts           $47.00            (   47%)  " + bar(24),
         "Books           $1.00             (    1%)  ",
-        " ",
-        "Total Income    $100.00         ",
-        " ",
+    }, "$100.00         ") + QStringList{
         "A DEFICIT of    ($19,900.00)    ",
         " ",
         kRule,
@@ -311,21 +275,14 @@ TEST_F(ReportText, PercentageFieldKeepsOnlyNeededDecimals)
     const cw::ReportResult r = view({category("TR", "Travel"), category("RN", "Rent"), category("SA", "Salary"),
                                      category("GF", "Gifts"), category("BK", "Books")},
                                     request());
-    expectLines(r, head("Searched the period:  1/98 through 12/98, inclusive.",
-                        "Records found span :  7/98 through 7/98, inclusive.") + QStringList{
-        kOutHeading, " ", kColumns, " ",
+    expectLines(r, head(kWholeYear, "Records found span :  7/98 through 7/98, inclusive.") + summaries({
         "Travel          $7.50             (  7.5%)  " + bar(2),
         "Rent            $92.50            ( 92.5%)  " + bar(26),
-        " ",
-        "Total Expense   $100.00         ",
-        " ",
-        kInHeading, " ", kColumns, " ",
+    }, "$100.00         ", {
         "Salary          $1.00             (33.33%)  " + bar(26),
         "Gifts           $1.00             (33.33%)  " + bar(26),
         "Books           $1.00             (33.33%)  " + bar(26),
-        " ",
-        "Total Income    $3.00           ",
-        " ",
+    }, "$3.00           ") + QStringList{
         "A DEFICIT of    ($97.00)        ",
         " ",
         kRule,
@@ -338,18 +295,11 @@ TEST_F(ReportText, CurrencyTextLongerThanSixteenIsWrittenWholeAndTheReportGoesOn
     writeYear({entry("08-02-98", "SA", cents(200), "Pay"),
                entry("08-01-98", "FD", cents(-100000000000LL), "Feast")});
     const cw::ReportResult r = view({category("FD", "Food"), category("SA", "Salary")}, request(true));
-    expectLines(r, head("Searched the period:  1/98 through 12/98, inclusive.",
-                        "Records found span :  8/98 through 8/98, inclusive.") + QStringList{
-        kOutHeading, " ", kColumns, " ",
+    expectLines(r, head(kWholeYear, "Records found span :  8/98 through 8/98, inclusive.") + summaries({
         "Food            $1,000,000,000.00  (  100%)  " + bar(26),
-        " ",
-        "Total Expense   $1,000,000,000.00",
-        " ",
-        kInHeading, " ", kColumns, " ",
+    }, "$1,000,000,000.00", {
         "Salary          $2.00             (  100%)  " + bar(26),
-        " ",
-        "Total Income    $2.00           ",
-        " ",
+    }, "$2.00           ") + QStringList{
         "A DEFICIT of    ($999,999,998.00)",
         " ",
         kRule,
@@ -383,16 +333,10 @@ TEST_F(ReportText, MonthRangeAndExactCodesDecideWhatIsSelected)
     q.endMonth = 4;
     const cw::ReportResult r = view({category("FD", "Food"), category("A", "Auto")}, q);
     expectLines(r, head("Searched the period:  3/98 through 4/98, inclusive.",
-                        "Records found span :  4/98 through 4/98, inclusive.") + QStringList{
-        kOutHeading, " ", kColumns, " ",
+                        "Records found span :  4/98 through 4/98, inclusive.") + summaries({
         "Food            $2.00             ( 5.88%)  " + bar(2),
         "Auto            $32.00            (94.12%)  " + bar(26),
-        " ",
-        "Total Expense   $34.00          ",
-        " ",
-        kInHeading, " ", kColumns, " ", " ",
-        "Total Income    $0.00           ",
-        " ",
+    }, "$34.00          ", {}, "$0.00           ") + QStringList{
         "A DEFICIT of    ($34.00)        ",
         " ",
         kRule,
@@ -414,7 +358,7 @@ TEST_F(ReportText, NoCategoriesGivesHeadingEmptySummariesAndEnd)
 {
     writeYear({entry("03-10-98", "FD", cents(-7500), "Groceries")});
     const cw::ReportResult r = view({}, request(true));
-    expectLines(r, emptyFullReport("Searched the period:  1/98 through 12/98, inclusive."));
+    expectLines(r, emptyFullReport(kWholeYear));
 }
 
 TEST_F(ReportText, MissingYearFileReadsAsNoEntriesAndIsLeftEmpty)
