@@ -8,6 +8,7 @@
 #include "app/Commands.h"
 #include "mainscreen/DialogDriver.h"
 #include "mainscreen/MainWindow.h"
+#include "mainscreen/WindowFixture.h"
 #include "reports/PdfWords.h"
 #include "reports/ReportsWindow.h"
 #include "support/RequireTool.h"
@@ -35,7 +36,6 @@ using reference::Entry;
 
 namespace {
 
-const QDate kToday(2026, 3, 15);
 const QStringList kWords = {"Rent", "Groceries", "Fuel", "Coffee", "Book", "Gift", "Taxi", "Phone"};
 
 QWidget* topLevel(const char* name)
@@ -90,15 +90,6 @@ class YearOfUseTest : public QObject {
         QTableView* cats = w_->catList();
         cats->scrollTo(cats->model()->index(row, 0));
         QTest::mouseClick(cats->viewport(), Qt::LeftButton, {}, cats->visualRect(cats->model()->index(row, 0)).center());
-    }
-
-    // A click, then the double-click event the second press of a pair brings.
-    static void doubleClick(QWidget* viewport, const QPoint& at)
-    {
-        QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
-        QMouseEvent second(QEvent::MouseButtonDblClick, at, viewport->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-                           Qt::NoModifier);
-        QApplication::sendEvent(viewport, &second);
     }
 
     void openRow(int row)

@@ -18,6 +18,15 @@
 
 namespace cwtest {
 
+// A click, then the double-click event the second press of a pair brings.
+inline void doubleClick(QWidget* viewport, const QPoint& at)
+{
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
+    QMouseEvent second(QEvent::MouseButtonDblClick, at, viewport->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                       Qt::NoModifier);
+    QApplication::sendEvent(viewport, &second);
+}
+
 class WindowFixture {
 protected:
     // For init(): the folder with the sample year.
@@ -48,15 +57,6 @@ protected:
     {
         QTableView* cats = w_->catList();
         QTest::mouseClick(cats->viewport(), Qt::LeftButton, {}, cats->visualRect(cats->model()->index(row, 0)).center());
-    }
-
-    // A click, then the double-click event the second press of a pair brings.
-    static void doubleClick(QWidget* viewport, const QPoint& at)
-    {
-        QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
-        QMouseEvent second(QEvent::MouseButtonDblClick, at, viewport->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-                           Qt::NoModifier);
-        QApplication::sendEvent(viewport, &second);
     }
 
     // Opens an entry in the editor as the user does, by a double-click on its row.
