@@ -44,11 +44,14 @@ struct CodeGroup {
     MoneySum expense = 0;              // sum of money out, as a positive amount
     qint64 incomeCount = 0;
     qint64 expenseCount = 0;
-    // Record numbers (from 0) in the year file, for the open items and the
-    // line items: the records themselves are read where they lie.
-    std::vector<quint32> incomeRecords;   // full reports only
-    std::vector<quint32> expenseRecords;
+    // Record numbers (from 0) in the year file of the open items, read where they lie.
     std::vector<quint32> openRecords;
+    // Full reports: the length of the line items of one copy, and where the
+    // first copy's lines are (line index of the next one to write).
+    qsizetype incomeCharacters = 0;
+    qsizetype expenseCharacters = 0;
+    qsizetype nextIncomeLine = -1;
+    qsizetype nextExpenseLine = -1;
 };
 
 int codeKey(const char* code)
@@ -122,30 +125,27 @@ void widenLatin1(const unsigned char* bytes, char16_t* out, qsizetype n)
         out[i] = bytes[i];
 }
 
-// Writes one report line in place at the end of the report text, which a
-// full report does once per entry.
-class LineBuilder {
+// Writes the characters of one report line in place, which a full report
+// does once per entry.
+class LineWriter {
 public:
-    LineBuilder(ReportText& text, qsizetype most)
-        : text_(text), at_(text.beginLine(most)), code_(win1252Table())
-    {
-    }
-    ~LineBuilder() { text_.endLine(at_); }
-    LineBuilder(const LineBuilder&) = delete;
-    LineBuilder& operator=(const LineBuilder&) = delete;
+    explicit LineWriter(char16_t* at) : at_(at), code_(win1252Table()) {}
+    LineWriter(const LineWriter&) = delete;
+    LineWriter& operator=(const LineWriter&) = delete;
+    char16_t* end() const { return at_; }
 
-    LineBuilder& put(char16_t c)
+    LineWriter& put(char16_t c)
     {
         *at_++ = c;
         return *this;
     }
-    LineBuilder& put(QLatin1StringView text)
+    LineWriter& put(QLatin1StringView text)
     {
         for (char c : text)
             *at_++ = char16_t(static_cast<unsigned char>(c));
         return *this;
     }
-    LineBuilder& put(const QString& text)
+    LineWriter& put(const QString& text)
     {
         const auto* from = reinterpret_cast<const char16_t*>(text.constData());
         at_ = std::copy(from, from + text.size(), at_);
@@ -153,13 +153,13 @@ public:
     }
     // A stored text field, blank fill kept.
     template <size_t N>
-    LineBuilder& put(const std::array<char, N>& field)
+    LineWriter& put(const std::array<char, N>& field)
     {
         return putField(field.data(), N);
     }
     // Windows-1252 is Latin-1 but for 0x80 to 0x9F, so the bytes are widened
     // as they are and only a field holding one of those is looked up.
-    LineBuilder& putField(const char* field, qsizetype size)
+    LineWriter& putField(const char* field, qsizetype size)
     {
         const auto* bytes = reinterpret_cast<const unsigned char*>(field);
         if (holdsC1Byte(bytes, size)) {
@@ -171,25 +171,53 @@ public:
         at_ += size;
         return *this;
     }
-    LineBuilder& putRepeated(char16_t c, qsizetype count)
+    LineWriter& putRepeated(char16_t c, qsizetype count)
     {
         at_ = std::fill_n(at_, count, c);
         return *this;
     }
     // A currency text followed by blanks up to 16 characters; a longer one is written whole.
-    LineBuilder& putPadded(const CurrencyFormat& money, MoneySum amount)
+    LineWriter& putPadded(const CurrencyFormat& money, MoneySum amount)
     {
         char16_t* start = at_;
         at_ = money.write(amount, at_);
         return putRepeated(u' ', std::max<qsizetype>(0, kAmountWidth - (at_ - start)));
     }
     static qsizetype paddedSize(const CurrencyFormat& money) { return std::max<qsizetype>(kAmountWidth, money.maxLength()); }
+    static qsizetype paddedSize(const CurrencyFormat& money, MoneySum amount)
+    {
+        return std::max<qsizetype>(kAmountWidth, money.length(amount));
+    }
 
 private:
-    ReportText& text_;
     char16_t* at_;
     const std::array<QChar, 256>& code_;
 };
+
+// A line of at most `most` characters added at the end of the report text.
+class LineBuilder : public LineWriter {
+public:
+    LineBuilder(ReportText& text, qsizetype most) : LineWriter(text.beginLine(most)), text_(text) {}
+    ~LineBuilder() { text_.endLine(end()); }
+
+private:
+    ReportText& text_;
+};
+
+// " 03-10-98  $75.00          \tGroceries ..." for one entry, the amount as shown.
+constexpr qsizetype kLineItemFixedPart = 1 + LedgerEntry::kDateSize + 2 + 1 + LedgerEntry::kNoteSize;
+
+char16_t* writeLineItem(char16_t* at, const char* record, const CurrencyFormat& money, MoneySum shown)
+{
+    return LineWriter(at)
+        .put(u' ')
+        .putField(record + LedgerEntryCodec::kDateOffset, LedgerEntry::kDateSize)
+        .put(QLatin1StringView("  "))
+        .putPadded(money, shown)
+        .put(u'\t')
+        .putField(record + LedgerEntryCodec::kNoteOffset, LedgerEntry::kNoteSize)
+        .end();
+}
 
 // The report month of a stored date; the year file is in date order, so the
 // last date read is usually the next one too.
@@ -237,7 +265,17 @@ private:
     void writeBalance();
     void writeOpenItems();
     void writeLineItems(bool expense);
+    void fillLineItems();
     void writePanels();
+    // The code group of a record the report takes, or -1.
+    int groupOfRecord(const char* record, MonthReader& months) const
+    {
+        const int g = groupOfCode_[size_t(codeKey(codeOf(record)))];
+        if (g < 0)
+            return -1;
+        const int month = months.monthOf(dateOf(record));
+        return month < request_.startMonth || month > request_.endMonth ? -1 : g;
+    }
 
     // Room for every line, so that a long report is not copied as it grows.
     qsizetype expectedLineCount() const
@@ -245,19 +283,18 @@ private:
         qsizetype n = 64 + 2 * qsizetype(selection_.size());
         for (size_t j = 0; j < selection_.size(); ++j) {
             const CodeGroup& group = groupOf(j);
-            n += qsizetype(group.openRecords.size())
-                + group.multiplicity * qsizetype(group.incomeRecords.size() + group.expenseRecords.size()) + 6;
+            n += qsizetype(group.openRecords.size()) + 6;
+            if (request_.full)
+                n += group.multiplicity * qsizetype(group.incomeCount + group.expenseCount);
         }
         return n;
     }
     const CodeGroup& groupOf(size_t selectionIndex) const { return groups_[groupIndex_[selectionIndex]]; }
     const char* recordAt(quint32 i) const { return data_.data() + qsizetype(i) * LedgerEntryCodec::kSize; }
-    static constexpr size_t kPrefetchAhead = 8;
-    void prefetchRecord(quint32 i) const
+    qsizetype recordsToRead() const
     {
-        const char* record = recordAt(i);
-        __builtin_prefetch(record);
-        __builtin_prefetch(record + LedgerEntryCodec::kSize - 1);
+        const bool monthReadable = request_.dateFlag == u'A' || request_.dateFlag == u'E';
+        return monthReadable && !groups_.empty() ? recordCount<LedgerEntry>(data_.view()) : 0;
     }
 
     void addAmountLine(QLatin1StringView label, MoneySum amount)
@@ -276,6 +313,7 @@ private:
     FileContents data_;
     std::vector<CategoryRecord> selection_;
     std::vector<size_t> groupIndex_;   // per selection record
+    std::vector<int> groupOfCode_ = std::vector<int>(1 << 16, -1);
     std::vector<CodeGroup> groups_;
     int lowestMonth_ = 12;
     int highestMonth_ = 1;
@@ -284,6 +322,11 @@ private:
     qint64 incomeCount_ = 0;
     qint64 expenseCount_ = 0;
     MoneySum bar_ = 0;   // a bar that cannot be computed keeps the last length
+    // Line items written again where a code stands more than once in the selection.
+    struct Copy {
+        qsizetype from, to, count;
+    };
+    std::vector<Copy> copies_;
 };
 
 Status ReportWriter::build(Env& env)
@@ -324,6 +367,8 @@ Status ReportWriter::build(Env& env)
     lines_.append(kBlankLine);
     lines_.append(kRule);
     lines_.append(QStringLiteral("  END"));
+    if (request_.full)
+        fillLineItems();
     return Status::ok();
 }
 
@@ -331,10 +376,9 @@ Status ReportWriter::build(Env& env)
 // the selection, grouped by code; then the totals over the selection.
 void ReportWriter::collect()
 {
-    std::vector<int> groupOfCode(1 << 16, -1);
     groupIndex_.reserve(selection_.size());
     for (const CategoryRecord& category : selection_) {
-        int& g = groupOfCode[size_t(codeKey(category.code.data()))];
+        int& g = groupOfCode_[size_t(codeKey(category.code.data()))];
         if (g < 0) {
             g = int(groups_.size());
             groups_.emplace_back();
@@ -343,17 +387,14 @@ void ReportWriter::collect()
         groupIndex_.push_back(size_t(g));
     }
 
-    const bool monthReadable = request_.dateFlag == u'A' || request_.dateFlag == u'E';
-    const qsizetype count = monthReadable && !groups_.empty() ? recordCount<LedgerEntry>(data_.view()) : 0;
+    const qsizetype count = recordsToRead();
     MonthReader months(request_.dateFlag);
     for (qsizetype i = 0; i < count; ++i) {
         const char* record = data_.data() + i * LedgerEntryCodec::kSize;
-        const int g = groupOfCode[size_t(codeKey(codeOf(record)))];
+        const int g = groupOfRecord(record, months);
         if (g < 0)
             continue;
-        const int month = months.monthOf(dateOf(record));
-        if (month < request_.startMonth || month > request_.endMonth)
-            continue;
+        const int month = months.monthOf(dateOf(record));   // the one just read
         CodeGroup& group = groups_[size_t(g)];
         const Money amount = amountOf(record);
         if (amount == 0) {
@@ -364,12 +405,12 @@ void ReportWriter::collect()
             group.income += amount;
             ++group.incomeCount;
             if (request_.full)
-                group.incomeRecords.push_back(quint32(i));
+                group.incomeCharacters += kLineItemFixedPart + LineWriter::paddedSize(money_, amount);
         } else {
             group.expense -= MoneySum(amount);
             ++group.expenseCount;
             if (request_.full)
-                group.expenseRecords.push_back(quint32(i));
+                group.expenseCharacters += kLineItemFixedPart + LineWriter::paddedSize(money_, -MoneySum(amount));
         }
         lowestMonth_ = std::min(lowestMonth_, month);
         highestMonth_ = std::max(highestMonth_, month);
@@ -510,38 +551,56 @@ void ReportWriter::writeOpenItems()
     }
 }
 
+// The line items are laid out here, section by section, and written later
+// in one pass over the year file (fillLineItems): the file is then read in
+// order rather than category by category.
 void ReportWriter::writeLineItems(bool expense)
 {
+    std::vector<bool> laidOut(groups_.size(), false);
     for (size_t j = 0; j < selection_.size(); ++j) {
-        const CodeGroup& group = groupOf(j);
-        const std::vector<quint32>& records = expense ? group.expenseRecords : group.incomeRecords;
-        if (records.empty())
+        CodeGroup& group = groups_[groupIndex_[j]];
+        const qint64 count = expense ? group.expenseCount : group.incomeCount;
+        if (count == 0)
             continue;
         lines_.append(kBlankLine);
         LineBuilder(lines_, 11 + CategoryRecord::kNameSize)
             .put(QLatin1StringView(" Category: "))
             .put(selection_[j].name);
         lines_.append(kBlankLine);
-        // The code's entries stand in the work file once per occurrence in the selection.
+        // The code's entries stand in the work file once per occurrence in the
+        // selection; a later occurrence of a code repeats its lines once more.
+        const qsizetype characters = expense ? group.expenseCharacters : group.incomeCharacters;
+        qsizetype& next = expense ? group.nextExpenseLine : group.nextIncomeLine;
         for (int copy = 0; copy < group.multiplicity; ++copy) {
-            for (size_t k = 0; k < records.size(); ++k) {
-                // A category's records lie scattered over the year file:
-                // ask for the ones a few lines ahead early.
-                if (k + kPrefetchAhead < records.size())
-                    prefetchRecord(records[k + kPrefetchAhead]);
-                const char* record = recordAt(records[k]);
-                const MoneySum amount = amountOf(record);
-                LineBuilder(lines_, 1 + LedgerEntry::kDateSize + 2 + LineBuilder::paddedSize(money_) + 1
-                                        + LedgerEntry::kNoteSize)
-                    .put(u' ')
-                    .putField(dateOf(record), LedgerEntry::kDateSize)
-                    .put(QLatin1StringView("  "))
-                    .putPadded(money_, expense ? -amount : amount)
-                    .put(u'\t')
-                    .putField(noteOf(record), LedgerEntry::kNoteSize);
-            }
+            const qsizetype first = lines_.addBlock(count, characters);
+            if (!laidOut[groupIndex_[j]] && copy == 0)
+                next = first;
+            else
+                copies_.push_back({next, first, count});
         }
+        laidOut[groupIndex_[j]] = true;
     }
+}
+
+void ReportWriter::fillLineItems()
+{
+    const qsizetype count = recordsToRead();
+    MonthReader months(request_.dateFlag);
+    for (qsizetype i = 0; i < count; ++i) {
+        const char* record = data_.data() + i * LedgerEntryCodec::kSize;
+        const int g = groupOfRecord(record, months);
+        if (g < 0)
+            continue;
+        const Money amount = amountOf(record);
+        if (amount == 0)
+            continue;
+        CodeGroup& group = groups_[size_t(g)];
+        qsizetype& line = amount > 0 ? group.nextIncomeLine : group.nextExpenseLine;
+        lines_.setLineEnd(line, writeLineItem(lines_.lineStart(line), record, money_, amount > 0 ? amount : -MoneySum(amount)));
+        ++line;
+    }
+    for (const Copy& c : copies_)
+        lines_.copyLines(c.from, c.to, c.count);
 }
 
 void removeReportFiles(Env& env, const QString& selectionFileName)

@@ -10,7 +10,8 @@ Status makeRepCatFile(Env& env, const std::vector<CategoryRecord>& chosen, const
     records.reserve(chosen.size() + 1);
     records.push_back(CategoryRecord{});   // the unwritten record: zero bytes
     records.insert(records.end(), chosen.begin(), chosen.end());
-    return writeRecords(env, name, records);
+    // A work file, removed after the report: renamed into place whole, not flushed.
+    return writeFileSafely(env, resolveFileName(env, name), encodeRecords(records), QString(), Durability::Scratch);
 }
 
 Result<std::vector<CategoryRecord>> readReportSelection(Env& env, const QString& name)

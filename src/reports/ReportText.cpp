@@ -138,6 +138,28 @@ void ReportText::append(QStringView line)
     endLine(std::copy(line.utf16(), line.utf16() + line.size(), at));
 }
 
+qsizetype ReportText::addBlock(qsizetype lines, qsizetype characters)
+{
+    if (capacity_ - used_ < characters)
+        grow(used_ + characters);
+    const qsizetype first = size();
+    used_ += characters;
+    ends_.insert(ends_.end(), size_t(lines), used_);
+    return first;
+}
+
+void ReportText::copyLines(qsizetype from, qsizetype to, qsizetype count)
+{
+    if (count == 0)
+        return;
+    const qsizetype source = start(from);
+    const qsizetype target = start(to);
+    const qsizetype length = ends_[size_t(from + count - 1)] - source;
+    std::copy(chars_ + source, chars_ + source + length, chars_ + target);
+    for (qsizetype i = 0; i < count; ++i)
+        ends_[size_t(to + i)] = ends_[size_t(from + i)] - source + target;
+}
+
 void ReportText::grow(qsizetype least)
 {
     const qsizetype wanted = std::max({least, capacity_ * 2, qsizetype(4096)});

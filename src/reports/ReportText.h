@@ -44,6 +44,17 @@ public:
         ends_.push_back(used_);
     }
 
+    // Lines whose total length is known before they are written: room for
+    // `lines` lines of `characters` characters in all at the end of the text,
+    // to be filled later in any order of blocks (but in order within one)
+    // through lineStart and setLineEnd. Returns the first line's index.
+    qsizetype addBlock(qsizetype lines, qsizetype characters);
+    char16_t* lineStart(qsizetype line) { return chars_ + start(line); }
+    void setLineEnd(qsizetype line, const char16_t* end) { ends_[size_t(line)] = end - chars_; }
+    // The `count` lines from `from` written again over those from `to`, a
+    // block of the same lengths.
+    void copyLines(qsizetype from, qsizetype to, qsizetype count);
+
     friend bool operator==(const ReportText& a, const ReportText& b);
 
 private:

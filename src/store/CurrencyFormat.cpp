@@ -107,7 +107,7 @@ QString CurrencyFormat::format(MoneySum amount) const
 char16_t* CurrencyFormat::write(MoneySum amount, char16_t* out) const
 {
     const bool negative = amount < 0;
-    const unsigned __int128 units = negative ? (unsigned __int128)(-(amount + 1)) + 1 : (unsigned __int128)amount;
+    const unsigned __int128 units = magnitude(amount);
     // Ten-thousandths rounded half away from zero to the decimals shown, in
     // 64-bit arithmetic wherever the amount fits, which is every single amount.
     const unsigned __int128 shown = units <= UINT64_MAX ? shownUnits(quint64(units)) : shownUnits(units);
@@ -121,6 +121,31 @@ char16_t* CurrencyFormat::write(MoneySum amount, char16_t* out) const
     out = copyText(prefix, out);
     out = std::copy(p, end, out);
     return copyText(suffix, out);
+}
+
+qsizetype CurrencyFormat::length(MoneySum amount) const
+{
+    const unsigned __int128 units = magnitude(amount);
+    unsigned __int128 whole = units <= UINT64_MAX ? shownUnits(quint64(units)) : shownUnits(units);
+    const bool negative = amount < 0 && whole != 0;
+    whole /= kPowersOfTen[decimals_];
+    const auto countDigits = [](auto v) {
+        qsizetype d = 1;
+        for (; v >= 10; v /= 10)
+            ++d;
+        return d;
+    };
+    const qsizetype digits = whole <= UINT64_MAX ? countDigits(quint64(whole)) : countDigits(whole);
+    const qsizetype separators = group_.isNull() ? 0 : (digits - 1) / 3;
+    const qsizetype fraction = decimals_ > 0 ? 1 + decimals_ : 0;
+    const qsizetype around = negative ? negativePrefix_.size() + negativeSuffix_.size()
+                                      : positivePrefix_.size() + positiveSuffix_.size();
+    return around + digits + separators + fraction;
+}
+
+unsigned __int128 CurrencyFormat::magnitude(MoneySum amount)
+{
+    return amount < 0 ? (unsigned __int128)(-(amount + 1)) + 1 : (unsigned __int128)amount;
 }
 
 template <class Unsigned>

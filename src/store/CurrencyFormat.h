@@ -21,6 +21,8 @@ public:
     // characters, and returns the end: for callers that build long texts.
     char16_t* write(MoneySum amount, char16_t* out) const;
     qsizetype maxLength() const { return maxLength_; }
+    // How many characters write() gives for `amount`, without writing them.
+    qsizetype length(MoneySum amount) const;
     int decimals() const { return decimals_; }
 
     // The program's format, over the locale the program uses.
@@ -38,6 +40,7 @@ private:
     // Ten-thousandths rounded half away from zero to the shown decimals.
     template <class Unsigned>
     Unsigned shownUnits(Unsigned units) const;
+    static unsigned __int128 magnitude(MoneySum amount);
 
     QString positivePrefix_, positiveSuffix_;
     QString negativePrefix_, negativeSuffix_;

@@ -6,7 +6,8 @@ namespace cw {
 
 QString defaultWorkName(const QString& target) { return target + QStringLiteral(".$$$"); }
 
-Status writeFileSafely(Env& env, const QString& target, QByteArrayView bytes, const QString& workName)
+Status writeFileSafely(Env& env, const QString& target, QByteArrayView bytes, const QString& workName,
+                       Durability durability)
 {
     const QFileInfo info(target);
     const QString work = workName.isEmpty()
@@ -17,7 +18,7 @@ Status writeFileSafely(Env& env, const QString& target, QByteArrayView bytes, co
     Status s = env.newWritableFile(work, &file);
     if (s)
         s = file->append(bytes);
-    if (s)
+    if (s && durability == Durability::Durable)
         s = file->sync();
     if (file) {
         Status closed = file->close();
@@ -33,6 +34,8 @@ Status writeFileSafely(Env& env, const QString& target, QByteArrayView bytes, co
         env.removeFile(work);
         return s;
     }
+    if (durability == Durability::Scratch)
+        return s;
     if (s = env.syncDir(info.path()); !s)
         return s.landed();
     return s;

@@ -11,7 +11,12 @@ namespace cw {
 // The work file used when the caller names none: the target's name + ".$$$".
 QString defaultWorkName(const QString& target);
 
+// How far a change is taken to the disk. A work file the program deletes
+// after use (the report's selection) is still renamed into place whole, but
+// not flushed: after a crash it is only written again.
+enum class Durability { Durable, Scratch };
+
 Status writeFileSafely(Env& env, const QString& target, QByteArrayView bytes,
-                       const QString& workName = QString());
+                       const QString& workName = QString(), Durability durability = Durability::Durable);
 
 } // namespace cw

@@ -69,6 +69,20 @@ TEST(CurrencyFormat, SumsBeyondMoneyAreShownWhole)
     EXPECT_EQ(f.format(MoneySum(INT64_MIN)), QStringLiteral("($922,337,203,685,477.58)"));
 }
 
+TEST(CurrencyFormat, LengthIsTheLengthOfTheText)
+{
+    // Every digit count, both signs, rounding up to a new digit, and sums beyond Money.
+    const QLocale japanese(QLocale::Japanese, QLocale::Japan);   // no decimals
+    for (const QLocale& locale : {us, german, japanese}) {
+        const CurrencyFormat f(locale);
+        std::vector<MoneySum> amounts = {0, -49, 49, 50, -50, 99995, -99995, MoneySum(INT64_MAX) * 3, MoneySum(INT64_MIN) * 2};
+        for (MoneySum a = 7; a < MoneySum(1) << 62; a = a * 10 + 3)
+            amounts.insert(amounts.end(), {a, -a, a * 10 - 1, -(a * 10 - 1)});
+        for (MoneySum a : amounts)
+            EXPECT_EQ(f.length(a), f.format(a).size()) << qPrintable(f.format(a));
+    }
+}
+
 TEST(CurrencyFormat, OtherLocalesUseTheirOwnPattern)
 {
     const CurrencyFormat f(german);
