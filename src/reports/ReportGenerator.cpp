@@ -12,6 +12,8 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <array>
+#include <memory>
 #include <cstring>
 
 #if defined(__SSE2__)
@@ -54,10 +56,30 @@ struct CodeGroup {
     qsizetype nextExpenseLine = -1;
 };
 
-int codeKey(const char* code)
-{
-    return (int(static_cast<unsigned char>(code[0])) << 8) | static_cast<unsigned char>(code[1]);
-}
+// Group numbers by the two bytes of a category code, a table per first byte
+// in use: a few small tables instead of one of 65,536 entries to clear.
+class CodeTable {
+public:
+    int find(const char* code) const
+    {
+        const auto& table = tables_[firstByte(code)];
+        return table ? (*table)[secondByte(code)] : -1;
+    }
+    int& at(const char* code)
+    {
+        auto& table = tables_[firstByte(code)];
+        if (!table) {
+            table = std::make_unique<std::array<int, 256>>();
+            table->fill(-1);
+        }
+        return (*table)[secondByte(code)];
+    }
+
+private:
+    static size_t firstByte(const char* code) { return static_cast<unsigned char>(code[0]); }
+    static size_t secondByte(const char* code) { return static_cast<unsigned char>(code[1]); }
+    std::array<std::unique_ptr<std::array<int, 256>>, 256> tables_;
+};
 
 // The fields of a year file record, read in place.
 const char* dateOf(const char* record) { return record + LedgerEntryCodec::kDateOffset; }
@@ -270,7 +292,7 @@ private:
     // The code group of a record the report takes, or -1.
     int groupOfRecord(const char* record, MonthReader& months) const
     {
-        const int g = groupOfCode_[size_t(codeKey(codeOf(record)))];
+        const int g = groupOfCode_.find(codeOf(record));
         if (g < 0)
             return -1;
         const int month = months.monthOf(dateOf(record));
@@ -313,7 +335,7 @@ private:
     FileContents data_;
     std::vector<CategoryRecord> selection_;
     std::vector<size_t> groupIndex_;   // per selection record
-    std::vector<int> groupOfCode_ = std::vector<int>(1 << 16, -1);
+    CodeTable groupOfCode_;
     std::vector<CodeGroup> groups_;
     int lowestMonth_ = 12;
     int highestMonth_ = 1;
@@ -378,7 +400,7 @@ void ReportWriter::collect()
 {
     groupIndex_.reserve(selection_.size());
     for (const CategoryRecord& category : selection_) {
-        int& g = groupOfCode_[size_t(codeKey(category.code.data()))];
+        int& g = groupOfCode_.at(category.code.data());
         if (g < 0) {
             g = int(groups_.size());
             groups_.emplace_back();
