@@ -288,6 +288,11 @@ private:
     void writeOpenItems();
     void writeLineItems(bool expense);
     void fillLineItems();
+    // The length of the line item of an amount shown as `shown` (>= 0).
+    qsizetype lineItemLength(MoneySum shown) const
+    {
+        return kLineItemFixedPart + (shown < shortAmounts_ ? kAmountWidth : LineWriter::paddedSize(money_, shown));
+    }
     void writePanels();
     // The code group of a record the report takes, or -1.
     int groupOfRecord(const char* record, MonthReader& months) const
@@ -336,6 +341,13 @@ private:
     std::vector<CategoryRecord> selection_;
     std::vector<size_t> groupIndex_;   // per selection record
     CodeTable groupOfCode_;
+    // Every amount below this one is shown in the 16-character column.
+    const MoneySum shortAmounts_ = [this] {
+        MoneySum limit = 1;
+        while (limit <= MoneySum(INT64_MAX) && money_.length(limit * 10 - 1) <= kAmountWidth)
+            limit *= 10;
+        return limit;
+    }();
     std::vector<CodeGroup> groups_;
     int lowestMonth_ = 12;
     int highestMonth_ = 1;
@@ -427,12 +439,12 @@ void ReportWriter::collect()
             group.income += amount;
             ++group.incomeCount;
             if (request_.full)
-                group.incomeCharacters += kLineItemFixedPart + LineWriter::paddedSize(money_, amount);
+                group.incomeCharacters += lineItemLength(amount);
         } else {
             group.expense -= MoneySum(amount);
             ++group.expenseCount;
             if (request_.full)
-                group.expenseCharacters += kLineItemFixedPart + LineWriter::paddedSize(money_, -MoneySum(amount));
+                group.expenseCharacters += lineItemLength(-MoneySum(amount));
         }
         lowestMonth_ = std::min(lowestMonth_, month);
         highestMonth_ = std::max(highestMonth_, month);
