@@ -9,12 +9,12 @@
 # Environment: BUILD (build folder, default build), TIMEOUT (seconds per run,
 # default 300), REPEAT (runs of a short command, the fastest kept; default 5).
 #
-# Each run is timed as a whole process. Peak memory comes from /usr/bin/time -v;
-# wall time is taken around the same process with a nanosecond clock, since
-# time -v shows only hundredths of a second and ours takes a few of those.
-# A command that ends within 2 seconds is run REPEAT times and its fastest run
-# kept; longer ones run once. The last column compares processor time (user +
-# system, from the shell's own child accounting), which a busy machine skews
+# Each run is timed as a whole process by bench/tools/coinwick_timed, which
+# starts it directly and takes its wall time (a nanosecond clock around fork
+# and wait), its processor time and its peak memory (from wait4), so no
+# wrapper's own start-up is counted. A command that ends within 2 seconds is
+# run REPEAT times and its fastest run kept; longer ones run once. The last
+# column compares processor time (user + system), which a busy machine skews
 # less than wall time.
 set -euo pipefail
 
@@ -31,7 +31,6 @@ sizes=("$@")
 need=()
 command -v ledger >/dev/null || need+=(ledger)
 command -v hledger >/dev/null || need+=(hledger)
-[ -x /usr/bin/time ] || need+=(time)
 if [ ${#need[@]} -gt 0 ]; then
     echo "installing ${need[*]}" >&2
     export DEBIAN_FRONTEND=noninteractive
@@ -42,63 +41,46 @@ fi
 if [ ! -f "$build/CMakeCache.txt" ]; then
     cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 fi
-cmake --build "$build" -j2 --target coinwick_report coinwick_genyear >/dev/null
+cmake --build "$build" -j2 --target coinwick_report coinwick_genyear coinwick_timed >/dev/null
 report=$(find "$build" -maxdepth 2 -type f -name coinwick_report -perm -u+x | head -n 1)
 genyear=$(find "$build" -maxdepth 2 -type f -name coinwick_genyear -perm -u+x | head -n 1)
-if [ -z "$report" ] || [ -z "$genyear" ]; then
-    echo "coinwick_report / coinwick_genyear not built in $build" >&2
+timed=$(find "$build" -maxdepth 2 -type f -name coinwick_timed -perm -u+x | head -n 1)
+if [ -z "$report" ] || [ -z "$genyear" ] || [ -z "$timed" ]; then
+    echo "coinwick_report / coinwick_genyear / coinwick_timed not built in $build" >&2
     exit 1
 fi
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# children_cpu VAR: processor time of all waited-for children so far, in
-# microseconds. Called in this shell, not in a subshell, whose count is its own.
-children_cpu() {
-    times >"$work/times.txt"
-    printf -v "$1" '%s' "$(awk 'NR == 2 {
-        n = split($1 " " $2, t, " "); us = 0
-        for (i = 1; i <= n; i++) { split(t[i], p, /[ms]/); us += (p[1] * 60 + p[2]) * 1e6 }
-        printf "%.0f", us
-    }' "$work/times.txt")"
-}
-
 # run OUT CMD...: runs CMD (output to OUT) as one timed process; sets `secs`
 # (wall seconds, or "timeout"), `cpu` (processor seconds of the same run) and
-# `mb` (peak resident megabytes).
+# `mb` (peak resident megabytes), all of that process alone.
 run() {
-    local out=$1 best="" best_kb=0 best_cpu=0 i start end ns kb status cpu0 cpu1
+    local out=$1 best="" best_kb=0 best_cpu=0 i ns cpu_us kb status
     shift
     for ((i = 0; i < repeat; i++)); do
-        children_cpu cpu0
-        start=$(date +%s%N)
-        status=0
-        /usr/bin/time -v -o "$work/time.txt" timeout -k 10 "$limit" "$@" >"$out" 2>"$work/err.txt" || status=$?
-        end=$(date +%s%N)
-        children_cpu cpu1
-        if [ "$status" -eq 124 ] || [ "$status" -eq 137 ]; then
+        read -r ns cpu_us kb status < <("$timed" "$limit" "$out" "$@" 2>"$work/err.txt")
+        if [ "$status" = timeout ]; then
             secs=timeout
             cpu=timeout
             mb=-
             return
         fi
-        if [ "$status" -ne 0 ]; then
+        if [ "$status" != 0 ]; then
             echo "failed ($status): $*" >&2
             cat "$work/err.txt" >&2
             exit 1
         fi
-        ns=$((end - start))
-        kb=$(awk -F': ' '/Maximum resident set size/ {print $2}' "$work/time.txt")
         if [ -z "$best" ] || [ "$ns" -lt "$best" ]; then
             best=$ns
             best_kb=$kb
-            best_cpu=$((cpu1 - cpu0))
+            best_cpu=$cpu_us
         fi
         [ "$ns" -lt 2000000000 ] || break
     done
-    secs=$(awk -v ns="$best" 'BEGIN {printf "%.3f", ns / 1e9}')
-    cpu=$(awk -v us="$best_cpu" 'BEGIN {printf "%.3f", us / 1e6}')
+    secs=$(awk -v ns="$best" 'BEGIN {printf "%.4f", ns / 1e9}')
+    cpu=$(awk -v us="$best_cpu" 'BEGIN {printf "%.4f", us / 1e6}')
     mb=$(awk -v kb="$best_kb" 'BEGIN {printf "%.1f", kb / 1024}')
 }
 
