@@ -294,14 +294,23 @@ private:
         return kLineItemFixedPart + (shown < shortAmounts_ ? kAmountWidth : LineWriter::paddedSize(money_, shown));
     }
     void writePanels();
-    // The code group of a record the report takes, or -1.
-    int groupOfRecord(const char* record, MonthReader& months) const
+    // Calls visit(record number, record, its code group, its month) for each
+    // record of the year file the report takes, in file order.
+    template <class Visit>
+    void forEachTakenRecord(Visit visit)
     {
-        const int g = groupOfCode_.find(codeOf(record));
-        if (g < 0)
-            return -1;
-        const int month = months.monthOf(dateOf(record));
-        return month < request_.startMonth || month > request_.endMonth ? -1 : g;
+        const bool monthReadable = request_.dateFlag == u'A' || request_.dateFlag == u'E';
+        const qsizetype count = monthReadable && !groups_.empty() ? recordCount<LedgerEntry>(data_.view()) : 0;
+        MonthReader months(request_.dateFlag);
+        for (qsizetype i = 0; i < count; ++i) {
+            const char* record = data_.data() + i * LedgerEntryCodec::kSize;
+            const int g = groupOfCode_.find(codeOf(record));
+            if (g < 0)
+                continue;
+            const int month = months.monthOf(dateOf(record));
+            if (month >= request_.startMonth && month <= request_.endMonth)
+                visit(i, record, groups_[size_t(g)], month);
+        }
     }
 
     // Room for every line, so that a long report is not copied as it grows.
@@ -318,11 +327,6 @@ private:
     }
     const CodeGroup& groupOf(size_t selectionIndex) const { return groups_[groupIndex_[selectionIndex]]; }
     const char* recordAt(quint32 i) const { return data_.data() + qsizetype(i) * LedgerEntryCodec::kSize; }
-    qsizetype recordsToRead() const
-    {
-        const bool monthReadable = request_.dateFlag == u'A' || request_.dateFlag == u'E';
-        return monthReadable && !groups_.empty() ? recordCount<LedgerEntry>(data_.view()) : 0;
-    }
 
     void addAmountLine(QLatin1StringView label, MoneySum amount)
     {
@@ -421,19 +425,11 @@ void ReportWriter::collect()
         groupIndex_.push_back(size_t(g));
     }
 
-    const qsizetype count = recordsToRead();
-    MonthReader months(request_.dateFlag);
-    for (qsizetype i = 0; i < count; ++i) {
-        const char* record = data_.data() + i * LedgerEntryCodec::kSize;
-        const int g = groupOfRecord(record, months);
-        if (g < 0)
-            continue;
-        const int month = months.monthOf(dateOf(record));   // the one just read
-        CodeGroup& group = groups_[size_t(g)];
+    forEachTakenRecord([this](qsizetype i, const char* record, CodeGroup& group, int month) {
         const Money amount = amountOf(record);
         if (amount == 0) {
             group.openRecords.push_back(quint32(i));
-            continue;
+            return;
         }
         if (amount > 0) {
             group.income += amount;
@@ -448,7 +444,7 @@ void ReportWriter::collect()
         }
         lowestMonth_ = std::min(lowestMonth_, month);
         highestMonth_ = std::max(highestMonth_, month);
-    }
+    });
 
     // Each occurrence of a code in the selection brings its entries once more.
     for (size_t j = 0; j < selection_.size(); ++j) {
@@ -618,21 +614,14 @@ void ReportWriter::writeLineItems(bool expense)
 
 void ReportWriter::fillLineItems()
 {
-    const qsizetype count = recordsToRead();
-    MonthReader months(request_.dateFlag);
-    for (qsizetype i = 0; i < count; ++i) {
-        const char* record = data_.data() + i * LedgerEntryCodec::kSize;
-        const int g = groupOfRecord(record, months);
-        if (g < 0)
-            continue;
+    forEachTakenRecord([this](qsizetype, const char* record, CodeGroup& group, int) {
         const Money amount = amountOf(record);
         if (amount == 0)
-            continue;
-        CodeGroup& group = groups_[size_t(g)];
+            return;
         qsizetype& line = amount > 0 ? group.nextIncomeLine : group.nextExpenseLine;
         lines_.setLineEnd(line, writeLineItem(lines_.lineStart(line), record, money_, amount > 0 ? amount : -MoneySum(amount)));
         ++line;
-    }
+    });
     for (const Copy& c : copies_)
         lines_.copyLines(c.from, c.to, c.count);
 }
