@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const cw::LedgerFile file(kName, &env);
     for (const cw::LedgerEntry& e : cw::decodeRecords<cw::LedgerEntry>(bytes.left(8 * kSize))) {
         (void)cw::ledgerSortKey(e, flag);
-        (void)cw::isValidDate(e.dateText(), QChar::fromLatin1(flag));
+        (void)cw::isValidDate(e.dateText(), QChar::fromLatin1(flag), 2024);
         (void)cw::monthOf(e.dateText(), QChar::fromLatin1(flag));
         (void)e.noteTrimmed();
     }

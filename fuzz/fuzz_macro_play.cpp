@@ -7,6 +7,7 @@
 #include "macros/MacroPlayer.h"
 #include "macros/MacroReader.h"
 #include "store/EntryChecks.h"
+#include "store/FileNames.h"
 #include "store/LedgerFile.h"
 #include "store/RecordFile.h"
 #include "store/SortKey.h"
@@ -76,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // The play date as the date box would give it from the first line.
     if (!lines.empty()) {
         const QString box = QString::fromLatin1(lines.front().first(qMin<qsizetype>(lines.front().size(), 5)));
-        (void)cw::checkPlayDate(cw::macroPlayDate(box, kData), qflag);
+        (void)cw::checkPlayDate(cw::macroPlayDate(box, kData), qflag, cw::yearOfDataFile(kData));
     }
 
     const QString playDate = flag == 'E' ? QStringLiteral("15-01-98") : QStringLiteral("01-15-98");
@@ -99,7 +100,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         e.code = m.code;
         e.amount = *m.amount;
         e.note = m.note;
-        if (cw::checkEntry(e, qflag))
+        if (cw::checkEntry(e, qflag, cw::yearOfDataFile(kData)))
             continue;
         expected = insertOne(expected, e, flag);
         ++accepted;

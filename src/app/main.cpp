@@ -30,7 +30,7 @@ int main(int argc, char* argv[])
         return 1;
     }
 
-    cw::MainWindow window(QDate::currentDate());
+    cw::MainWindow window(cw::MainWindow::Clock(&QDate::currentDate));
     cw::installCommands(window);
     if (!window.load())
         return 0;

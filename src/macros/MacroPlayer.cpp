@@ -49,9 +49,9 @@ QString macroPlayDate(const QString& dateBoxText, const QString& dataFileName)
     return (dateBoxText + QLatin1Char('-') + year).leftJustified(LedgerEntry::kDateSize, u' ', true);
 }
 
-std::optional<Message> checkPlayDate(const QString& playDate, QChar flag)
+std::optional<Message> checkPlayDate(const QString& playDate, QChar flag, int activeYear)
 {
-    if (isValidDate(playDate, flag))
+    if (isValidDate(playDate, flag, activeYear))
         return std::nullopt;
     return Message{QStringLiteral("Invalid Date - ") + playDate, QStringLiteral("Operation Aborted"),
                    Message::Icon::Warning};
@@ -86,7 +86,7 @@ void insertMacroEntries(Env& env, const QByteArray& records, const QString& play
         e.code = m.code;
         e.amount = *m.amount;
         e.note = m.note;
-        if (std::optional<Message> refusal = checkEntry(e, flag)) {
+        if (std::optional<Message> refusal = checkEntry(e, flag, yearOfDataFile(dataFile))) {
             out.refused.push_back(std::move(*refusal));
             continue;
         }

@@ -16,8 +16,8 @@ namespace cw {
 QString macroPlayDate(const QString& dateBoxText, const QString& dataFileName);
 
 // "Invalid Date - " and the play date, title "Operation Aborted", when the
-// date check refuses it.
-std::optional<Message> checkPlayDate(const QString& playDate, QChar flag);
+// date check refuses it (a day that does not exist in `activeYear` too).
+std::optional<Message> checkPlayDate(const QString& playDate, QChar flag, int activeYear);
 
 Message selectMacroFileMessage();   // "Please select a macro file"
 Message macroNameMissingMessage();  // "Please provide a file name with no extension."

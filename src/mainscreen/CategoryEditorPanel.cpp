@@ -71,7 +71,8 @@ void CategoryEditorPanel::mnuNewCategory_Click()
 void CategoryEditorPanel::mnuChangeCategory_Click()
 {
     const QString selected = window_->state().selectedCategory;
-    if (trimBlanks(selected).isEmpty()) {
+    // "all" (the whole year) names no category either.
+    if (trimBlanks(selected).isEmpty() || selected == kAllCategories) {
         showMessage(window_, nothingSelectedMessage());
         return;
     }
@@ -87,8 +88,9 @@ void CategoryEditorPanel::mnuChangeCategory_Click()
     code_->setFocus();
 }
 
-bool CategoryEditorPanel::accepted(bool forDelete)
+bool CategoryEditorPanel::accepted(Button button)
 {
+    const bool forDelete = button == Button::Delete;
     hide();
     if (std::optional<Message> problem = checkCategoryInput(code_->text(), name_->text(), !forDelete)) {
         showMessage(window_, *problem);
@@ -102,12 +104,16 @@ bool CategoryEditorPanel::accepted(bool forDelete)
         showFileError(window_, exists.status());
         return false;
     }
-    return !*exists || ask(duplicateWarning(trimBlanks(code), window_->state().selectedCategory));
+    // Replace keeping the selected category's own code warns about nothing.
+    const QString selected = window_->state().selectedCategory;
+    if (button == Button::Replace && trimBlanks(code) == trimBlanks(upperCode(selected)))
+        return true;
+    return !*exists || ask(duplicateWarning(trimBlanks(code), selected));
 }
 
 void CategoryEditorPanel::CatEdSave_Click()
 {
-    if (!accepted(false))
+    if (!accepted(Button::Save))
         return;
     if (Status saved = logic().save(code_->text(), name_->text()); !saved)
         showFileError(window_, saved);
@@ -116,7 +122,7 @@ void CategoryEditorPanel::CatEdSave_Click()
 
 void CategoryEditorPanel::ReplaceCat_Click()
 {
-    if (!accepted(false))
+    if (!accepted(Button::Replace))
         return;
     ProgramState& state = window_->state();
     Result<bool> replaced = false;
@@ -138,7 +144,7 @@ void CategoryEditorPanel::ReplaceCat_Click()
 
 void CategoryEditorPanel::CatDelete_Click()
 {
-    if (!accepted(true) || !ask(deleteCategoryQuestion(trimBlanks(name_->text()))))
+    if (!accepted(Button::Delete) || !ask(deleteCategoryQuestion(trimBlanks(name_->text()))))
         return;
     const QString typed = code_->text();
     const CategoryEditorLogic files = logic();

@@ -31,7 +31,8 @@ private:
     CategoryEditorLogic logic() const;
     // The input checks, then for Save and Replace the duplicate warning;
     // false when the handler ends here.
-    bool accepted(bool forDelete);
+    enum class Button { Save, Replace, Delete };
+    bool accepted(Button button);
     bool ask(const Message& question);
 
     MainWindow* window_;

@@ -38,6 +38,13 @@ void DateFormatCommands::mnuDateFormat_Click()
             return;
     }
     showMessage(window_, dateFormatSetMessage(*newFlag));
+    // Dates already stored are read in the new order from now on, so the
+    // year's dates are offered for conversion at once.
+    const Result<bool> holdsEntries = yearHoldsEntries(*Env::current(), state.dataFileName);
+    if (!holdsEntries)
+        showFileError(window_, holdsEntries.status());
+    else if (*holdsEntries)
+        mnuDateConvert_Click();
 }
 
 void DateFormatCommands::mnuDateConvert_Click()

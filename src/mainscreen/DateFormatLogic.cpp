@@ -1,5 +1,7 @@
 #include "DateFormatLogic.h"
 
+#include "store/FileContents.h"
+#include "store/FileNames.h"
 #include "store/LedgerEntry.h"
 #include "store/RecordFile.h"
 #include "store/SafeWrite.h"
@@ -52,6 +54,14 @@ void swapMonthAndDay(QByteArray& records)
         date[2] = '-';
         date[5] = '-';
     }
+}
+
+Result<bool> yearHoldsEntries(Env& env, const QString& dataFileName)
+{
+    FileContents contents;
+    if (Status s = env.mapFile(resolveFileName(env, dataFileName), true, &contents); !s)
+        return s;
+    return contents.size() >= LedgerEntryCodec::kSize;
 }
 
 Status convertDataFileDates(Env& env, const QString& dataFileName)

@@ -27,6 +27,10 @@ Message dateConvertQuestion();
 // and every other byte, a trailing partial record included, stays.
 void swapMonthAndDay(QByteArray& records);
 
+// Whether the year data file holds at least one whole record (an absent file
+// is created empty, as every record file is).
+Result<bool> yearHoldsEntries(Env& env, const QString& dataFileName);
+
 // The swap over the year data file as one safe rewrite; a file without a
 // whole record is left as it is.
 Status convertDataFileDates(Env& env, const QString& dataFileName);

@@ -4,7 +4,9 @@
 
 #include "store/AmountRules.h"
 #include "store/Blanks.h"
+#include "store/DateRules.h"
 #include "store/EntryChecks.h"
+#include "store/FileNames.h"
 
 namespace cw {
 namespace {
@@ -21,18 +23,24 @@ LedgerEntry entryFromFields(const EntryFields& fields, Money amount)
 
 // Cleans and converts the typed amount; on success `entry` is the entry to
 // store, checked, with its code trimmed.
-bool prepareEntry(const EntryFields& fields, bool negative, QChar flag, const QLocale& locale, EntryChange& change,
-                  LedgerEntry& entry)
+bool prepareEntry(const LedgerFile& file, const EntryFields& fields, bool negative, QChar flag, const QLocale& locale,
+                  EntryChange& change, LedgerEntry& entry)
 {
     const QString cleaned = cleanAmount(fields.amount);
     change.cleanedAmount = cleaned.isEmpty() ? QStringLiteral("0") : cleaned;
-    const std::optional<Money> amount = amountToMoney(change.cleanedAmount, negative, locale);
+    const std::optional<Money> amount = typedAmountAllowed(fields.amount, locale)
+                                            ? amountToMoney(change.cleanedAmount, negative, locale)
+                                            : std::nullopt;
     if (!amount) {
         change.refusal = invalidAmountMessage(fields.amount);
+        change.fault = EntryField::Amount;
         return false;
     }
     entry = entryFromFields(fields, *amount);
-    change.refusal = checkEntry(entry, flag);
+    const int year = yearOfDataFile(file.name());
+    change.refusal = checkEntry(entry, flag, year);
+    if (change.refusal)   // the date is checked first, then the code
+        change.fault = isValidDate(entry.dateText(), flag, year) ? EntryField::Category : EntryField::Date;
     return !change.refusal;
 }
 
@@ -89,7 +97,7 @@ EntryChange saveNewEntry(const LedgerFile& file, const EntryFields& fields, bool
 {
     EntryChange change;
     LedgerEntry entry;
-    if (!prepareEntry(fields, expense, flag, locale, change, entry))
+    if (!prepareEntry(file, fields, expense, flag, locale, change, entry))
         return change;
     change.failure = file.insertInOrder(entry, char(flag.unicode()));
     change.done = change.failure.isOk();
@@ -101,7 +109,7 @@ EntryChange replaceEntry(const LedgerFile& file, const LedgerEntry& remembered, 
 {
     EntryChange change;
     LedgerEntry entry;
-    if (!prepareEntry(fields, negative, flag, locale, change, entry))
+    if (!prepareEntry(file, fields, negative, flag, locale, change, entry))
         return change;
     takeFound(file.replace(remembered, entry), change);
     return change;

@@ -20,12 +20,16 @@ struct EntryFields {
     QString note;         // NoteEditor
 };
 
+// The field a refusal is about, where the editor puts the focus.
+enum class EntryField { None, Date, Amount, Category };
+
 // What a storing button did. A refusal (an entry check, an amount that is
-// not a number, an entry no longer in the file) carries its message; a file
-// failure its status. Nothing is written in either case.
+// not a number, an entry no longer in the file) carries its message and the
+// field at fault; a file failure its status. Nothing is written in either case.
 struct EntryChange {
     bool done = false;
     std::optional<Message> refusal;
+    EntryField fault = EntryField::None;
     Status failure;
     QString cleanedAmount;   // AmountEditor's text once cleaned ("0" for nothing)
 };
@@ -49,8 +53,9 @@ void followStoredCode(QString& selectedCategory, const QString& code);
 // "Entry not found - nothing changed", title "Entry Aborted".
 Message entryNotFoundMessage();
 
-// Save EXPENSE / Save INCOME: the cleaned amount converted with the locale's
-// separators, negated for an expense; the entry checks; insert in order.
+// Save EXPENSE / Save INCOME: the typed amount checked, the cleaned amount
+// converted with the locale's separators, negated for an expense; the entry
+// checks against the year the file's name gives; insert in order.
 EntryChange saveNewEntry(const LedgerFile& file, const EntryFields& fields, bool expense, QChar flag,
                          const QLocale& locale);
 

@@ -14,6 +14,7 @@
 #include "store/DateRules.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -73,6 +74,8 @@ EntryEditorPanel::EntryEditorPanel(MainWindow* window, QWidget* parent)
     connect(replaceRec_, &QPushButton::clicked, this, &EntryEditorPanel::ReplaceRec_Click);
     connect(killRec_, &QPushButton::clicked, this, &EntryEditorPanel::KillRec_Click);
     connect(cancelEdit_, &QPushButton::clicked, this, &EntryEditorPanel::CloseEntryEd);
+    // A click, a double-click or a key that moves to a row chooses its category.
+    connect(smCatList_, &QTableView::clicked, this, &EntryEditorPanel::SmCatList_Pick);
     connect(smCatList_, &QTableView::doubleClicked, this, &EntryEditorPanel::SmCatList_Pick);
 
     QTableView* itemList = window_->itemList();
@@ -199,12 +202,14 @@ void EntryEditorPanel::SaveNew(bool expense)
 {
     ProgramState& state = window_->state();
     const EntryFields typed = fields(state.dataFileName.mid(2, 2));
-    followStoredCode(state.selectedCategory, typed.code);
     EntryChange change;
     {
         BusyCursor busy;
         change = saveNewEntry(LedgerFile(state.dataFileName), typed, expense, state.dateFlag, QLocale());
     }
+    if (keptForCorrection(change))
+        return;
+    followStoredCode(state.selectedCategory, typed.code);
     amountEditor_->setText(change.cleanedAmount);
     tell(change);
     window_->PopItemList(state.selectedCategory);
@@ -215,17 +220,35 @@ void EntryEditorPanel::ReplaceRec_Click()
 {
     ProgramState& state = window_->state();
     const EntryFields typed = fields(window_->yearSelector()->curYear().right(2));
-    followStoredCode(state.selectedCategory, typed.code);
     EntryChange change;
     {
         BusyCursor busy;
         change = replaceEntry(LedgerFile(state.dataFileName), remembered_, typed, negative_, state.dateFlag, QLocale());
     }
+    if (keptForCorrection(change))
+        return;
+    followStoredCode(state.selectedCategory, typed.code);
     amountEditor_->setText(change.cleanedAmount);
     tell(change);
     replaceRec_->setEnabled(false);
     window_->PopItemList(state.selectedCategory);
     CloseEntryEd();
+}
+
+bool EntryEditorPanel::keptForCorrection(const EntryChange& change)
+{
+    if (!change.refusal)
+        return false;
+    // Nothing was written: the panel stays as typed, in its mode, with the
+    // focus on the field at fault.
+    tell(change);
+    switch (change.fault) {
+    case EntryField::Date: dateEditor_->setFocus(); break;
+    case EntryField::Amount: amountEditor_->setFocus(); break;
+    case EntryField::Category: smCatList_->setFocus(); break;
+    case EntryField::None: break;
+    }
+    return true;
 }
 
 void EntryEditorPanel::KillRec_Click()
@@ -271,10 +294,27 @@ bool EntryEditorPanel::eventFilter(QObject* watched, QEvent* event)
         default: break;
         }
     } else if (watched == smCatList_) {
-        // A character key picks the current row; the arrows and Tab move.
-        if (!key->text().isEmpty() && key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab) {
+        switch (key->key()) {
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab: break;
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+            // The list moves first; the row it lands on is chosen.
+            smCatList_->removeEventFilter(this);
+            QCoreApplication::sendEvent(smCatList_, event);
+            smCatList_->installEventFilter(this);
             SmCatList_Pick(smCatList_->currentIndex());
             return true;
+        default:
+            // A character key (Return and Enter among them) picks the current row.
+            if (!key->text().isEmpty()) {
+                SmCatList_Pick(smCatList_->currentIndex());
+                return true;
+            }
         }
     }
     return QGroupBox::eventFilter(watched, event);

@@ -57,6 +57,9 @@ private:
     void openPanel(bool newEntry);
     EntryFields fields(const QString& year) const;
     void tell(const EntryChange& change);
+    // After a refusal: the message shown and the panel left open for the
+    // user to correct; false when there was none.
+    bool keptForCorrection(const EntryChange& change);
 
     MainWindow* window_;
     LedgerEntry remembered_;

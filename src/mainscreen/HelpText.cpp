@@ -103,12 +103,14 @@ today's date.</li>
 <a href="#date-format">Date format</a>). The year is always the active year,
 shown beside the date. The <b>!</b> button (&quot;Make Date = Today&quot;)
 puts today's date back.</li>
-<li><b>Category</b>: double-click a category in the small list, or move to
-it and press Enter. When the main screen shows one category only, that
+<li><b>Category</b>: click a category in the small list, or move to it
+with the arrow keys. When the main screen shows one category only, that
 category is already chosen.</li>
 <li><b>Amount</b>: type the amount without a sign, for example
-<tt>12.50</tt> or <tt>1,234.50</tt>. Currency symbols, letters and minus
-signs are ignored; an empty amount is stored as zero (an open item).</li>
+<tt>12.50</tt> or <tt>1,234.50</tt>. A currency symbol, brackets around the
+amount and one sign before or after it are allowed and ignored (the button
+decides income or expense); any other letter or sign is refused. An empty
+amount is stored as zero (an open item).</li>
 <li><b>Note</b>: up to 40 characters about the entry.</li>
 <li>Press <b>Save EXPENSE</b> to store the amount as money going out, or
 <b>Save INCOME</b> to store it as money coming in. The two buttons stay
@@ -133,16 +135,19 @@ entry.</li>
 </ul>
 <h3>Messages</h3>
 <ul>
-<li>&quot;Invalid Date - ...&quot;: the month must be 1 to 12 and the day 1
-to 31.</li>
+<li>&quot;Invalid Date - ...&quot;: the month must be 1 to 12 and the day
+must exist in that month of the active year (02-29 only in a leap year,
+04-31 never).</li>
 <li>&quot;No Category Selected&quot;: choose a category first.</li>
-<li>&quot;Invalid Amount - ...&quot;: the amount is not a number the program
-can read, or is too large.</li>
+<li>&quot;Invalid Amount - ...&quot;: the amount holds a letter or sign the
+program cannot read as an amount (such as the letter O for a zero), or is
+too large.</li>
 <li>&quot;Entry not found - nothing changed&quot;: the entry was changed or
 removed in the meantime; nothing was written.</li>
 </ul>
-<p>In each of these cases nothing is stored and the editor closes; open it
-again and retype the entry.</p>
+<p>In each of these cases nothing is stored and the editor stays open with
+everything you typed, the cursor on the field to correct; correct it and
+press the button again.</p>
 )HTML"},
 
     TopicText{"year-selection", "Year selection", HelpContext::YearSelection, R"HTML(
@@ -193,8 +198,8 @@ every entry of that category from the year as well.</li>
 both boxes.</li>
 <li>&quot;Category ... already exists!&quot;: two categories would share one
 code, and their entries could no longer be told apart. Answer <b>No</b>
-unless that is what you want. (When you only change the name of a category
-and keep its code, this question appears too; answer <b>Yes</b>.)</li>
+unless that is what you want. Changing only the name of a category, and
+keeping its code, asks nothing.</li>
 </ul>
 <p>The panel closes after every button; choose the menu command again for
 the next change. After <b>New Category</b> or <b>Cancel</b> no category is
@@ -293,8 +298,11 @@ until you leave the reports window with
 once. <b>Pick Cats</b> shows two lists: click a category in &quot;All
 available categories&quot; to add it to &quot;Categories for this
 report&quot;; click one in the right-hand list to remove it (clicking the
-first one there removes them all). A category picked twice is counted
-twice.</li>
+first one there removes them all). A category already in the report is not
+added again. <b>All Cats</b> also takes the entries whose category was
+deleted while its entries were kept: each such code gets a section of its
+own named &quot;(no category)&quot;, so the report's totals always agree with
+the main screen's.</li>
 <li><b>Choose the months.</b> The report covers January to December at
 first. <b>Start</b> moves the first month one month later, <b>End</b> moves
 the last month one month earlier; both go round the year, and the other end
@@ -419,15 +427,18 @@ export and the sorter.</p>
 <h3>Date Format</h3>
 <p>Choose <b>Options, Date Format</b>. The program shows the current format
 and asks whether to change to the other one; <b>Yes</b> changes it and
-keeps the choice for the next start. Entries already stored are not
-changed.</p>
+keeps the choice for the next start. When the active year holds entries,
+the program then asks at once whether to swap month and day in them (the
+Date Coverter's question): answer <b>Yes</b> so that the stored dates read
+right in the new order.</p>
 <h3>Date Coverter</h3>
 <p>Choose <b>Options, Date Coverter</b> and answer <b>Yes</b> at &quot;Swap
 place of month and day in this year's data?&quot;. Month and day change
 places in every entry of the active year, and the whole year is listed
 again. Running it twice gives back the dates you started with.</p>
-<p><b>To switch to the other date order</b>, change the format once, then
-convert every year that has entries: select each year in turn (see
+<p><b>To switch to the other date order</b>, change the format once (the
+active year is converted with it), then convert every other year that has
+entries: select each year in turn (see
 <a href="#year-selection">Year selection</a>) and run the converter once
 for it.</p>
 )HTML"},

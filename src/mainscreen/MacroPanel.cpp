@@ -168,7 +168,7 @@ void MacroPanel::MacroPlay_Click()
         return;
     const ProgramState& state = window_->state();
     const QString playDate = macroPlayDate(macDate_->displayText(), state.dataFileName);
-    if (std::optional<Message> invalid = checkPlayDate(playDate, state.dateFlag)) {
+    if (std::optional<Message> invalid = checkPlayDate(playDate, state.dateFlag, yearOfDataFile(state.dataFileName))) {
         showMessage(window_, *invalid);
         return;
     }

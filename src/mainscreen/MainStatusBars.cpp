@@ -21,7 +21,7 @@ QLabel* addPanel(QStatusBar* bar, const char* key, const char* tooltip, int stre
 
 } // namespace
 
-MainStatusBars::MainStatusBars(QWidget* parent, const QDate& today)
+MainStatusBars::MainStatusBars(QWidget* parent)
     : totalsBar_(new QStatusBar(parent)), countBar_(new QStatusBar(parent))
 {
     totalsBar_->setObjectName(QStringLiteral("StatusBar0CWK"));
@@ -29,8 +29,7 @@ MainStatusBars::MainStatusBars(QWidget* parent, const QDate& today)
     income_ = addPanel(totalsBar_, "stbIncome", "income", 3);
     expense_ = addPanel(totalsBar_, "stbExpense", "expense", 3);
     balance_ = addPanel(totalsBar_, "stbBalance", "balance", 3);
-    QLabel* date = addPanel(totalsBar_, "stbDate", nullptr, 1);
-    date->setText(QLocale().toString(today, QLocale::ShortFormat));
+    date_ = addPanel(totalsBar_, "stbDate", nullptr, 1);
 
     countBar_->setObjectName(QStringLiteral("StatusBarCWK"));
     countBar_->setSizeGripEnabled(false);
@@ -47,5 +46,6 @@ void MainStatusBars::showTotals(const EntryTotals& totals)
 
 void MainStatusBars::setRecordsText(const QString& text) { records_->setText(text); }
 void MainStatusBars::setYearText(const QString& text) { year_->setText(text); }
+void MainStatusBars::setDate(const QDate& date) { date_->setText(QLocale().toString(date, QLocale::ShortFormat)); }
 
 } // namespace cw

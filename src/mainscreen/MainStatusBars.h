@@ -15,7 +15,7 @@ namespace cw {
 
 class MainStatusBars {
 public:
-    MainStatusBars(QWidget* parent, const QDate& today);
+    explicit MainStatusBars(QWidget* parent);
 
     QStatusBar* totalsBar() const { return totalsBar_; }
     QStatusBar* countBar() const { return countBar_; }
@@ -23,6 +23,8 @@ public:
     void showTotals(const EntryTotals& totals);
     void setRecordsText(const QString& text);
     void setYearText(const QString& text);
+    // stbDate: the date in the locale's short form.
+    void setDate(const QDate& date);
 
 private:
     QStatusBar* totalsBar_;
@@ -32,6 +34,7 @@ private:
     QLabel* balance_;
     QLabel* records_;
     QLabel* year_;
+    QLabel* date_;
 };
 
 } // namespace cw

@@ -30,6 +30,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTableView>
+#include <QTimer>
 #include <QToolBar>
 
 namespace cw {
@@ -64,7 +65,12 @@ QTableView* newGrid(QWidget* parent, const char* name, QAbstractItemModel* model
 } // namespace
 
 MainWindow::MainWindow(const QDate& today, QWidget* parent)
-    : QMainWindow(parent), today_(today), client_(new QWidget(this)), toolbar_(new QToolBar(client_)),
+    : MainWindow([today] { return today; }, parent)
+{
+}
+
+MainWindow::MainWindow(Clock clock, QWidget* parent)
+    : QMainWindow(parent), clock_(std::move(clock)), client_(new QWidget(this)), toolbar_(new QToolBar(client_)),
       entryModel_(new EntryListModel(this)), categoryModel_(new CategoryListModel(this))
 {
     setObjectName(QStringLiteral("frmMainScreen"));
@@ -83,7 +89,13 @@ MainWindow::MainWindow(const QDate& today, QWidget* parent)
     catList_ = newGrid(client_, "CatList", categoryModel_, CategoryListModel::kFormat);
     fullYear_ = new QPushButton(QStringLiteral("Full Year"), client_);
     fullYear_->setObjectName(QStringLiteral("FullYear"));
-    statusBars_ = std::make_unique<MainStatusBars>(client_, today_);
+    statusBars_ = std::make_unique<MainStatusBars>(client_);
+    statusBars_->setDate(today());
+    // The date panel follows the clock: within half a minute of midnight.
+    auto* dateTimer = new QTimer(this);
+    dateTimer->setObjectName(QStringLiteral("DateTimer"));
+    connect(dateTimer, &QTimer::timeout, this, [this] { statusBars_->setDate(today()); });
+    dateTimer->start(30'000);
 
     const int toolbarHeight = toolbar_->sizeHint().height();
     const int listWidth = kDesignedWidth - kCatListWidth - 7;
@@ -121,7 +133,7 @@ MainWindow::~MainWindow() = default;
 bool MainWindow::load()
 {
     StartUpResult started = openPersonalSettings(
-        *Env::current(), today_,
+        *Env::current(), today(),
         [this] { return askText(this, QStringLiteral("Passcode?"), QStringLiteral("Passcode entry")); },
         [this](const Message& message) { showMessage(this, message); });
     if (started.outcome == StartUpResult::Outcome::FileFailed)
@@ -129,7 +141,7 @@ bool MainWindow::load()
     if (started.outcome != StartUpResult::Outcome::Opened)
         return false;
 
-    startRun(state_, started.personal, today_);
+    startRun(state_, started.personal, today());
     const QString year = state_.year();
     yearSelector_->setCurYear(year);
     yearSelector_->setSpinnerYear(year.toInt());

@@ -7,6 +7,7 @@
 
 #include <QDate>
 #include <QMainWindow>
+#include <functional>
 
 class QAction;
 class QModelIndex;
@@ -28,7 +29,10 @@ class YearSelectPanel;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    // `today` is the date the run takes as today.
+    // Today's date, read each time it is used; tests put in a clock of their own.
+    using Clock = std::function<QDate()>;
+    explicit MainWindow(Clock clock, QWidget* parent = nullptr);
+    // A clock that always says `today`.
     explicit MainWindow(const QDate& today, QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -46,7 +50,8 @@ public:
     void getlabel(const QString& code, QString& label);
 
     ProgramState& state() { return state_; }
-    const QDate& today() const { return today_; }
+    QDate today() const { return clock_(); }
+    void setClock(Clock clock) { clock_ = std::move(clock); }
 
     // A menu or toolbar command by its key ("mnuNewItem", "tbbFind").
     QAction* command(const QString& key) const;
@@ -83,7 +88,7 @@ private:
     // Form_Resize: the layout rules over the client area.
     void arrangeControls();
 
-    QDate today_;
+    Clock clock_;
     ProgramState state_;
     QWidget* client_;
     QToolBar* toolbar_;

@@ -12,6 +12,8 @@
 #include "mainscreen/MainLayout.h"
 #include "mainscreen/MainWindow.h"
 #include "mainscreen/MessageBox.h"
+#include "store/FileContents.h"
+#include "store/FileNames.h"
 #include "store/MonthNames.h"
 #include "utilities/CommaExport.h"
 #include "utilities/ExportWindow.h"
@@ -269,8 +271,8 @@ void ReportsWindow::RepCatList_A_Click(const QModelIndex& index)
     if (!index.isValid())
         return;
     std::vector<CategoryRecord> chosen = chosenCategories_->categories();
-    chosen.push_back(allCategories_->categories().at(size_t(index.row())));
-    chosenCategories_->setCategories(std::move(chosen));
+    if (addChosenCategory(chosen, allCategories_->categories().at(size_t(index.row()))))
+        chosenCategories_->setCategories(std::move(chosen));
     view_->setEnabled(true);
     rsbCats_->setText(kSomeCategoriesText);
 }
@@ -320,8 +322,14 @@ void ReportsWindow::RepToolbar_ButtonClick(const QString& key)
 void ReportsWindow::AllCats()
 {
     CategoryListModel all;
-    all.load(*Env::current(), main_ ? main_->state().categoryFileName : QString());
-    chosenCategories_->setCategories(all.categories());
+    FileContents year;
+    if (main_) {
+        Env& env = *Env::current();
+        all.load(env, main_->state().categoryFileName);
+        // An unreadable year file adds no codes; View then names it.
+        env.mapFile(resolveFileName(env, main_->state().dataFileName), false, &year);
+    }
+    chosenCategories_->setCategories(allCategoriesChoice(all.categories(), year.view()));
     view_->setEnabled(true);
     rsbCats_->setText(kAllCategoriesText);
 }

@@ -17,6 +17,39 @@ QString cleanAmount(const QString& typed)
     return out;
 }
 
+bool typedAmountAllowed(const QString& typed, const QLocale& locale)
+{
+    QString text = typed;
+    text.remove(u' ');
+    if (text.isEmpty())
+        return true;
+    if (text.startsWith(u'(') != text.endsWith(u')'))
+        return false;
+    if (text.startsWith(u'('))
+        text = text.mid(1, text.size() - 2);
+    const QString symbol = locale.currencySymbol();
+    if (const qsizetype at = symbol.isEmpty() ? -1 : text.indexOf(symbol); at >= 0)
+        text.remove(at, symbol.size());
+    const auto isSign = [](QChar c) { return c == u'-' || c == u'+'; };
+    if (!text.isEmpty() && isSign(text.front()))
+        text.remove(0, 1);
+    else if (!text.isEmpty() && isSign(text.back()))
+        text.chop(1);
+    const QString point = locale.decimalPoint();
+    const QString group = locale.groupSeparator();
+    bool digits = false;
+    int points = 0;
+    for (QChar c : text) {
+        if (c >= u'0' && c <= u'9')
+            digits = true;
+        else if (point.contains(c))
+            ++points;
+        else if (!group.contains(c))
+            return false;
+    }
+    return digits && points <= 1;
+}
+
 namespace {
 
 // Integer digits with optional grouping: plain digits, or 1-3 digits followed

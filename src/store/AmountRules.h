@@ -10,6 +10,12 @@
 
 namespace cw {
 
+// Whether a typed amount holds only what an amount may: digits, blanks, one
+// decimal separator, the locale's grouping separator, one sign ("-" or "+")
+// first or last, the currency symbol and enclosing parentheses. "1O0.00",
+// "abc" and "-" are refused; an empty or blank text is allowed (an open item).
+bool typedAmountAllowed(const QString& typed, const QLocale& locale);
+
 // Leading and trailing blanks removed, then only digits, "." and "," kept.
 QString cleanAmount(const QString& typed);
 

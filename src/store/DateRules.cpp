@@ -24,11 +24,13 @@ QString todayEditorDate(const QDate& today, QChar flag)
     return flag == u'E' ? t.mid(3, 3) + t.left(2) : t.left(5);
 }
 
-bool isValidDate(QStringView date, QChar flag)
+bool isValidDate(QStringView date, QChar flag, int activeYear)
 {
     const double day = readPlainNumber(dayField(date, flag));
     const double month = readPlainNumber(monthField(date, flag));
-    return !(day > 31 || day < 1 || month > 12 || month < 1);
+    if (day > 31 || day < 1 || month > 12 || month < 1)
+        return false;
+    return day <= QDate(activeYear, int(month), 1).daysInMonth();
 }
 
 int monthOf(QStringView date, QChar flag) { return int(readPlainNumber(monthField(date, flag))); }

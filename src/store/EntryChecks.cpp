@@ -5,11 +5,11 @@
 
 namespace cw {
 
-std::optional<Message> checkEntry(LedgerEntry& entry, QChar flag)
+std::optional<Message> checkEntry(LedgerEntry& entry, QChar flag, int activeYear)
 {
     const QString title = QStringLiteral("Entry Aborted");
     const QString date = entry.dateText();
-    if (!isValidDate(date, flag))
+    if (!isValidDate(date, flag, activeYear))
         return Message{QStringLiteral("Invalid Date - ") + date, title, Message::Icon::Warning};
 
     const QString code = trimBlanks(entry.codeText());

@@ -8,8 +8,9 @@
 
 namespace cw {
 
-// Validates the date and trims the code (stored back left-aligned). Returns
-// the message to show when the entry is refused.
-std::optional<Message> checkEntry(LedgerEntry& entry, QChar flag);
+// Validates the date (a day that exists in `activeYear`) and trims the code
+// (stored back left-aligned). Returns the message to show when the entry is
+// refused.
+std::optional<Message> checkEntry(LedgerEntry& entry, QChar flag, int activeYear);
 
 } // namespace cw

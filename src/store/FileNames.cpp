@@ -11,6 +11,13 @@ QString dataFileName(const QString& year) { return year + QStringLiteral("CWK.DA
 QString categoryFileName(const QString& year) { return year + QStringLiteral("CATS.DAT"); }
 QString notesFileName(const QString& year) { return year + QStringLiteral("_cwk.nts"); }
 
+int yearOfDataFile(const QString& dataFileName)
+{
+    bool ok = false;
+    const int year = QFileInfo(dataFileName).fileName().left(4).toInt(&ok);
+    return ok ? year : 0;
+}
+
 QString resolveFileName(Env& env, const QString& name)
 {
     if (env.fileExists(name))

@@ -17,6 +17,10 @@ QString dataFileName(const QString& year);
 QString categoryFileName(const QString& year);
 QString notesFileName(const QString& year);
 
+// The active year a data file name begins with ("1998CWK.DAT" -> 1998), 0
+// when it does not begin with four digits.
+int yearOfDataFile(const QString& dataFileName);
+
 // A file that already exists under a name differing only in letter case is
 // that same file: its own spelling is returned. Otherwise the name as given.
 QString resolveFileName(Env& env, const QString& name);

@@ -37,7 +37,7 @@ protected:
             e.code = m.code;
             e.amount = m.amount.value_or(0);
             e.note = m.note;
-            if (m.amount && !checkEntry(e, flag)) {
+            if (m.amount && !checkEntry(e, flag, 1998)) {
                 EXPECT_TRUE(file.insertInOrder(e, flag.toLatin1()).isOk());
             }
         }
@@ -69,7 +69,7 @@ TEST_F(MacroPlay, TemplatePlaysNothing)
 
 TEST(MacroPlayDate, UnfilledDateBoxFailsTheCheck)
 {
-    const std::optional<Message> m = checkPlayDate(macroPlayDate(QStringLiteral("__-__"), kData), u'A');
+    const std::optional<Message> m = checkPlayDate(macroPlayDate(QStringLiteral("__-__"), kData), u'A', 1998);
     ASSERT_TRUE(m);
     EXPECT_EQ(m->text, QStringLiteral("Invalid Date - __-__-98"));
     EXPECT_EQ(m->title, QStringLiteral("Operation Aborted"));

@@ -20,6 +20,16 @@ TEST(AmountCleaning, KeepsOnlyDigitsPointsAndCommas)
     EXPECT_EQ(cleanAmount(QStringLiteral("abc")), QString());
 }
 
+TEST(AmountCleaning, TypedTextMayHoldOnlyWhatAnAmountHolds)
+{
+    for (const char* good : {"", "  ", "12-", "-12", "+12", "$1,234.50-", "($1,234.50)", "( 12 )", "$ -5", ".5"})
+        EXPECT_TRUE(typedAmountAllowed(QString::fromLatin1(good), us)) << good;
+    for (const char* bad : {"1O0.00", "abc", "-", "$", "()", "(12", "12)", "--12", "-12+", "1-2", "12e3", "1/2", "$$12"})
+        EXPECT_FALSE(typedAmountAllowed(QString::fromLatin1(bad), us)) << bad;
+    EXPECT_TRUE(typedAmountAllowed(QStringLiteral("1.234,50 \u20AC"), german));
+    EXPECT_FALSE(typedAmountAllowed(QStringLiteral("$12"), german));
+}
+
 TEST(AmountConversion, GroupedAmountsReadWithTheLocale)
 {
     EXPECT_EQ(amountToMoney(QStringLiteral("1,234.50"), true, us), Money(-12345000));

@@ -24,22 +24,33 @@ TEST(PlainNumber, SkipsBlanksAndStopsAtTheFirstOtherCharacter)
 
 TEST(DateCheck, MonthFirstFlag)
 {
-    EXPECT_TRUE(isValidDate(u"02-31-98", u'A'));   // days of the month are not checked
-    EXPECT_FALSE(isValidDate(u"13-01-98", u'A'));
-    EXPECT_FALSE(isValidDate(u"00-10-98", u'A'));
-    EXPECT_FALSE(isValidDate(u"01-32-98", u'A'));
-    EXPECT_FALSE(isValidDate(u"__-__-98", u'A'));
+    EXPECT_TRUE(isValidDate(u"01-31-98", u'A', 1998));
+    EXPECT_FALSE(isValidDate(u"13-01-98", u'A', 1998));
+    EXPECT_FALSE(isValidDate(u"00-10-98", u'A', 1998));
+    EXPECT_FALSE(isValidDate(u"01-32-98", u'A', 1998));
+    EXPECT_FALSE(isValidDate(u"__-__-98", u'A', 1998));
 }
 
 TEST(DateCheck, DayFirstFlag)
 {
-    EXPECT_TRUE(isValidDate(u"31-12-98", u'E'));
-    EXPECT_FALSE(isValidDate(u"31-12-98", u'A'));
+    EXPECT_TRUE(isValidDate(u"31-12-98", u'E', 1998));
+    EXPECT_FALSE(isValidDate(u"31-12-98", u'A', 1998));
+}
+
+TEST(DateCheck, TheDayMustExistInItsMonthOfTheActiveYear)
+{
+    EXPECT_TRUE(isValidDate(u"02-29-24", u'A', 2024));
+    EXPECT_FALSE(isValidDate(u"02-29-26", u'A', 2026));
+    EXPECT_FALSE(isValidDate(u"29-02-00", u'E', 2100));   // a century that is no leap year
+    EXPECT_TRUE(isValidDate(u"29-02-00", u'E', 2000));
+    EXPECT_FALSE(isValidDate(u"04-31-26", u'A', 2026));
+    EXPECT_FALSE(isValidDate(u"02-30-26", u'A', 2026));
+    EXPECT_TRUE(isValidDate(u"04-30-26", u'A', 2026));
 }
 
 TEST(DateCheck, DayFieldHoldingSevenAndDashReadsAsSeven)
 {
-    EXPECT_TRUE(isValidDate(u"01-7--98", u'A'));
+    EXPECT_TRUE(isValidDate(u"01-7--98", u'A', 1998));
     EXPECT_EQ(dayOf(u"01-7--98", u'A'), 7);
 }
 
