@@ -180,6 +180,11 @@ private slots:
                 QTableView* cats = w_->findChild<QTableView*>("SmCatList");
                 QTest::mouseClick(cats->viewport(), Qt::LeftButton, {}, cats->visualRect(cats->model()->index(1, 0)).center());
                 QCOMPARE(w_->findChild<QLabel*>("CatCodeLabel")->text(), QStringLiteral("FO"));
+                // So does an arrow key.
+                QTest::keyClick(cats, Qt::Key_Down);
+                QCOMPARE(w_->findChild<QLabel*>("CatCodeLabel")->text(), QStringLiteral("PY"));
+                QTest::keyClick(cats, Qt::Key_Up);
+                QCOMPARE(w_->findChild<QLabel*>("CatCodeLabel")->text(), QStringLiteral("FO"));
             }
         }
         // A trailing minus and a bracketed amount with its symbol are amounts.

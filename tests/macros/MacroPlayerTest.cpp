@@ -73,6 +73,9 @@ TEST(MacroPlayDate, UnfilledDateBoxFailsTheCheck)
     ASSERT_TRUE(m);
     EXPECT_EQ(m->text, QStringLiteral("Invalid Date - __-__-98"));
     EXPECT_EQ(m->title, QStringLiteral("Operation Aborted"));
+    // The day must exist in the active year.
+    EXPECT_TRUE(checkPlayDate(macroPlayDate(QStringLiteral("02-29"), kData), u'A', 1998));
+    EXPECT_FALSE(checkPlayDate(macroPlayDate(QStringLiteral("02-29"), QStringLiteral("2024CWK.DAT")), u'A', 2024));
 }
 
 TEST_F(MacroPlay, RefusedEntriesAreReportedAndThePlayGoesOn)
