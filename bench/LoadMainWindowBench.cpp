@@ -1,11 +1,10 @@
 // Opening a year in the main window: building the entry list model from a
 // year data file of N entries, as PopItemList does for "all".
 
-#ifdef HAVE_CW_MAINSCREEN
 
 #include "BenchSupport.h"
-#include "mainscreen/EntryListModel.h"
-#include "mainscreen/ProgramState.h"
+#include "gui/main/EntryListModel.h"
+#include "core/session/ProgramState.h"
 
 #include <benchmark/benchmark.h>
 
@@ -30,4 +29,3 @@ BENCHMARK(BM_LoadMainWindow)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillis
 
 } // namespace
 
-#endif

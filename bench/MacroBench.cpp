@@ -1,9 +1,8 @@
 // Playing a macro of 50 entries into a year of N entries.
 
-#ifdef HAVE_CW_MACROS
 
 #include "BenchSupport.h"
-#include "macros/MacroPlayer.h"
+#include "core/macros/MacroPlayer.h"
 
 #include <benchmark/benchmark.h>
 
@@ -44,4 +43,3 @@ BENCHMARK(BM_PlayMacro)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-#endif

@@ -1,10 +1,9 @@
 // The cash-flow report over a generated year: N entries in 20 categories, all
 // chosen, whole year, with line items.
 
-#ifdef HAVE_CW_REPORTS
 
-#include "reports/ReportGenerator.h"
-#include "reports/ReportSelection.h"
+#include "core/reports/ReportGenerator.h"
+#include "store/ReportSelection.h"
 #include "store/CurrencyFormat.h"
 #include "store/RecordFile.h"
 
@@ -87,4 +86,3 @@ BENCHMARK(BM_MakeReport)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecon
 
 } // namespace
 
-#endif

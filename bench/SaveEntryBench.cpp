@@ -2,11 +2,10 @@
 // entry checked and inserted in order into a year data file of N entries, and
 // the entry list model reloaded on the entry's category, as the editor does.
 
-#ifdef HAVE_CW_MAINSCREEN
 
 #include "BenchSupport.h"
-#include "mainscreen/EntryEditorLogic.h"
-#include "mainscreen/EntryListModel.h"
+#include "core/entries/EntryEditorLogic.h"
+#include "gui/main/EntryListModel.h"
 
 #include <benchmark/benchmark.h>
 
@@ -47,4 +46,3 @@ BENCHMARK(BM_SaveEntryNoFlush)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMill
 
 } // namespace
 
-#endif

@@ -1,11 +1,10 @@
 // The utilities over a year of N entries: sorting a shuffled data file and
 // exporting every entry to a comma-delimited file.
 
-#ifdef HAVE_CW_UTILITIES
 
 #include "BenchSupport.h"
-#include "utilities/CommaExport.h"
-#include "utilities/Sorter.h"
+#include "core/tools/CommaExport.h"
+#include "core/tools/Sorter.h"
 
 #include <benchmark/benchmark.h>
 #include <random>
@@ -71,4 +70,3 @@ BENCHMARK(BM_Export)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-#endif

@@ -3,9 +3,9 @@
 // entry alone, one after the other, gives.
 
 #include "FuzzSupport.h"
-#include "macros/InsertMany.h"
-#include "macros/MacroPlayer.h"
-#include "macros/MacroReader.h"
+#include "core/macros/InsertMany.h"
+#include "core/macros/MacroPlayer.h"
+#include "core/macros/MacroReader.h"
 #include "store/EntryChecks.h"
 #include "store/FileNames.h"
 #include "store/LedgerFile.h"

@@ -3,12 +3,12 @@
 // calculator's operands and arithmetic.
 
 #include "FuzzSupport.h"
-#include "macros/NumberReader.h"
+#include "store/NumberReader.h"
 #include "store/DateRules.h"
 #include "store/LedgerEntry.h"
 #include "store/PlainNumber.h"
 #include "store/SortKey.h"
-#include "utilities/Calculator.h"
+#include "core/tools/Calculator.h"
 
 #include <cmath>
 #include <cstdio>

@@ -4,8 +4,8 @@
 //
 //   coinwick_report FOLDER YEAR START_MONTH END_MONTH full|summary [--print]
 
-#include "reports/ReportGenerator.h"
-#include "reports/ReportSelection.h"
+#include "core/reports/ReportGenerator.h"
+#include "store/ReportSelection.h"
 #include "store/CategoryFile.h"
 #include "store/CurrencyFormat.h"
 #include "store/FileNames.h"

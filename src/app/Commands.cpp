@@ -1,11 +1,11 @@
 #include "Commands.h"
 
-#include "mainscreen/BusyCursor.h"
-#include "mainscreen/MainWindow.h"
-#include "reports/ReportsWindow.h"
-#include "utilities/BackupWindow.h"
-#include "utilities/CalculatorWindow.h"
-#include "utilities/SorterWindow.h"
+#include "gui/kit/BusyCursor.h"
+#include "gui/main/MainWindow.h"
+#include "gui/reports/ReportsWindow.h"
+#include "gui/tools/BackupWindow.h"
+#include "gui/tools/CalculatorWindow.h"
+#include "gui/tools/SorterWindow.h"
 
 #include <QAction>
 #include <memory>
@@ -49,7 +49,7 @@ void installCommands(MainWindow& window)
     // loaded under the busy pointer; its Help button opens the main window's help.
     openUtilityOn(window, "mnuReports", [](MainWindow& w) {
         BusyCursor busy;
-        auto* reports = new ReportsWindow(&w);
+        auto* reports = new ReportsWindow(WindowContext{&w.state(), [&w] { return w.today(); }, &w});
         QObject::connect(reports, &ReportsWindow::helpRequested, &w, &MainWindow::showHelp);
         return reports;
     });

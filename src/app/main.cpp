@@ -2,9 +2,9 @@
 // runs the start-up sequence and shows itself only when it succeeded.
 
 #include "app/Commands.h"
-#include "mainscreen/FolderLock.h"
-#include "mainscreen/MainWindow.h"
-#include "mainscreen/MessageBox.h"
+#include "store/FolderLock.h"
+#include "gui/main/MainWindow.h"
+#include "gui/kit/MessageBox.h"
 
 #include "store/CurrencyFormat.h"
 

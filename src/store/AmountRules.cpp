@@ -1,6 +1,6 @@
 #include "AmountRules.h"
 
-#include "Blanks.h"
+#include "store/Blanks.h"
 
 #include <limits>
 

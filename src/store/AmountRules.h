@@ -2,8 +2,8 @@
 // Typed amounts: cleaning, and conversion to Money with the locale's decimal
 // and grouping separators.
 
-#include "Message.h"
-#include "Money.h"
+#include "store/Message.h"
+#include "store/Money.h"
 
 #include <QLocale>
 #include <optional>

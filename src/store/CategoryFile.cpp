@@ -1,6 +1,6 @@
 #include "CategoryFile.h"
 
-#include "RecordFile.h"
+#include "store/RecordFile.h"
 
 namespace cw {
 

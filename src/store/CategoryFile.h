@@ -1,8 +1,8 @@
 #pragma once
 // A year category file: categories in file order.
 
-#include "CategoryRecord.h"
-#include "Env.h"
+#include "store/CategoryRecord.h"
+#include "store/Env.h"
 
 #include <optional>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "CategoryRecord.h"
 
-#include "Win1252.h"
+#include "store/Win1252.h"
 
 #include <cstring>
 

@@ -4,7 +4,7 @@
 // amount makes no locale call. US English, and the C locale that falls back
 // to it, write negatives in brackets: ($1,234.50).
 
-#include "Money.h"
+#include "store/Money.h"
 
 #include <QLocale>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "DateRules.h"
 
-#include "PlainNumber.h"
+#include "store/PlainNumber.h"
 
 namespace cw {
 namespace {

@@ -1,7 +1,7 @@
 #include "EntryChecks.h"
 
-#include "Blanks.h"
-#include "DateRules.h"
+#include "store/Blanks.h"
+#include "store/DateRules.h"
 
 namespace cw {
 

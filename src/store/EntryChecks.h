@@ -1,8 +1,8 @@
 #pragma once
 // The checks every stored entry passes before a file is opened.
 
-#include "LedgerEntry.h"
-#include "Message.h"
+#include "store/LedgerEntry.h"
+#include "store/Message.h"
 
 #include <optional>
 

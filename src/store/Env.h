@@ -3,8 +3,8 @@
 // through an Env; the real one is POSIX, tests put one in that fails or stops
 // at a chosen call.
 
-#include "FileContents.h"
-#include "Status.h"
+#include "store/FileContents.h"
+#include "store/Status.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -1,6 +1,6 @@
 #include "FileNames.h"
 
-#include "Env.h"
+#include "store/Env.h"
 
 #include <QFileInfo>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #include "LedgerEntry.h"
 
-#include "Blanks.h"
-#include "Win1252.h"
+#include "store/Blanks.h"
+#include "store/Win1252.h"
 
 #include <QtEndian>
 #include <cstring>

@@ -8,7 +8,7 @@
 //       18   40 Note    text
 // Text fields are Windows-1252, blank-padded; never-assigned text is zero bytes.
 
-#include "Money.h"
+#include "store/Money.h"
 
 #include <QString>
 #include <array>

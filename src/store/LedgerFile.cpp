@@ -1,9 +1,9 @@
 #include "LedgerFile.h"
 
-#include "FileNames.h"
-#include "RecordFile.h"
-#include "SafeWrite.h"
-#include "SortKey.h"
+#include "store/FileNames.h"
+#include "store/RecordFile.h"
+#include "store/SafeWrite.h"
+#include "store/SortKey.h"
 
 #include <cstring>
 

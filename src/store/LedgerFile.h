@@ -3,8 +3,8 @@
 // Every change writes the whole new file through a work file (SafeWrite).
 // The entry checks (EntryChecks.h) are the caller's, before any of these.
 
-#include "Env.h"
-#include "LedgerEntry.h"
+#include "store/Env.h"
+#include "store/LedgerEntry.h"
 
 #include <vector>
 

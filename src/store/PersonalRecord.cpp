@@ -1,7 +1,7 @@
 #include "PersonalRecord.h"
 
-#include "DateRules.h"
-#include "Win1252.h"
+#include "store/DateRules.h"
+#include "store/Win1252.h"
 
 #include <QtEndian>
 #include <cstring>

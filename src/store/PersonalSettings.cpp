@@ -1,7 +1,7 @@
 #include "PersonalSettings.h"
 
-#include "FileNames.h"
-#include "SafeWrite.h"
+#include "store/FileNames.h"
+#include "store/SafeWrite.h"
 
 #include <cstring>
 

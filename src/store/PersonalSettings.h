@@ -1,8 +1,8 @@
 #pragma once
 // "PERSONAL.DAT": loaded or created at start-up, rewritten whole by each change.
 
-#include "Env.h"
-#include "PersonalRecord.h"
+#include "store/Env.h"
+#include "store/PersonalRecord.h"
 
 namespace cw {
 

@@ -1,4 +1,4 @@
-#include "Env.h"
+#include "store/Env.h"
 
 #include <QFile>
 #include <cerrno>

@@ -2,11 +2,11 @@
 // Files of fixed-length records: record n at offset (n - 1) x size, the count
 // is the length divided by the size, a trailing partial record is never read.
 
-#include "CategoryRecord.h"
-#include "Env.h"
-#include "FileNames.h"
-#include "LedgerEntry.h"
-#include "SafeWrite.h"
+#include "store/CategoryRecord.h"
+#include "store/Env.h"
+#include "store/FileNames.h"
+#include "store/LedgerEntry.h"
+#include "store/SafeWrite.h"
 
 #include <cstring>
 #include <vector>

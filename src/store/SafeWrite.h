@@ -4,7 +4,7 @@
 // old file; then the folder is flushed. A crash leaves the old file or the new
 // one, never a mix.
 
-#include "Env.h"
+#include "store/Env.h"
 
 namespace cw {
 

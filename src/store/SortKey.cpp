@@ -1,6 +1,6 @@
 #include "SortKey.h"
 
-#include "PlainNumber.h"
+#include "store/PlainNumber.h"
 
 #include <cstdio>
 

@@ -5,7 +5,7 @@
 // more add a digit, so such keys compare greater whatever the dates. The year
 // data file holds its entries in descending key order.
 
-#include "LedgerEntry.h"
+#include "store/LedgerEntry.h"
 
 namespace cw {
 

@@ -5,8 +5,8 @@
 
 #include "app/Commands.h"
 #include "mainscreen/DialogDriver.h"
-#include "mainscreen/MainWindow.h"
-#include "reports/ReportsWindow.h"
+#include "gui/main/MainWindow.h"
+#include "gui/reports/ReportsWindow.h"
 #include "support/Records.h"
 #include "support/TempFolder.h"
 

@@ -6,7 +6,7 @@
 #include "app/Commands.h"
 #include "mainscreen/DialogDriver.h"
 #include "mainscreen/WindowFixture.h"
-#include "reports/ReportsWindow.h"
+#include "gui/reports/ReportsWindow.h"
 #include "store/CategoryFile.h"
 #include "store/LedgerFile.h"
 

@@ -8,9 +8,9 @@
 #include "mainscreen/WindowFixture.h"
 #include "reports/ReportsWindowHarness.h"
 
-#include "reports/ReportGenerator.h"
+#include "core/reports/ReportGenerator.h"
 #include "store/RecordFile.h"
-#include "utilities/CommaExport.h"
+#include "core/tools/CommaExport.h"
 
 #include <QLabel>
 #include <QSpinBox>

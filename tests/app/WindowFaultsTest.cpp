@@ -5,9 +5,9 @@
 #include "app/Commands.h"
 #include "mainscreen/DialogDriver.h"
 #include "mainscreen/EditorStandIn.h"
-#include "mainscreen/EntryListModel.h"
+#include "gui/main/EntryListModel.h"
 #include "mainscreen/WindowFixture.h"
-#include "reports/ReportsWindow.h"
+#include "gui/reports/ReportsWindow.h"
 #include "support/FaultEnv.h"
 
 #include <QLabel>

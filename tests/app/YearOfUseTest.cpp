@@ -7,10 +7,10 @@
 
 #include "app/Commands.h"
 #include "mainscreen/DialogDriver.h"
-#include "mainscreen/MainWindow.h"
+#include "gui/main/MainWindow.h"
 #include "mainscreen/WindowFixture.h"
 #include "reports/PdfWords.h"
-#include "reports/ReportsWindow.h"
+#include "gui/reports/ReportsWindow.h"
 #include "support/RequireTool.h"
 #include "support/Records.h"
 #include "support/TempFolder.h"

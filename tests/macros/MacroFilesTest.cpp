@@ -1,5 +1,5 @@
 #include "LedgerFixtures.h"
-#include "macros/MacroFiles.h"
+#include "core/macros/MacroFiles.h"
 
 #include <QDir>
 #include <gtest/gtest.h>

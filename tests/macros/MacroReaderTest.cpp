@@ -1,6 +1,6 @@
-#include "macros/MacroReader.h"
-#include "macros/MacroTemplate.h"
-#include "macros/NumberReader.h"
+#include "core/macros/MacroReader.h"
+#include "core/macros/MacroTemplate.h"
+#include "store/NumberReader.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 #include "Seed.h"
 #include "support/TempFolder.h"
 
-#include "mainscreen/DateFormatLogic.h"
-#include "mainscreen/PersonalOptions.h"
+#include "core/session/DateFormatLogic.h"
+#include "core/session/PersonalOptions.h"
 
 #include <gtest/gtest.h>
 

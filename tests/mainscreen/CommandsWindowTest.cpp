@@ -7,10 +7,10 @@
 #include "WindowFixture.h"
 #include "support/TempFolder.h"
 
-#include "mainscreen/HelpCommands.h"
-#include "mainscreen/HelpText.h"
-#include "mainscreen/HelpWindow.h"
-#include "mainscreen/MainWindow.h"
+#include "gui/main/HelpCommands.h"
+#include "core/session/HelpText.h"
+#include "gui/kit/HelpWindow.h"
+#include "gui/main/MainWindow.h"
 #include "store/Win1252.h"
 
 #include <QAction>

@@ -5,9 +5,9 @@
 #include "Seed.h"
 #include "support/TempFolder.h"
 
-#include "mainscreen/CategoryEditorLogic.h"
-#include "mainscreen/EntryEditorLogic.h"
-#include "mainscreen/YearSwitch.h"
+#include "core/categories/CategoryEditorLogic.h"
+#include "core/entries/EntryEditorLogic.h"
+#include "core/session/YearSwitch.h"
 
 #include "store/AmountRules.h"
 

@@ -6,7 +6,7 @@
 #include "WindowFixture.h"
 #include "support/TempFolder.h"
 
-#include "mainscreen/MainWindow.h"
+#include "gui/main/MainWindow.h"
 
 #include <QAction>
 #include <QGroupBox>

@@ -2,8 +2,8 @@
 // a topic that the document really holds, links lead somewhere, and the
 // window shows and follows the topic asked for.
 
-#include "mainscreen/HelpText.h"
-#include "mainscreen/HelpWindow.h"
+#include "core/session/HelpText.h"
+#include "gui/kit/HelpWindow.h"
 
 #include <QApplication>
 #include <QListWidget>

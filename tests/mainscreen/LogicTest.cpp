@@ -3,10 +3,10 @@
 
 #include "Seed.h"
 
-#include "mainscreen/EntryListModel.h"
-#include "mainscreen/FolderLock.h"
-#include "mainscreen/MainLayout.h"
-#include "mainscreen/StartUp.h"
+#include "gui/main/EntryListModel.h"
+#include "store/FolderLock.h"
+#include "gui/kit/MainLayout.h"
+#include "core/session/StartUp.h"
 
 #include <gtest/gtest.h>
 #include <limits>

@@ -7,8 +7,8 @@
 #include "WindowFixture.h"
 #include "support/TempFolder.h"
 
-#include "macros/MacroTemplate.h"
-#include "mainscreen/MainWindow.h"
+#include "core/macros/MacroTemplate.h"
+#include "gui/main/MainWindow.h"
 
 #include <QAction>
 #include <QGroupBox>

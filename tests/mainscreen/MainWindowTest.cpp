@@ -5,8 +5,8 @@
 #include "EditorStandIn.h"
 #include "Seed.h"
 
-#include "mainscreen/EntryListModel.h"
-#include "mainscreen/MainWindow.h"
+#include "gui/main/EntryListModel.h"
+#include "gui/main/MainWindow.h"
 
 #include <QAction>
 #include <QGroupBox>

@@ -5,7 +5,7 @@
 
 #include "Seed.h"
 
-#include "mainscreen/MainWindow.h"
+#include "gui/main/MainWindow.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "reports/PrintLayout.h"
+#include "core/reports/PrintLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // whole-report comparison.
 
 #include "mainscreen/Seed.h"
-#include "reports/ReportGenerator.h"
+#include "core/reports/ReportGenerator.h"
 #include "store/CurrencyFormat.h"
 #include "store/RecordFile.h"
 #include "support/TempFolder.h"

@@ -2,7 +2,7 @@
 
 #include "ReportFixture.h"
 
-#include "reports/ReportSelection.h"
+#include "store/ReportSelection.h"
 
 #include <QFile>
 

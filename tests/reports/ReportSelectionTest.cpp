@@ -1,6 +1,6 @@
 #include "ReportFixture.h"
 
-#include "reports/ReportSelection.h"
+#include "store/ReportSelection.h"
 
 using namespace cwtest;
 

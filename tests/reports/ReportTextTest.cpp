@@ -1,7 +1,7 @@
 // The report's line buffer: lines kept whole as it grows past its first
 // pages, copies that own their text, and lines written in place.
 
-#include "reports/ReportText.h"
+#include "core/reports/ReportText.h"
 
 #include <gtest/gtest.h>
 

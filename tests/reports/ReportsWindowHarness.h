@@ -4,9 +4,9 @@
 // Also small readers of the window's controls by object name.
 
 #include "app/Commands.h"
-#include "mainscreen/MainWindow.h"
+#include "gui/main/MainWindow.h"
 #include "mainscreen/Seed.h"
-#include "reports/ReportsWindow.h"
+#include "gui/reports/ReportsWindow.h"
 #include "support/TempFolder.h"
 
 #include <QAbstractItemModel>

@@ -5,10 +5,10 @@
 #include "ReportsWindowHarness.h"
 
 #include "mainscreen/DialogDriver.h"
-#include "mainscreen/HelpCommands.h"
-#include "mainscreen/HelpText.h"
-#include "mainscreen/HelpWindow.h"
-#include "reports/ReportGenerator.h"
+#include "gui/main/HelpCommands.h"
+#include "core/session/HelpText.h"
+#include "gui/kit/HelpWindow.h"
+#include "core/reports/ReportGenerator.h"
 
 #include <QGroupBox>
 #include <QHeaderView>

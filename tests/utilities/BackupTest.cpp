@@ -4,7 +4,7 @@
 
 #include "support/FaultEnv.h"
 #include "support/TempFolder.h"
-#include "utilities/Backup.h"
+#include "core/tools/Backup.h"
 
 #include <QDir>
 #include <gtest/gtest.h>

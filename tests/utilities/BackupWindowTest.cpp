@@ -5,7 +5,7 @@
 
 #include "WindowTests.h"
 
-#include "utilities/BackupWindow.h"
+#include "gui/tools/BackupWindow.h"
 
 #include <QDir>
 #include <QTest>

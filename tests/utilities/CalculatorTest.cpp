@@ -1,4 +1,4 @@
-#include "utilities/Calculator.h"
+#include "core/tools/Calculator.h"
 
 #include <gtest/gtest.h>
 #include <cfloat>

@@ -3,7 +3,7 @@
 
 #include "WindowTests.h"
 
-#include "utilities/CalculatorWindow.h"
+#include "gui/tools/CalculatorWindow.h"
 
 #include <QAction>
 #include <QMenu>

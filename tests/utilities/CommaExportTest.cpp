@@ -1,5 +1,6 @@
 #include "macros/LedgerFixtures.h"
-#include "utilities/CommaExport.h"
+#include "core/tools/CommaExport.h"
+#include "store/ReportSelection.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include "WindowTests.h"
 
 #include "app/Commands.h"
-#include "mainscreen/MainWindow.h"
+#include "gui/main/MainWindow.h"
 
 #include <QAction>
 #include <QApplication>

@@ -5,8 +5,8 @@
 #include "WindowTests.h"
 
 #include "macros/LedgerFixtures.h"
-#include "utilities/CommaExport.h"
-#include "utilities/ExportWindow.h"
+#include "core/tools/CommaExport.h"
+#include "gui/reports/ExportWindow.h"
 
 #include <QDir>
 #include <QPointer>

@@ -1,7 +1,7 @@
 #include "macros/LedgerFixtures.h"
 #include "store/SortKey.h"
 #include "support/FaultEnv.h"
-#include "utilities/Sorter.h"
+#include "core/tools/Sorter.h"
 
 #include <gtest/gtest.h>
 #include <cstring>

@@ -5,8 +5,8 @@
 #include "WindowTests.h"
 
 #include "macros/LedgerFixtures.h"
-#include "utilities/Sorter.h"
-#include "utilities/SorterWindow.h"
+#include "core/tools/Sorter.h"
+#include "gui/tools/SorterWindow.h"
 
 #include <QProgressBar>
 #include <QTest>

@@ -4,7 +4,7 @@
 
 #include "macros/LedgerFixtures.h"
 #include "support/RequireTool.h"
-#include "utilities/CommaExport.h"
+#include "core/tools/CommaExport.h"
 
 #include <QCoreApplication>
 #include <QProcess>

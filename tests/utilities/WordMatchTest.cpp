@@ -1,4 +1,4 @@
-#include "mainscreen/WordMatch.h"
+#include "core/entries/WordMatch.h"
 
 #include <gtest/gtest.h>
 

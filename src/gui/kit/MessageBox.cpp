@@ -1,0 +1,83 @@
+#include "MessageBox.h"
+
+#include "gui/kit/Win1252Validator.h"
+
+#include <QInputDialog>
+#include <QLineEdit>
+
+namespace cw {
+namespace {
+
+QMessageBox::Icon boxIcon(Message::Icon icon)
+{
+    switch (icon) {
+    case Message::Icon::None: return QMessageBox::NoIcon;
+    case Message::Icon::Warning: return QMessageBox::Warning;
+    case Message::Icon::Question: return QMessageBox::Question;
+    case Message::Icon::Critical: return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+
+int runBox(QWidget* parent, const Message& message, QMessageBox::StandardButtons buttons,
+           QMessageBox::StandardButton defaultButton)
+{
+    QMessageBox box(boxIcon(message.icon), message.title.isEmpty() ? kProgramTitle : message.title,
+                    message.text, buttons, parent);
+    box.setDefaultButton(defaultButton);
+    return box.exec();
+}
+
+} // namespace
+
+int showMessage(QWidget* parent, const Message& message)
+{
+    return runBox(parent, message, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+bool askYesNo(QWidget* parent, const Message& question, QMessageBox::StandardButton defaultButton)
+{
+    return runBox(parent, question, QMessageBox::Yes | QMessageBox::No, defaultButton) == QMessageBox::Yes;
+}
+
+bool confirm(QWidget* parent, const QString& text)
+{
+    return askYesNo(parent, {text, QStringLiteral("Confirm"), Message::Icon::Question});
+}
+
+Message fileErrorMessage(const Status& status)
+{
+    return {status.toString(), kProgramTitle, Message::Icon::Warning};
+}
+
+void showFileError(QWidget* parent, const Status& status) { showMessage(parent, fileErrorMessage(status)); }
+
+namespace {
+
+QString runInputBox(QWidget* parent, const QString& prompt, const QString& title, const QString& defaultText,
+                    bool storedText)
+{
+    QInputDialog dialog(parent);
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setLabelText(prompt);
+    dialog.setWindowTitle(title);
+    dialog.setTextValue(defaultText);
+    if (storedText)
+        if (QLineEdit* box = dialog.findChild<QLineEdit*>())
+            Win1252Validator::attach(box);
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+}
+
+} // namespace
+
+QString askText(QWidget* parent, const QString& prompt, const QString& title, const QString& defaultText)
+{
+    return runInputBox(parent, prompt, title, defaultText, false);
+}
+
+QString askStoredText(QWidget* parent, const QString& prompt, const QString& title, const QString& defaultText)
+{
+    return runInputBox(parent, prompt, title, defaultText, true);
+}
+
+} // namespace cw

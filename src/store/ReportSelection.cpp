@@ -1,0 +1,33 @@
+#include "ReportSelection.h"
+
+#include "store/FileNames.h"
+#include "store/RecordFile.h"
+
+#include <algorithm>
+
+namespace cw {
+
+Status makeRepCatFile(Env& env, const std::vector<CategoryRecord>& chosen, const QString& name)
+{
+    std::vector<CategoryRecord> records;
+    records.reserve(chosen.size() + 1);
+    records.push_back(CategoryRecord{});   // the unwritten record: zero bytes
+    records.insert(records.end(), chosen.begin(), chosen.end());
+    // A work file, removed after the report: renamed into place whole, not flushed.
+    return writeFileSafely(env, resolveFileName(env, name), encodeRecords(records), QString(), Durability::Scratch);
+}
+
+qsizetype chosenCategoryCount(Env& env, const QString& name)
+{
+    QByteArray bytes;
+    if (!env.readFile(resolveFileName(env, name), &bytes, false))
+        return 0;
+    return std::max<qsizetype>(0, recordCount<CategoryRecord>(bytes) - 1);
+}
+
+Result<std::vector<CategoryRecord>> readReportSelection(Env& env, const QString& name)
+{
+    return readRecords<CategoryRecord>(env, name);
+}
+
+} // namespace cw
