@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build run test test-asan fuzz bench install clean
+.PHONY: deps build program run test test-asan fuzz bench install package clean
 
 deps:
 	@tools/install-deps.sh
@@ -34,14 +34,22 @@ fuzz: deps
 bench: build
 	$(BUILD)/coinwick_bench
 
-# The program, its launcher (starts it in ~/Coinwick), a desktop entry and the
-# README beside the help built into the program. DESTDIR stages the install.
+# The program alone, without the tests and benchmarks.
+program: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	cmake --build $(BUILD) -j $(JOBS) --target coinwick
+
+# The program, its launcher (starts it in ~/Coinwick), desktop entry, icon,
+# AppStream metainfo, manual page and the README (packaging/CMakeLists.txt).
+# DESTDIR stages the install.
 PREFIX ?= /usr/local
-install: build
-	install -Dm755 $(BUILD)/coinwick $(DESTDIR)$(PREFIX)/bin/coinwick
-	install -Dm755 tools/coinwick-launch $(DESTDIR)$(PREFIX)/bin/coinwick-launch
-	install -Dm644 tools/coinwick.desktop $(DESTDIR)$(PREFIX)/share/applications/coinwick.desktop
-	install -Dm644 README.md $(DESTDIR)$(PREFIX)/share/doc/coinwick/README.md
+install: program
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+# The same files as a Debian package for /usr, with its library dependencies.
+package: program
+	cd $(BUILD) && cpack -G DEB
+	@echo "Package: $$(realpath $(BUILD)/coinwick_*.deb)"
 
 clean:
 	rm -rf $(BUILD)

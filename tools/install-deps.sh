@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs with apt-get whatever the build, the tests and `make run` need and
-# this machine does not have yet. Safe to run again: it installs nothing twice.
+# Installs with apt-get whatever the build, the tests, `make run` and
+# `make package` need and this machine does not have yet. Safe to run again:
+# it installs nothing twice.
 set -euo pipefail
 
 packages=(
@@ -11,6 +12,7 @@ packages=(
   clang-14 libclang-rt-14-dev
   cups-bsd poppler-utils libreoffice-calc-nogui
   cups-daemon cups-client printer-driver-cups-pdf ghostscript
+  dpkg-dev desktop-file-utils appstream
 )
 
 missing=()
