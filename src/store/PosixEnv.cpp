@@ -1,7 +1,13 @@
 #include "Env.h"
 
-#include <QFile>
+#include "FileNames.h"
+#include "Win1252.h"
+
+#include <QSet>
+#include <QStringDecoder>
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/mman.h>
@@ -11,7 +17,54 @@
 namespace cw {
 namespace {
 
-QByteArray nativePath(const QString& path) { return QFile::encodeName(path); }
+// File names are UTF-8. A name that is not (written by the original
+// platform) is shown decoded as Windows-1252 and remembered, so that it, and
+// a work name made from it, is opened by its own bytes again.
+QSet<QString>& foreignNames()
+{
+    static QSet<QString> names;
+    return names;
+}
+
+QString decodeName(const QByteArray& bytes)
+{
+    QStringDecoder utf8(QStringConverter::Utf8);
+    QString name = utf8(bytes);
+    if (!utf8.hasError())
+        return name;
+    name = fromWin1252(bytes);
+    foreignNames().insert(name);
+    return name;
+}
+
+QByteArray encodeComponent(const QString& part)
+{
+    if (!foreignNames().isEmpty()) {
+        QString stem = part;
+        while (isWorkFileName(stem))
+            stem.chop(4);
+        if (foreignNames().contains(stem))
+            return toWin1252(part);
+    }
+    return part.toUtf8();
+}
+
+QByteArray nativePath(const QString& path)
+{
+    QByteArray out;
+    for (qsizetype start = 0;;) {
+        const qsizetype slash = path.indexOf(u'/', start);
+        out.append(encodeComponent(path.mid(start, slash < 0 ? -1 : slash - start)));
+        if (slash < 0)
+            return out;
+        out.append('/');
+        start = slash + 1;
+    }
+}
+
+const QString kNotRegular = QStringLiteral("Not a regular file (a pipe, device or folder)");
+const QString kLinkRefused = QStringLiteral("The name is a link; nothing is written through it");
+const QString kLinkToNowhere = QStringLiteral("A link that leads to no file");
 
 class PosixWritableFile : public WritableFile {
 public:
@@ -40,6 +93,12 @@ public:
     Status sync() override
     {
         if (::fdatasync(fd_) != 0)
+            return Status::fromErrno(path_, errno);
+        return Status::ok();
+    }
+    Status setPermissions(unsigned mode) override
+    {
+        if (::fchmod(fd_, mode_t(mode)) != 0)
             return Status::fromErrno(path_, errno);
         return Status::ok();
     }
@@ -83,7 +142,7 @@ public:
         // A reused buffer: a large file is never held whole.
         QByteArray buffer(qBound(qsizetype(1), size, qsizetype(1) << 20), Qt::Uninitialized);
         Status s;
-        for (;;) {
+        while (fd >= 0) {
             qsizetype got = 0;
             s = readInto(path, fd, buffer.data(), buffer.size(), &got);
             if (!s || got == 0)
@@ -125,12 +184,40 @@ public:
 
     Status newWritableFile(const QString& path, std::unique_ptr<WritableFile>* out) override
     {
-        return openForWrite(path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, out);
+        const QByteArray native = nativePath(path);
+        struct stat st {};
+        if (::lstat(native.constData(), &st) == 0 && !S_ISDIR(st.st_mode) && ::unlink(native.constData()) != 0)
+            return Status::fromErrno(path, errno);
+        return openForWrite(path, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, out);
     }
 
     Status newAppendableFile(const QString& path, std::unique_ptr<WritableFile>* out) override
     {
-        return openForWrite(path, O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, out);
+        return openForWrite(path, O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, out);
+    }
+
+    Status statFile(const QString& path, FileStat* out) override
+    {
+        *out = FileStat();
+        struct stat st {};
+        if (::lstat(nativePath(path).constData(), &st) != 0)
+            return errno == ENOENT || errno == ENOTDIR ? Status::ok() : Status::fromErrno(path, errno);
+        out->kind = S_ISREG(st.st_mode) ? FileStat::Kind::Regular
+            : S_ISDIR(st.st_mode)       ? FileStat::Kind::Folder
+            : S_ISLNK(st.st_mode)       ? FileStat::Kind::Link
+                                        : FileStat::Kind::Other;
+        out->mode = unsigned(st.st_mode & 07777);
+        out->size = qint64(st.st_size);
+        return Status::ok();
+    }
+
+    Status linkTarget(const QString& path, QString* out) override
+    {
+        char resolved[PATH_MAX];
+        if (!::realpath(nativePath(path).constData(), resolved))
+            return errno == ENOENT ? Status::ioError(path, kLinkToNowhere) : Status::fromErrno(path, errno);
+        *out = decodeName(QByteArray(resolved));
+        return Status::ok();
     }
 
     Status renameFile(const QString& from, const QString& to) override
@@ -175,7 +262,7 @@ public:
         if (!h)
             return Status::fromErrno(d, errno);
         while (dirent* e = ::readdir(h)) {
-            QString name = QFile::decodeName(e->d_name);
+            QString name = decodeName(QByteArray(e->d_name));
             if (name != QLatin1String(".") && name != QLatin1String(".."))
                 names->append(name);
         }
@@ -184,17 +271,39 @@ public:
     }
 
 private:
+    // Opens without blocking (a pipe never hangs the program) and takes only
+    // a regular file within the size its kind allows.
     static Status openForRead(const QString& path, bool createIfMissing, int* fd, qsizetype* size)
     {
-        const int flags = O_RDONLY | O_CLOEXEC | (createIfMissing ? O_CREAT : 0);
-        *fd = ::open(nativePath(path).constData(), flags, 0644);
+        const QByteArray native = nativePath(path);
+        *fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        if (*fd < 0 && errno == ENOENT && createIfMissing) {
+            *fd = ::open(native.constData(), O_RDONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+            if (*fd < 0 && errno == EEXIST)
+                return Status::ioError(path, kLinkToNowhere);
+            // In a folder that takes no new file the absent file still reads
+            // as empty; the change that would write it says why it cannot.
+            if (*fd < 0 && (errno == EACCES || errno == EROFS || errno == EPERM)) {
+                *size = 0;
+                return Status::ok();
+            }
+        }
         if (*fd < 0)
             return Status::fromErrno(path, errno);
         struct stat st {};
-        const int err = ::fstat(*fd, &st) != 0 ? errno : S_ISDIR(st.st_mode) ? EISDIR : 0;
-        if (err != 0) {
+        Status s;
+        if (::fstat(*fd, &st) != 0)
+            s = Status::fromErrno(path, errno);
+        else if (S_ISDIR(st.st_mode))
+            s = Status::fromErrno(path, EISDIR);
+        else if (!S_ISREG(st.st_mode))
+            s = Status::ioError(path, kNotRegular);
+        else if (qint64(st.st_size) > readSizeLimit(path))
+            s = Status::fromErrno(path, EFBIG);
+        if (!s) {
             ::close(*fd);
-            return Status::fromErrno(path, err);
+            *fd = -1;
+            return s;
         }
         *size = qsizetype(st.st_size);
         return Status::ok();
@@ -219,9 +328,14 @@ private:
 
     static Status openForWrite(const QString& path, int flags, std::unique_ptr<WritableFile>* out)
     {
-        int fd = ::open(nativePath(path).constData(), flags, 0644);
+        int fd = ::open(nativePath(path).constData(), flags, 0600);
         if (fd < 0)
-            return Status::fromErrno(path, errno);
+            return errno == ELOOP ? Status::ioError(path, kLinkRefused) : Status::fromErrno(path, errno);
+        struct stat st {};
+        if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+            ::close(fd);
+            return Status::ioError(path, kNotRegular);
+        }
         *out = std::make_unique<PosixWritableFile>(path, fd);
         return Status::ok();
     }
