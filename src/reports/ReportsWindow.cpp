@@ -254,8 +254,10 @@ QStringList ReportsWindow::reportLines() const { return report_->text().toString
 
 void ReportsWindow::PopRepCatList_A()
 {
-    // A missing or unreadable category file gives an empty list.
-    allCategories_->load(*Env::current(), main_ ? main_->state().categoryFileName : QString());
+    // A category file that cannot be read gives an empty list, and says why.
+    const Status loaded = allCategories_->load(*Env::current(), main_ ? main_->state().categoryFileName : QString());
+    if (!loaded)
+        showFileError(this, loaded);
 }
 
 void ReportsWindow::initRepCatList_B()

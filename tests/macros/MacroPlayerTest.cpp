@@ -1,5 +1,6 @@
 #include "LedgerFixtures.h"
 #include "macros/InsertMany.h"
+#include "macros/MacroFiles.h"
 #include "macros/MacroPlayer.h"
 #include "macros/MacroReader.h"
 #include "macros/MacroTemplate.h"
@@ -8,6 +9,8 @@
 #include "store/SortKey.h"
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace cw {
 namespace {
@@ -138,6 +141,28 @@ TEST(InsertMany, EqualKeysLaterEntryFirst)
     const LedgerEntry old = entry("03-15-98", "FT", 3, "old");
     EXPECT_EQ(insertManyInOrder(test::bytesOf({old}), {first, second}, 'A'), test::bytesOf({second, first, old}));
     EXPECT_EQ(insertManyInOrder(QByteArray(), {}, 'A'), QByteArray());
+}
+
+// A macro named by the original platform's code page is listed decoded and
+// played by its own bytes; a pipe named as a macro is refused at once.
+TEST_F(MacroPlay, AForeignNameIsListedAndPlayedAndAPipeIsRefused)
+{
+    const QByteArray raw = QFile::encodeName(folder.path(QString())) + "GEH\xC4LTER.MCR";
+    FILE* f = std::fopen(raw.constData(), "w");
+    std::fputs("FT\r\n1\r\nforeign\r\n", f);
+    std::fclose(f);
+    const Result<QStringList> names = macroFileNames(*Env::posix(), folder.path(QString()));
+    ASSERT_TRUE(names.isOk());
+    ASSERT_EQ(*names, QStringList{QStringLiteral("GEH\u00C4LTER.MCR")});
+    const MacroPlayOutcome r = playMacroFile(*Env::posix(), folder.path(names->first()), QStringLiteral("03-15-98"),
+                                             folder.path(kData), u'A');
+    EXPECT_TRUE(r.status.isOk()) << qPrintable(r.status.toString());
+    EXPECT_EQ(r.inserted, 1);
+
+    ASSERT_EQ(::mkfifo(QFile::encodeName(folder.path(QStringLiteral("X.MCR"))).constData(), 0600), 0);
+    const MacroPlayOutcome piped = playMacroFile(*Env::posix(), folder.path(QStringLiteral("X.MCR")),
+                                                 QStringLiteral("03-15-98"), folder.path(kData), u'A');
+    EXPECT_EQ(piped.status.toString(), folder.path(QStringLiteral("X.MCR")) + ": Not a regular file (a pipe, device or folder)");
 }
 
 } // namespace
