@@ -7,6 +7,8 @@
 #include <QStringDecoder>
 #include <cerrno>
 #include <climits>
+#include <cstring>
+#include <new>
 #include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
@@ -125,7 +127,10 @@ public:
         qsizetype size = 0;
         if (Status s = openForRead(path, createIfMissing, &fd, &size); !s)
             return s;
-        out->resize(size);
+        if (!allocate(out, size)) {
+            ::close(fd);
+            return Status::fromErrno(path, ENOMEM);
+        }
         qsizetype got = 0;
         Status s = readInto(path, fd, out->data(), size, &got);
         out->resize(got);
@@ -168,8 +173,13 @@ public:
         }
         void* address = ::mmap(nullptr, size_t(size), PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
         if (address == MAP_FAILED) {
-            // A file system that cannot map is read the ordinary way.
-            QByteArray bytes(size, Qt::Uninitialized);
+            // A file system that cannot map is read the ordinary way; no
+            // memory for it is said, never a crash.
+            QByteArray bytes;
+            if (errno == ENOMEM || !allocate(&bytes, size)) {
+                ::close(fd);
+                return Status::fromErrno(path, ENOMEM);
+            }
             qsizetype got = 0;
             Status s = readInto(path, fd, bytes.data(), size, &got);
             ::close(fd);
@@ -307,6 +317,16 @@ private:
         }
         *size = qsizetype(st.st_size);
         return Status::ok();
+    }
+
+    static bool allocate(QByteArray* bytes, qsizetype size)
+    {
+        try {
+            bytes->resize(size);
+            return true;
+        } catch (const std::bad_alloc&) {
+            return false;
+        }
     }
 
     // Fills `data` up to `size` bytes or the end of the file.

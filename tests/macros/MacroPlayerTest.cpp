@@ -144,7 +144,8 @@ TEST(InsertMany, EqualKeysLaterEntryFirst)
 }
 
 // A macro named by the original platform's code page is listed decoded and
-// played by its own bytes; a pipe named as a macro is refused at once.
+// played by its own bytes, past a link planted at the work file's name; a
+// pipe named as a macro is refused at once.
 TEST_F(MacroPlay, AForeignNameIsListedAndPlayedAndAPipeIsRefused)
 {
     const QByteArray raw = QFile::encodeName(folder.path(QString())) + "GEH\xC4LTER.MCR";
@@ -154,10 +155,15 @@ TEST_F(MacroPlay, AForeignNameIsListedAndPlayedAndAPipeIsRefused)
     const Result<QStringList> names = macroFileNames(*Env::posix(), folder.path(QString()));
     ASSERT_TRUE(names.isOk());
     ASSERT_EQ(*names, QStringList{QStringLiteral("GEH\u00C4LTER.MCR")});
+    // A link planted at the work file's name is replaced, not followed.
+    folder.write(QStringLiteral("victim"), "victim");
+    ASSERT_TRUE(QFile::link(folder.path(QStringLiteral("victim")), folder.path(kMacroWorkName)));
     const MacroPlayOutcome r = playMacroFile(*Env::posix(), folder.path(names->first()), QStringLiteral("03-15-98"),
                                              folder.path(kData), u'A');
     EXPECT_TRUE(r.status.isOk()) << qPrintable(r.status.toString());
     EXPECT_EQ(r.inserted, 1);
+    EXPECT_EQ(folder.read(QStringLiteral("victim")), QByteArray("victim"));
+    EXPECT_FALSE(folder.exists(kMacroWorkName));
 
     ASSERT_EQ(::mkfifo(QFile::encodeName(folder.path(QStringLiteral("X.MCR"))).constData(), 0600), 0);
     const MacroPlayOutcome piped = playMacroFile(*Env::posix(), folder.path(QStringLiteral("X.MCR")),
