@@ -94,6 +94,7 @@ private:
         cw::Status append(QByteArrayView d) override { return inner_->append(d); }
         cw::Status sync() override { return cw::Status::ok(); }
         cw::Status close() override { return inner_->close(); }
+        cw::Status setPermissions(unsigned mode) override { return inner_->setPermissions(mode); }
 
     private:
         std::unique_ptr<cw::WritableFile> inner_;

@@ -117,6 +117,8 @@ public:
     cw::Status removeFile(const QString& p) override { return EnvWrapper::removeFile(scratch(p)); }
     cw::Status syncDir(const QString&) override { return cw::Status::ok(); }
     bool fileExists(const QString& p) override { return EnvWrapper::fileExists(scratch(p)); }
+    cw::Status statFile(const QString& p, cw::FileStat* o) override { return EnvWrapper::statFile(scratch(p), o); }
+    cw::Status linkTarget(const QString& p, QString* o) override { return EnvWrapper::linkTarget(scratch(p), o); }
     cw::Status listDir(const QString& d, QStringList* n) override { return EnvWrapper::listDir(scratch(d), n); }
 
 private:
@@ -126,6 +128,7 @@ private:
         cw::Status append(QByteArrayView data) override { return f_->append(data); }
         cw::Status sync() override { return cw::Status::ok(); }
         cw::Status close() override { return f_->close(); }
+        cw::Status setPermissions(unsigned mode) override { return f_->setPermissions(mode); }
 
     private:
         std::unique_ptr<cw::WritableFile> f_;

@@ -15,18 +15,38 @@
 
 namespace cw {
 
-// A file open for writing, created or truncated when it was opened.
+// A file open for writing.
 class WritableFile {
 public:
     virtual ~WritableFile() = default;
     virtual Status append(QByteArrayView data) = 0;
     virtual Status sync() = 0;   // flush to disk
     virtual Status close() = 0;
+    // The permission bits (0600, 0644 ...) of the open file itself.
+    virtual Status setPermissions(unsigned mode) { (void)mode; return Status::ok(); }
+};
+
+// What stands at a name, the name itself looked at: a link is a link.
+struct FileStat {
+    enum class Kind { Missing, Regular, Folder, Link, Other };
+    Kind kind = Kind::Missing;
+    unsigned mode = 0;   // permission bits
+    qint64 size = 0;
 };
 
 class Env {
 public:
     virtual ~Env() = default;
+
+    // The rule for every file the program touches:
+    //  - reads follow a link, open without blocking and take only a regular
+    //    file no larger than its kind allows (readSizeLimit); an absent file
+    //    created for a read is created exclusively, never through a link;
+    //  - newWritableFile creates a new file, owner-only (0600), exclusively and
+    //    never through a link: whatever stands at the name (a link, a stale
+    //    file, a pipe) is removed first, never what a link points to;
+    //  - newAppendableFile never writes through a link and only to a regular file.
+    // The safe rewrite (SafeWrite.h) builds on these.
 
     // Whole contents of a file. With createIfMissing, an absent file is
     // created empty and reads as no bytes (the record files rely on that).
@@ -42,6 +62,10 @@ public:
     virtual Status newWritableFile(const QString& path, std::unique_ptr<WritableFile>* out) = 0;
     // Opens for appending, creating the file when absent.
     virtual Status newAppendableFile(const QString& path, std::unique_ptr<WritableFile>* out) = 0;
+    // What stands at the name, without following a link.
+    virtual Status statFile(const QString& path, FileStat* out) = 0;
+    // The file a link finally leads to; a failure when it leads nowhere.
+    virtual Status linkTarget(const QString& path, QString* out) = 0;
     virtual Status renameFile(const QString& from, const QString& to) = 0;
     virtual Status removeFile(const QString& path) = 0;
     virtual Status syncDir(const QString& dir) = 0;
@@ -76,6 +100,8 @@ public:
     Status readFileInChunks(const QString& p, bool c, const ChunkSink& s) override { return target_->readFileInChunks(p, c, s); }
     Status newWritableFile(const QString& p, std::unique_ptr<WritableFile>* o) override { return target_->newWritableFile(p, o); }
     Status newAppendableFile(const QString& p, std::unique_ptr<WritableFile>* o) override { return target_->newAppendableFile(p, o); }
+    Status statFile(const QString& p, FileStat* o) override { return target_->statFile(p, o); }
+    Status linkTarget(const QString& p, QString* o) override { return target_->linkTarget(p, o); }
     Status renameFile(const QString& f, const QString& t) override { return target_->renameFile(f, t); }
     Status removeFile(const QString& p) override { return target_->removeFile(p); }
     Status syncDir(const QString& d) override { return target_->syncDir(d); }

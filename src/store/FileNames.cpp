@@ -3,9 +3,33 @@
 #include "store/Env.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace cw {
+
+bool isWorkFileName(const QString& name) { return name.endsWith(QLatin1String(".$$$"), Qt::CaseInsensitive); }
+
+bool isLedgerFileName(const QString& name)
+{
+    static const QRegularExpression kept(
+        QStringLiteral("\\A(?:\\d{4}(?:CWK|CATS)\\.DAT|PERSONAL\\.DAT|\\d{4}_CWK\\.NTS|.*\\.MCR|.*\\.\\$\\$\\$|\\.coinwick\\..*)\\z"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    return kept.match(QFileInfo(name).fileName()).hasMatch();
+}
+
+qint64 readSizeLimit(const QString& path)
+{
+    const QString name = QFileInfo(path).fileName();
+    auto is = [&](const char* suffix) { return name.endsWith(QLatin1String(suffix), Qt::CaseInsensitive); };
+    if (name.compare(kPersonalFileName, Qt::CaseInsensitive) == 0)
+        return qint64(64) << 10;
+    if (is("CATS.DAT") || is("tempcats.$$$") || is("tempkeys.$$$"))
+        return qint64(1) << 20;
+    if (is(".MCR") || is("tempmac.$$$"))
+        return qint64(16) << 20;
+    return qint64(2) << 30;
+}
 
 QString dataFileName(const QString& year) { return year + QStringLiteral("CWK.DAT"); }
 QString categoryFileName(const QString& year) { return year + QStringLiteral("CATS.DAT"); }

@@ -21,6 +21,19 @@ QString notesFileName(const QString& year);
 // when it does not begin with four digits.
 int yearOfDataFile(const QString& dataFileName);
 
+// Work files: any name ending in ".$$$", in any letter case. One left in the
+// working folder is a crash's leftover.
+bool isWorkFileName(const QString& name);
+
+// The files the program keeps in the working folder, in any letter case:
+// year data and category files, "PERSONAL.DAT", notes, macro files, work
+// files and the program's own hidden files.
+bool isLedgerFileName(const QString& name);
+
+// The largest file a read takes at this name: settings 64 KiB, categories
+// (and the report's selection) 1 MiB, a macro 16 MiB, anything else 2 GiB.
+qint64 readSizeLimit(const QString& path);
+
 // A file that already exists under a name differing only in letter case is
 // that same file: its own spelling is returned. Otherwise the name as given.
 QString resolveFileName(Env& env, const QString& name);

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace cw {
@@ -14,7 +15,26 @@ const QString FolderLock::kFileName = QStringLiteral(".coinwick.lock");
 FolderLock::FolderLock(const QString& folder)
 {
     const QString path = QDir(folder).filePath(kFileName);
-    fd_ = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    const QByteArray native = QFile::encodeName(path);
+    // Never through a link: one at the name is removed; an absent file is
+    // created exclusively, owner-only. An existing file is kept: another run
+    // may hold the lock on it.
+    for (int attempt = 0; fd_ < 0 && attempt < 3; ++attempt) {
+        fd_ = ::open(native.constData(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd_ < 0 && errno == ELOOP)
+            ::unlink(native.constData());
+        else if (fd_ < 0 && errno == ENOENT)
+            fd_ = ::open(native.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd_ < 0 && errno != ELOOP && errno != EEXIST && errno != ENOENT)
+            break;
+    }
+    struct stat st {};
+    if (fd_ >= 0 && (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode))) {
+        ::close(fd_);
+        fd_ = -1;
+        status_ = Status::ioError(path, QStringLiteral("Not a regular file (a pipe, device or folder)"));
+        return;
+    }
     if (fd_ < 0) {
         status_ = Status::fromErrno(path, errno);
         return;

@@ -32,6 +32,9 @@ Result<PersonalRecord> loadOrCreatePersonal(Env& env, const QDate& today)
     std::memcpy(full.data(), bytes.constData(), size_t(qMin<qsizetype>(bytes.size(), kSize)));
     PersonalRecord record = decode(full.constData());
     record.setLastStartDate(today);
+    // A read-only settings file is read, and the date is not written.
+    if (!checkWritable(env, name))
+        return record;
     s = writeRecordInto(env, name, bytes, record);
     if (!s)
         return s;

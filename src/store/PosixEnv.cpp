@@ -1,7 +1,15 @@
 #include "store/Env.h"
 
-#include <QFile>
+#include "FileNames.h"
+#include "Win1252.h"
+
+#include <QSet>
+#include <QStringDecoder>
 #include <cerrno>
+#include <climits>
+#include <cstring>
+#include <new>
+#include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/mman.h>
@@ -11,7 +19,54 @@
 namespace cw {
 namespace {
 
-QByteArray nativePath(const QString& path) { return QFile::encodeName(path); }
+// File names are UTF-8. A name that is not (written by the original
+// platform) is shown decoded as Windows-1252 and remembered, so that it, and
+// a work name made from it, is opened by its own bytes again.
+QSet<QString>& foreignNames()
+{
+    static QSet<QString> names;
+    return names;
+}
+
+QString decodeName(const QByteArray& bytes)
+{
+    QStringDecoder utf8(QStringConverter::Utf8);
+    QString name = utf8(bytes);
+    if (!utf8.hasError())
+        return name;
+    name = fromWin1252(bytes);
+    foreignNames().insert(name);
+    return name;
+}
+
+QByteArray encodeComponent(const QString& part)
+{
+    if (!foreignNames().isEmpty()) {
+        QString stem = part;
+        while (isWorkFileName(stem))
+            stem.chop(4);
+        if (foreignNames().contains(stem))
+            return toWin1252(part);
+    }
+    return part.toUtf8();
+}
+
+QByteArray nativePath(const QString& path)
+{
+    QByteArray out;
+    for (qsizetype start = 0;;) {
+        const qsizetype slash = path.indexOf(u'/', start);
+        out.append(encodeComponent(path.mid(start, slash < 0 ? -1 : slash - start)));
+        if (slash < 0)
+            return out;
+        out.append('/');
+        start = slash + 1;
+    }
+}
+
+const QString kNotRegular = QStringLiteral("Not a regular file (a pipe, device or folder)");
+const QString kLinkRefused = QStringLiteral("The name is a link; nothing is written through it");
+const QString kLinkToNowhere = QStringLiteral("A link that leads to no file");
 
 class PosixWritableFile : public WritableFile {
 public:
@@ -43,6 +98,12 @@ public:
             return Status::fromErrno(path_, errno);
         return Status::ok();
     }
+    Status setPermissions(unsigned mode) override
+    {
+        if (::fchmod(fd_, mode_t(mode)) != 0)
+            return Status::fromErrno(path_, errno);
+        return Status::ok();
+    }
     Status close() override
     {
         int fd = fd_;
@@ -66,7 +127,10 @@ public:
         qsizetype size = 0;
         if (Status s = openForRead(path, createIfMissing, &fd, &size); !s)
             return s;
-        out->resize(size);
+        if (!allocate(out, size)) {
+            ::close(fd);
+            return Status::fromErrno(path, ENOMEM);
+        }
         qsizetype got = 0;
         Status s = readInto(path, fd, out->data(), size, &got);
         out->resize(got);
@@ -83,7 +147,7 @@ public:
         // A reused buffer: a large file is never held whole.
         QByteArray buffer(qBound(qsizetype(1), size, qsizetype(1) << 20), Qt::Uninitialized);
         Status s;
-        for (;;) {
+        while (fd >= 0) {
             qsizetype got = 0;
             s = readInto(path, fd, buffer.data(), buffer.size(), &got);
             if (!s || got == 0)
@@ -109,8 +173,13 @@ public:
         }
         void* address = ::mmap(nullptr, size_t(size), PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
         if (address == MAP_FAILED) {
-            // A file system that cannot map is read the ordinary way.
-            QByteArray bytes(size, Qt::Uninitialized);
+            // A file system that cannot map is read the ordinary way; no
+            // memory for it is said, never a crash.
+            QByteArray bytes;
+            if (errno == ENOMEM || !allocate(&bytes, size)) {
+                ::close(fd);
+                return Status::fromErrno(path, ENOMEM);
+            }
             qsizetype got = 0;
             Status s = readInto(path, fd, bytes.data(), size, &got);
             ::close(fd);
@@ -125,12 +194,40 @@ public:
 
     Status newWritableFile(const QString& path, std::unique_ptr<WritableFile>* out) override
     {
-        return openForWrite(path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, out);
+        const QByteArray native = nativePath(path);
+        struct stat st {};
+        if (::lstat(native.constData(), &st) == 0 && !S_ISDIR(st.st_mode) && ::unlink(native.constData()) != 0)
+            return Status::fromErrno(path, errno);
+        return openForWrite(path, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, out);
     }
 
     Status newAppendableFile(const QString& path, std::unique_ptr<WritableFile>* out) override
     {
-        return openForWrite(path, O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, out);
+        return openForWrite(path, O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, out);
+    }
+
+    Status statFile(const QString& path, FileStat* out) override
+    {
+        *out = FileStat();
+        struct stat st {};
+        if (::lstat(nativePath(path).constData(), &st) != 0)
+            return errno == ENOENT || errno == ENOTDIR ? Status::ok() : Status::fromErrno(path, errno);
+        out->kind = S_ISREG(st.st_mode) ? FileStat::Kind::Regular
+            : S_ISDIR(st.st_mode)       ? FileStat::Kind::Folder
+            : S_ISLNK(st.st_mode)       ? FileStat::Kind::Link
+                                        : FileStat::Kind::Other;
+        out->mode = unsigned(st.st_mode & 07777);
+        out->size = qint64(st.st_size);
+        return Status::ok();
+    }
+
+    Status linkTarget(const QString& path, QString* out) override
+    {
+        char resolved[PATH_MAX];
+        if (!::realpath(nativePath(path).constData(), resolved))
+            return errno == ENOENT ? Status::ioError(path, kLinkToNowhere) : Status::fromErrno(path, errno);
+        *out = decodeName(QByteArray(resolved));
+        return Status::ok();
     }
 
     Status renameFile(const QString& from, const QString& to) override
@@ -175,7 +272,7 @@ public:
         if (!h)
             return Status::fromErrno(d, errno);
         while (dirent* e = ::readdir(h)) {
-            QString name = QFile::decodeName(e->d_name);
+            QString name = decodeName(QByteArray(e->d_name));
             if (name != QLatin1String(".") && name != QLatin1String(".."))
                 names->append(name);
         }
@@ -184,20 +281,52 @@ public:
     }
 
 private:
+    // Opens without blocking (a pipe never hangs the program) and takes only
+    // a regular file within the size its kind allows.
     static Status openForRead(const QString& path, bool createIfMissing, int* fd, qsizetype* size)
     {
-        const int flags = O_RDONLY | O_CLOEXEC | (createIfMissing ? O_CREAT : 0);
-        *fd = ::open(nativePath(path).constData(), flags, 0644);
+        const QByteArray native = nativePath(path);
+        *fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        if (*fd < 0 && errno == ENOENT && createIfMissing) {
+            *fd = ::open(native.constData(), O_RDONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+            if (*fd < 0 && errno == EEXIST)
+                return Status::ioError(path, kLinkToNowhere);
+            // In a folder that takes no new file the absent file still reads
+            // as empty; the change that would write it says why it cannot.
+            if (*fd < 0 && (errno == EACCES || errno == EROFS || errno == EPERM)) {
+                *size = 0;
+                return Status::ok();
+            }
+        }
         if (*fd < 0)
             return Status::fromErrno(path, errno);
         struct stat st {};
-        const int err = ::fstat(*fd, &st) != 0 ? errno : S_ISDIR(st.st_mode) ? EISDIR : 0;
-        if (err != 0) {
+        Status s;
+        if (::fstat(*fd, &st) != 0)
+            s = Status::fromErrno(path, errno);
+        else if (S_ISDIR(st.st_mode))
+            s = Status::fromErrno(path, EISDIR);
+        else if (!S_ISREG(st.st_mode))
+            s = Status::ioError(path, kNotRegular);
+        else if (qint64(st.st_size) > readSizeLimit(path))
+            s = Status::fromErrno(path, EFBIG);
+        if (!s) {
             ::close(*fd);
-            return Status::fromErrno(path, err);
+            *fd = -1;
+            return s;
         }
         *size = qsizetype(st.st_size);
         return Status::ok();
+    }
+
+    static bool allocate(QByteArray* bytes, qsizetype size)
+    {
+        try {
+            bytes->resize(size);
+            return true;
+        } catch (const std::bad_alloc&) {
+            return false;
+        }
     }
 
     // Fills `data` up to `size` bytes or the end of the file.
@@ -219,9 +348,14 @@ private:
 
     static Status openForWrite(const QString& path, int flags, std::unique_ptr<WritableFile>* out)
     {
-        int fd = ::open(nativePath(path).constData(), flags, 0644);
+        int fd = ::open(nativePath(path).constData(), flags, 0600);
         if (fd < 0)
-            return Status::fromErrno(path, errno);
+            return errno == ELOOP ? Status::ioError(path, kLinkRefused) : Status::fromErrno(path, errno);
+        struct stat st {};
+        if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+            ::close(fd);
+            return Status::ioError(path, kNotRegular);
+        }
         *out = std::make_unique<PosixWritableFile>(path, fd);
         return Status::ok();
     }

@@ -13,8 +13,18 @@ Status makeRepCatFile(Env& env, const std::vector<CategoryRecord>& chosen, const
     records.reserve(chosen.size() + 1);
     records.push_back(CategoryRecord{});   // the unwritten record: zero bytes
     records.insert(records.end(), chosen.begin(), chosen.end());
-    // A work file, removed after the report: renamed into place whole, not flushed.
-    return writeFileSafely(env, resolveFileName(env, name), encodeRecords(records), QString(), Durability::Scratch);
+    // A work file, removed after the report: made afresh (never through a
+    // link planted at its name), not flushed.
+    std::unique_ptr<WritableFile> file;
+    Status s = env.newWritableFile(resolveFileName(env, name), &file);
+    if (s)
+        s = file->append(encodeRecords(records));
+    if (file) {
+        const Status closed = file->close();
+        if (s)
+            s = closed;
+    }
+    return s;
 }
 
 qsizetype chosenCategoryCount(Env& env, const QString& name)

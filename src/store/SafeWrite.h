@@ -3,6 +3,12 @@
 // work file in the same folder, which is flushed to disk and renamed over the
 // old file; then the folder is flushed. A crash leaves the old file or the new
 // one, never a mix.
+//
+// The new file keeps the old one's permission bits (a new one is the owner's
+// only, 0600). A file without the owner's write permission is not replaced.
+// A target that is a link is changed where the link leads (the link stays),
+// or, for the copies the program makes elsewhere (backup), the link itself
+// is replaced. A failure names the target, never the work file.
 
 #include "store/Env.h"
 
@@ -16,7 +22,15 @@ QString defaultWorkName(const QString& target);
 // not flushed: after a crash it is only written again.
 enum class Durability { Durable, Scratch };
 
+// What a link at the target means.
+enum class AtLink { WriteWhereItLeads, ReplaceTheLink };
+
 Status writeFileSafely(Env& env, const QString& target, QByteArrayView bytes,
-                       const QString& workName = QString(), Durability durability = Durability::Durable);
+                       const QString& workName = QString(), Durability durability = Durability::Durable,
+                       AtLink atLink = AtLink::WriteWhereItLeads);
+
+// Whether a change of `target` may be written: a failure naming it when it is
+// read-only, not a regular file, or a link that leads nowhere.
+Status checkWritable(Env& env, const QString& target);
 
 } // namespace cw

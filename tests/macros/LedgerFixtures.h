@@ -112,6 +112,7 @@ private:
         }
         Status sync() override { return f_->sync(); }
         Status close() override { return f_->close(); }
+        Status setPermissions(unsigned mode) override { return f_->setPermissions(mode); }
 
     private:
         std::unique_ptr<WritableFile> f_;

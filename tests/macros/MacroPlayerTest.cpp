@@ -1,5 +1,6 @@
 #include "LedgerFixtures.h"
 #include "core/macros/InsertMany.h"
+#include "core/macros/MacroFiles.h"
 #include "core/macros/MacroPlayer.h"
 #include "core/macros/MacroReader.h"
 #include "core/macros/MacroTemplate.h"
@@ -8,6 +9,8 @@
 #include "store/SortKey.h"
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace cw {
 namespace {
@@ -141,6 +144,34 @@ TEST(InsertMany, EqualKeysLaterEntryFirst)
     const LedgerEntry old = entry("03-15-98", "FT", 3, "old");
     EXPECT_EQ(insertManyInOrder(test::bytesOf({old}), {first, second}, 'A'), test::bytesOf({second, first, old}));
     EXPECT_EQ(insertManyInOrder(QByteArray(), {}, 'A'), QByteArray());
+}
+
+// A macro named by the original platform's code page is listed decoded and
+// played by its own bytes, past a link planted at the work file's name; a
+// pipe named as a macro is refused at once.
+TEST_F(MacroPlay, AForeignNameIsListedAndPlayedAndAPipeIsRefused)
+{
+    const QByteArray raw = QFile::encodeName(folder.path(QString())) + "GEH\xC4LTER.MCR";
+    FILE* f = std::fopen(raw.constData(), "w");
+    std::fputs("FT\r\n1\r\nforeign\r\n", f);
+    std::fclose(f);
+    const Result<QStringList> names = macroFileNames(*Env::posix(), folder.path(QString()));
+    ASSERT_TRUE(names.isOk());
+    ASSERT_EQ(*names, QStringList{QStringLiteral("GEH\u00C4LTER.MCR")});
+    // A link planted at the work file's name is replaced, not followed.
+    folder.write(QStringLiteral("victim"), "victim");
+    ASSERT_TRUE(QFile::link(folder.path(QStringLiteral("victim")), folder.path(kMacroWorkName)));
+    const MacroPlayOutcome r = playMacroFile(*Env::posix(), folder.path(names->first()), QStringLiteral("03-15-98"),
+                                             folder.path(kData), u'A');
+    EXPECT_TRUE(r.status.isOk()) << qPrintable(r.status.toString());
+    EXPECT_EQ(r.inserted, 1);
+    EXPECT_EQ(folder.read(QStringLiteral("victim")), QByteArray("victim"));
+    EXPECT_FALSE(folder.exists(kMacroWorkName));
+
+    ASSERT_EQ(::mkfifo(QFile::encodeName(folder.path(QStringLiteral("X.MCR"))).constData(), 0600), 0);
+    const MacroPlayOutcome piped = playMacroFile(*Env::posix(), folder.path(QStringLiteral("X.MCR")),
+                                                 QStringLiteral("03-15-98"), folder.path(kData), u'A');
+    EXPECT_EQ(piped.status.toString(), folder.path(QStringLiteral("X.MCR")) + ": Not a regular file (a pipe, device or folder)");
 }
 
 } // namespace

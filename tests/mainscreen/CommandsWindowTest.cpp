@@ -284,7 +284,7 @@ private slots:
         QTest::newRow("blanks remove it") << "    " << "Your passcode is set to: 0\nDont't forget!" << 0;
         QTest::newRow("letter") << "12a4" << "Bad Code! Try again..." << 7;
         QTest::newRow("inner blank") << "1 23" << "Bad Code! Try again..." << 7;
-        QTest::newRow("control") << "\x01" "123" << "Bad Code! Try again..." << 7;
+        QTest::newRow("control dropped") << "\x01" "123" << "Your passcode is set to: 123\nDont't forget!" << 123;
         QTest::newRow("other digits") << QString::fromUtf8("\u0661\u0662") << "Bad Code! Try again..." << 7;
         QTest::newRow("cancel") << QString() << QString() << 7;
     }

@@ -7,6 +7,7 @@
 #include "store/FolderLock.h"
 #include "gui/kit/MainLayout.h"
 #include "core/session/StartUp.h"
+#include "gui/kit/Win1252Validator.h"
 
 #include <gtest/gtest.h>
 #include <limits>
@@ -146,3 +147,30 @@ TEST_F(MainScreenLogic, OneProgramPerFolder)
 }
 
 } // namespace
+
+// What a text box takes from typed or pasted text: control characters never;
+// in a stored box also nothing Windows-1252 lacks. The cursor keeps its place.
+TEST(TextBoxes, ControlCharactersAreDroppedEverywhere)
+{
+    struct Case {
+        QString in;
+        int pos;
+        QString plain, stored;
+        int plainPos, storedPos;
+    };
+    const Case cases[] = {
+        {QStringLiteral("a\nb\tc\x01" "d"), 7, QStringLiteral("abcd"), QStringLiteral("abcd"), 4, 4},
+        {QStringLiteral("x\r\n\u0085\u007Fy"), 3, QStringLiteral("xy"), QStringLiteral("xy"), 1, 1},
+        {QStringLiteral("\u20AC5 \u4E2D"), 4, QStringLiteral("\u20AC5 \u4E2D"), QStringLiteral("\u20AC5 "), 4, 3},
+    };
+    for (const Case& c : cases) {
+        QString plain = c.in, stored = c.in;
+        int plainPos = c.pos, storedPos = c.pos;
+        PlainTextValidator().validate(plain, plainPos);
+        Win1252Validator().validate(stored, storedPos);
+        EXPECT_EQ(plain, c.plain);
+        EXPECT_EQ(plainPos, c.plainPos);
+        EXPECT_EQ(stored, c.stored);
+        EXPECT_EQ(storedPos, c.storedPos);
+    }
+}

@@ -10,6 +10,7 @@
 #include "support/RequireTool.h"
 
 #include <QPageLayout>
+#include <QTemporaryDir>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -164,9 +165,19 @@ private slots:
         h_->press("rtbAll");
         h_->press("rtbView");
         QCOMPARE(printer()->outputFileName(), QString());
+        // Links planted at the file's name and its work name are replaced, never followed.
+        QTemporaryDir elsewhere;
+        for (const QString name : {QStringLiteral("CWK_REPORT.PDF"), QStringLiteral("CWK_REPORT.PDF.$$$")}) {
+            writeBytes(elsewhere.filePath(name), "victim");
+            QVERIFY(QFile::link(elsewhere.filePath(name), name));
+        }
         DialogDriver driver;
         h_->press("rtbPrint");
         const QString file = QDir::current().absoluteFilePath(QStringLiteral("CWK_REPORT.PDF"));
+        for (const QString name : {QStringLiteral("CWK_REPORT.PDF"), QStringLiteral("CWK_REPORT.PDF.$$$")})
+            QCOMPARE(readBytes(elsewhere.filePath(name)), QByteArray("victim"));
+        QVERIFY(!QFileInfo(file).isSymLink());
+        QVERIFY(!QFile::exists(QStringLiteral("CWK_REPORT.PDF.$$$")));
         QCOMPARE(driver.seen.size(), 1);
         QCOMPARE(driver.seen[0].text,
                  QStringLiteral("There is no printer on this system.\nThe report was written to the file:\n") + file);

@@ -216,6 +216,22 @@ private slots:
         QVERIFY(!report().contains(QStringLiteral("                        Line items - money OUT")));
     }
 
+    // A category file that is a folder: one message naming it when the
+    // window opens, never a silent empty list.
+    void anUnreadableCategoryFileIsSaidWhenTheWindowOpens()
+    {
+        h_->window->close();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(QFile::remove(QStringLiteral("2026CATS.DAT")));
+        QVERIFY(QDir().mkdir(QStringLiteral("2026CATS.DAT")));
+        DialogDriver driver;
+        h_->main.command(QStringLiteral("mnuReports"))->trigger();
+        QCOMPARE(driver.seen.size(), 1);
+        QCOMPARE(driver.seen[0].text, QStringLiteral("2026CATS.DAT: Is a directory"));
+        h_->window = openReportsWindow();
+        QVERIFY(h_->window);
+    }
+
     void exportNeedsCategoriesThenOpensTheExportWindow()
     {
         {

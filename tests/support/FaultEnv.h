@@ -91,6 +91,7 @@ private:
             if (auto s = env_->step(path_); !s) { inner_->close(); return s; }
             return inner_->close();
         }
+        cw::Status setPermissions(unsigned mode) override { return inner_->setPermissions(mode); }
 
     private:
         FaultEnv* env_;

@@ -104,6 +104,20 @@ public:
         f.flushed = f.seen;
         return cw::Status::ok();
     }
+    cw::Status statFile(const QString& path, cw::FileStat* out) override
+    {
+        auto [folder, name] = place(path);
+        *out = cw::FileStat();
+        if (folder->seen.contains(name))
+            *out = {cw::FileStat::Kind::Regular, 0600, nodes_[folder->seen.value(name)].seen.size()};
+        else if (folder->subfolders.contains(name))
+            out->kind = cw::FileStat::Kind::Folder;
+        return cw::Status::ok();
+    }
+    cw::Status linkTarget(const QString& path, QString*) override
+    {
+        return cw::Status::ioError(path, QStringLiteral("No links in this model"));
+    }
     bool fileExists(const QString& path) override
     {
         auto [folder, name] = place(path);

@@ -7,6 +7,8 @@
 #include "core/tools/Backup.h"
 
 #include <QDir>
+#include <QTemporaryDir>
+#include <sys/stat.h>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -84,6 +86,32 @@ TEST_F(BackupRunTest, AMissingSourceIsNamedAndTheRunGoesOn)
     EXPECT_EQ(end.text, QStringLiteral("These files could not be copied:\n1998CWK.DAT: No such file or directory"));
     EXPECT_EQ(end.icon, Message::Icon::Warning);
     EXPECT_EQ(end.title, QStringLiteral("Coinwick 2"));
+}
+
+TEST_F(BackupRunTest, LinksAtTheTargetAreReplacedAndForeignNamesKeepTheirBytes)
+{
+    QTemporaryDir elsewhere;
+    const QString victim = elsewhere.filePath(QStringLiteral("victim"));
+    writeBytes(victim, "victim");
+    for (const QString& name : {files[0], files[0] + QStringLiteral(".$$$")})
+        ASSERT_TRUE(QFile::link(victim, target() + name));
+    for (const QByteArray raw : {QByteArray("GEH\xC4LTER.MCR"), QByteArray("NOTE\xE9.nts")}) {
+        FILE* f = std::fopen((QFile::encodeName(source()) + raw).constData(), "w");
+        std::fputs("foreign", f);
+        std::fclose(f);
+    }
+    const Result<QStringList> set = backupFiles(*Env::posix(), source());
+    ASSERT_TRUE(set.isOk());
+    EXPECT_TRUE(set->contains(QStringLiteral("GEH\u00C4LTER.MCR")));
+    EXPECT_TRUE(set->contains(QStringLiteral("NOTE\u00E9.nts")));
+    const BackupRun run = runBackup(*Env::posix(), source(), target(), *set);
+    EXPECT_TRUE(run.failures.isEmpty());
+    EXPECT_EQ(readBytes(victim), "victim");
+    EXPECT_EQ(readBytes(target() + files[0]), "1998CWK.DAT new");
+    for (const QByteArray raw : {QByteArray("GEH\xC4LTER.MCR"), QByteArray("NOTE\xE9.nts")}) {
+        struct stat st {};
+        EXPECT_EQ(::stat((QFile::encodeName(target()) + raw).constData(), &st), 0) << raw.constData();
+    }
 }
 
 // A failure at any disk call of the copy of PAY.MCR: it is reported under

@@ -105,5 +105,25 @@ TEST_F(ExportFile, FailuresAreSaidAndChangeNothing)
     EXPECT_EQ(folder.read(QStringLiteral("OLD.TXT")), QByteArray("old\r\n"));
 }
 
+TEST_F(ExportFile, NeverWritesIntoTheLedgerNorThroughALink)
+{
+    folder.write(QStringLiteral("elsewhere.txt"), "victim");
+    ASSERT_TRUE(QFile::link(folder.path(QStringLiteral("elsewhere.txt")), folder.path(QStringLiteral("link.txt"))));
+    for (const char* name : {"1998CWK.DAT", "1998cwk.dat", "1998CATS.DAT", "PERSONAL.DAT", "1998_cwk.nts", "PAY.mcr",
+                             "tempcats.$$$", "link.txt"}) {
+        const QString target = folder.path(QString::fromLatin1(name));
+        const QByteArray before = folder.read(QString::fromLatin1(name));
+        const std::optional<Message> refused = refusedExportTarget(*Env::posix(), target);
+        ASSERT_TRUE(refused) << name;
+        EXPECT_EQ(refused->title, QStringLiteral("Data Export"));
+        EXPECT_FALSE(run(target).isOk()) << name;
+        EXPECT_EQ(folder.read(QString::fromLatin1(name)), before) << name;
+    }
+    EXPECT_EQ(refusedExportTarget(*Env::posix(), folder.path(QStringLiteral("1998CWK.DAT")))->text,
+              QStringLiteral("This file belongs to the ledger; choose another name."));
+    EXPECT_EQ(folder.read(QStringLiteral("elsewhere.txt")), QByteArray("victim"));
+    EXPECT_FALSE(refusedExportTarget(*Env::posix(), folder.path(QStringLiteral("CWK_DATA.TXT"))));
+}
+
 } // namespace
 } // namespace cw

@@ -181,6 +181,24 @@ private slots:
         QCOMPARE(QDir().entryList({"*.$$$"}, QDir::Files), QStringList({kSelection}));
     }
 
+    // The ledger's own files, in any letter case, are refused with one
+    // message; the window stays open for another name.
+    void aLedgerFileAsTargetIsRefused()
+    {
+        cw::ExportWindow w(request(), nullptr);
+        w.show();
+        const QByteArray before = readBytes(kData);
+        lineEdit(&w, "exFileName")->setText("1998cwk.dat");
+        DialogDriver dialogs;
+        QTest::mouseClick(button(&w, "ExportGo"), Qt::LeftButton);
+        QCOMPARE(dialogs.seen.size(), 1);
+        QCOMPARE(dialogs.seen[0].text, "This file belongs to the ledger; choose another name.");
+        QCOMPARE(dialogs.seen[0].title, "Data Export");
+        QCOMPARE(dialogs.seen[0].icon, QMessageBox::Warning);
+        QCOMPARE(readBytes(kData), before);
+        QVERIFY(w.isVisible());
+    }
+
 private:
     std::unique_ptr<TempFolder> folder_;
 };

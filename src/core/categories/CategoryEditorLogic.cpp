@@ -7,6 +7,7 @@
 #include "store/Win1252.h"
 
 #include <algorithm>
+#include <optional>
 #include <cstring>
 
 namespace cw {
@@ -189,8 +190,88 @@ Status CategoryEditorLogic::save(const QString& code, const QString& name) const
     return writeRecords(env_, categoryFile_, *categories);
 }
 
+namespace {
+
+// The re-code note: five lines (category file, data file, old code, new
+// code, UTF-8; the size of the new category file), then the new category
+// file's bytes and the old one's.
+struct RecodeNote {
+    QString categoryFile, dataFile, oldCode, newCode;
+    QByteArray after, before;
+
+    QByteArray encode() const
+    {
+        QByteArray out;
+        for (const QString& line : {categoryFile, dataFile, oldCode, newCode})
+            out += line.toUtf8() + '\n';
+        return out + QByteArray::number(after.size()) + '\n' + after + before;
+    }
+
+    static std::optional<RecodeNote> decode(const QByteArray& bytes)
+    {
+        RecodeNote note;
+        QString size;
+        QString* lines[] = {&note.categoryFile, &note.dataFile, &note.oldCode, &note.newCode, &size};
+        qsizetype at = 0;
+        for (QString* line : lines) {
+            const qsizetype end = bytes.indexOf('\n', at);
+            if (end < 0)
+                return std::nullopt;
+            *line = QString::fromUtf8(bytes.mid(at, end - at));
+            at = end + 1;
+        }
+        bool ok = false;
+        const qsizetype afterSize = size.toLongLong(&ok);
+        if (!ok || afterSize < 0 || afterSize > bytes.size() - at)
+            return std::nullopt;
+        note.after = bytes.mid(at, afterSize);
+        note.before = bytes.mid(at + afterSize);
+        return note;
+    }
+};
+
+// Not flushed: a note that comes back after a power cut finds the pair
+// whole and changes nothing, and the next flushed change of the folder
+// takes the removal to the disk.
+Status dropRecodeNote(Env& env) { return env.removeFile(kRecodeNoteName); }
+
+} // namespace
+
+Status CategoryEditorLogic::finishInterruptedRecode(Env& env)
+{
+    FileStat st;
+    if (Status s = env.statFile(kRecodeNoteName, &st); !s || st.kind != FileStat::Kind::Regular)
+        return s;
+    QByteArray bytes;
+    if (Status s = env.readFile(kRecodeNoteName, &bytes, false); !s)
+        return s;
+    const std::optional<RecodeNote> note = RecodeNote::decode(bytes);
+    if (note && !note->categoryFile.isEmpty()) {
+        const QString path = resolveFileName(env, note->categoryFile);
+        Result<QByteArray> now = readRecordFile(env, path);
+        if (!now)
+            return now.status();
+        // A category file that is neither the old nor the new one was
+        // changed since: the note is stale.
+        if (*now != note->after && *now != note->before)
+            return dropRecodeNote(env);
+        if (*now != note->after)
+            if (Status s = writeFileSafely(env, path, note->after); !s)
+                return s;
+        const CategoryEditorLogic logic(env, note->categoryFile, note->dataFile);
+        if (Result<qsizetype> recoded = logic.ChangeRecCodes(note->oldCode, note->newCode); !recoded)
+            return recoded.status();
+    }
+    return dropRecodeNote(env);
+}
+
 Result<bool> CategoryEditorLogic::replace(const QString& selected, const QString& code, const QString& name) const
 {
+    // Both files must take the change, or neither is touched.
+    if (Status s = checkWritable(env_, resolveFileName(env_, categoryFile_)); !s)
+        return s;
+    if (Status s = checkWritable(env_, resolveFileName(env_, dataFile_)); !s)
+        return s;
     Result<QByteArray> before = readRecordFile(env_, categoryFile_);
     if (!before)
         return before.status();
@@ -207,15 +288,30 @@ Result<bool> CategoryEditorLogic::replace(const QString& selected, const QString
     QByteArray after = encodeRecords(categories);
     after.append(before->mid(after.size()));
     const QString path = resolveFileName(env_, categoryFile_);
+    const bool newCodeGiven = !codeMatches(codeField(newCode), selected);
+    if (newCodeGiven) {
+        const RecodeNote note{categoryFile_, dataFile_, selected, newCode, after, *before};
+        if (Status s = writeFileSafely(env_, kRecodeNoteName, note.encode()); !s) {
+            dropRecodeNote(env_);   // nothing was changed yet
+            return Status::ioError(path, s.reason());   // named by the file the user changes
+        }
+    }
     const Status written = writeFileSafely(env_, path, after);
     Result<qsizetype> recoded = written ? ChangeRecCodes(selected, newCode) : Result<qsizetype>(written);
+    // Done: the note goes (one left behind is stale, and dropped at the next start).
+    if (newCodeGiven && recoded)
+        dropRecodeNote(env_);
     if (!recoded) {
         // Both files old or both new. A failure after a rename (the folder
         // flush) leaves that file's new contents in place, so the categories
         // go back to the old ones only while entries still carry the old code.
         Result<QByteArray> data = readRecordFile(env_, dataFile_);
+        bool putBack = true;
         if (!data || recodeEntries(*data, selected, newCode) > 0)
-            writeFileSafely(env_, path, *before);
+            putBack = writeFileSafely(env_, path, *before).isOk();
+        // A pair not yet made whole keeps its note: the next start finishes it.
+        if (newCodeGiven && putBack)
+            dropRecodeNote(env_);
         return recoded.status();
     }
     return true;

@@ -52,6 +52,10 @@ Message areYouSureQuestion();
 // stores the category.
 void sortCategories(std::vector<CategoryRecord>& categories);
 
+// The note of a re-code in progress, a work file of the working folder: the
+// start finishes what it notes before the leftover work files go.
+inline const QString kRecodeNoteName = QStringLiteral("recode.$$$");
+
 class CategoryEditorLogic {
 public:
     using Ask = std::function<bool(const Message&)>;
@@ -77,13 +81,20 @@ public:
     // Gives the first category carrying `selected` the new code and name,
     // keeps the file sorted, and re-codes the entries of `selected`. False
     // when no category carries `selected`: then neither file changes. When
-    // the entries cannot be re-coded the category file is put back.
+    // the entries cannot be re-coded the category file is put back. A new
+    // code is first noted in the re-code note (kRecodeNoteName), so that a
+    // run killed between the two files is finished at the next start.
     Result<bool> replace(const QString& selected, const QString& code, const QString& name) const;
 
     // Removes the first category carrying `typedCode` (case-sensitive, blanks
     // as typed) through "tempkeys.$$$"; the file is rewritten even when none
     // does.
     Status remove(const QString& typedCode) const;
+
+    // The re-code a killed run left unfinished, finished: the category file
+    // as the note holds it and the entries re-coded. Nothing when there is
+    // no note.
+    static Status finishInterruptedRecode(Env& env);
 
 private:
     Env& env_;

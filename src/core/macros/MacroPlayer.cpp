@@ -124,6 +124,8 @@ MacroPlayOutcome playMacroFile(Env& env, const QString& macroFile, const QString
     out.status = writeWorkFile(env, workFile, macroLineRecords(macroBytes));
     if (out.status)
         out.status = env.readFile(workFile, &records, false);
+    if (!out.status)
+        out.status = Status::ioError(macroFile, out.status.reason());   // the file the user played
     if (out.status)
         insertMacroEntries(env, records, playDate, dataFile, flag, out);
     env.removeFile(workFile);

@@ -349,6 +349,10 @@ months, year and number of categories that will be exported.</li>
 </ol>
 <p>When the file already holds data, the program asks whether to append the
 new lines to it; <b>No</b> writes nothing and lets you type another name.
+The export never writes into one of the program's own files (year data and
+category files, <tt>PERSONAL.DAT</tt>, notes, macros, work files, in any
+letter case) nor through a link: it says &quot;This file belongs to the
+ledger; choose another name.&quot; or names the link.
 When the export is done, a message names the file; open it in your
 spreadsheet program. <b>Cancel</b> closes the window without writing.</p>
 <p>Each entry is one line of four quoted fields separated by commas: the
@@ -484,8 +488,16 @@ done.</p>
 <tr><td><tt>2026_cwk.nts</tt></td><td>the notes of 2026</td></tr>
 </table>
 <p>Files ending in <tt>.$$$</tt> are the program's work files; they are
-removed when the work is done. Every change is written completely before it
-replaces the old file, so an interruption never leaves a damaged ledger.</p>
+removed when the work is done, and any left by a crash are removed at the
+next start. Every change is written completely before it replaces the old
+file, so an interruption never leaves a damaged ledger; a category re-code
+interrupted between the category file and the entries is finished at the
+next start.</p>
+<p>A changed file keeps its permissions; new files are readable and
+writable by you only. A data or category file you made read-only is not
+changed: the change is refused with a message. A file that is a link is
+changed where the link leads. A pipe, a folder or a file far too large for
+what its name says is refused with a message naming it.</p>
 <p>Only one copy of the program can work in a folder at a time; a second
 one says &quot;Coinwick 2 is already running in this folder.&quot; and
 ends.</p>

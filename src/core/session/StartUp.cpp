@@ -1,9 +1,12 @@
 #include "StartUp.h"
 
+#include "core/categories/CategoryEditorLogic.h"
+
 #include "store/Blanks.h"
 #include "store/DateRules.h"
 #include "store/PersonalSettings.h"
 #include "store/PlainNumber.h"
+#include "store/WorkingFolder.h"
 
 namespace cw {
 
@@ -27,6 +30,14 @@ StartUpResult openPersonalSettings(Env& env, const QDate& today, const PasscodeQ
 {
     constexpr int kStrikesAllowed = 3;
     StartUpResult result;
+    // A re-code a killed run left half done is finished first; then the work
+    // files such a run left behind go.
+    if (Status s = CategoryEditorLogic::finishInterruptedRecode(env); !s) {
+        result.outcome = StartUpResult::Outcome::FileFailed;
+        result.status = s;
+        return result;
+    }
+    removeStaleWorkFiles(env);
     for (int strikes = 0;;) {
         Result<PersonalRecord> loaded = loadOrCreatePersonal(env, today);
         if (!loaded) {

@@ -30,7 +30,8 @@ struct StartUpResult {
     Status status;   // the failure, for FileFailed
 };
 
-// Loads or creates "PERSONAL.DAT" and, when a passcode is set, asks for it
+// Finishes a re-code a killed run left half done and removes the work files
+// left in the working folder; then loads or creates "PERSONAL.DAT" and, when a passcode is set, asks for it
 // until it is given; three wrong answers refuse the start. LastStartDate is
 // rewritten before every question.
 StartUpResult openPersonalSettings(Env& env, const QDate& today, const PasscodeQuestion& ask,

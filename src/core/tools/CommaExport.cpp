@@ -139,6 +139,19 @@ Status checkTargetName(const QString& target)
 
 } // namespace
 
+std::optional<Message> refusedExportTarget(Env& env, const QString& target)
+{
+    const QString title = QStringLiteral("Data Export");
+    if (isLedgerFileName(target))
+        return Message{QStringLiteral("This file belongs to the ledger; choose another name."), title,
+                       Message::Icon::Warning};
+    FileStat st;
+    if (env.statFile(target, &st) && st.kind == FileStat::Kind::Link)
+        return Message{target + QStringLiteral(" is a link to another file; choose another name."), title,
+                       Message::Icon::Warning};
+    return std::nullopt;
+}
+
 Result<bool> exportTargetHoldsData(Env& env, const QString& target)
 {
     if (Status s = checkTargetName(target); !s)
@@ -157,6 +170,8 @@ Result<qsizetype> commafile(Env& env, const QString& target, const QString& data
 {
     if (Status s = checkTargetName(target); !s)
         return s;
+    if (const std::optional<Message> refused = refusedExportTarget(env, target))
+        return Status::ioError(target, refused->text);
     Result<std::vector<CategoryRecord>> selection = readRecords<CategoryRecord>(env, selectionFile);
     if (!selection)
         return selection.status();

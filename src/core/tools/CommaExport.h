@@ -14,6 +14,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 #include <vector>
 
 namespace cw {
@@ -46,6 +47,11 @@ QString exportRangeText(int startMonth, int endMonth, const QString& yearText, q
 // file name unchanged.
 QString exportTargetPath(const QString& folder, const QString& fileName);
 
+// Why the target may not be written, or nullopt: a file the program keeps
+// ("This file belongs to the ledger; choose another name.", title "Data
+// Export"; letter case does not count) or a link.
+std::optional<Message> refusedExportTarget(Env& env, const QString& target);
+
 // Whether the target already holds data (then the append question is
 // asked). An empty file name or a target that exists but cannot be read is a
 // failure.
@@ -55,7 +61,8 @@ Result<bool> exportTargetHoldsData(Env& env, const QString& target);
 // after whatever the target holds (an empty or new target just gets them),
 // through the safe rewrite; the decimal separator is the program locale's.
 // An empty file name or a file that cannot be read or written is a failure
-// (a failed write names the target), and nothing changes then. Returns the
+// (a failed write names the target), and nothing changes then; so is a
+// refused target (refusedExportTarget). Returns the
 // number of lines written.
 Result<qsizetype> commafile(Env& env, const QString& target, const QString& dataFile,
                             const QString& selectionFile, int startMonth, int endMonth, QChar flag);

@@ -62,9 +62,12 @@ QString runInputBox(QWidget* parent, const QString& prompt, const QString& title
     dialog.setLabelText(prompt);
     dialog.setWindowTitle(title);
     dialog.setTextValue(defaultText);
-    if (storedText)
-        if (QLineEdit* box = dialog.findChild<QLineEdit*>())
+    if (QLineEdit* box = dialog.findChild<QLineEdit*>()) {
+        if (storedText)
             Win1252Validator::attach(box);
+        else
+            PlainTextValidator::attach(box);
+    }
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 

@@ -1,5 +1,7 @@
 #include "PanelWidgets.h"
 
+#include "Win1252Validator.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -29,6 +31,7 @@ QLabel* addLabel(QWidget* parent, const char* name, const char* caption, const Q
 QLineEdit* addLineEdit(QWidget* parent, const char* name, const QRect& at, const char* tooltip, int maxLength)
 {
     QLineEdit* edit = place(new QLineEdit(parent), name, tooltip, at);
+    PlainTextValidator::attach(edit);
     if (maxLength > 0)
         edit->setMaxLength(maxLength);
     return edit;

@@ -1,6 +1,8 @@
 #pragma once
-// For the text boxes whose text is stored: a character that Windows-1252 does
-// not hold, typed or pasted, is not taken; the rest of the input is.
+// What a text box takes. Every text box drops control characters (line
+// breaks, tabs, \x01 ...), typed or pasted; the boxes whose text is stored
+// also drop any character that Windows-1252 does not hold. The rest of the
+// input is taken.
 
 #include <QValidator>
 
@@ -8,7 +10,7 @@ class QLineEdit;
 
 namespace cw {
 
-class Win1252Validator : public QValidator {
+class PlainTextValidator : public QValidator {
     Q_OBJECT
 public:
     using QValidator::QValidator;
@@ -16,6 +18,20 @@ public:
 
     // Puts a validator on `edit`.
     static void attach(QLineEdit* edit);
+
+protected:
+    virtual bool takes(QChar c) const;
+};
+
+class Win1252Validator : public PlainTextValidator {
+    Q_OBJECT
+public:
+    using PlainTextValidator::PlainTextValidator;
+
+    static void attach(QLineEdit* edit);
+
+protected:
+    bool takes(QChar c) const override;
 };
 
 } // namespace cw

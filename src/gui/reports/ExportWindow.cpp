@@ -7,6 +7,7 @@
 #include "gui/kit/BusyCursor.h"
 #include "gui/kit/KeyboardUse.h"
 #include "gui/kit/MessageBox.h"
+#include "gui/kit/Win1252Validator.h"
 
 #include "store/FileNames.h"
 
@@ -38,6 +39,7 @@ ExportWindow::ExportWindow(const ExportRequest& request, QWidget* opener)
     exportDir_->setObjectName(QStringLiteral("ExportDir"));
     exportedFiles_->setObjectName(QStringLiteral("ExportedFiles"));
     exFileName_->setObjectName(QStringLiteral("exFileName"));
+    PlainTextValidator::attach(exFileName_);
     exRangeLab_->setObjectName(QStringLiteral("exRangeLab"));
     exportGo_->setObjectName(QStringLiteral("ExportGo"));
     exportQuit_->setObjectName(QStringLiteral("ExportQuit"));
@@ -99,6 +101,10 @@ void ExportWindow::ExportGo_Click()
 {
     Env& env = *Env::current();
     const QString target = exportTargetPath(exportDir_->path(), exFileName_->text());
+    if (const std::optional<Message> refused = refusedExportTarget(env, target)) {
+        showMessage(this, *refused);
+        return;
+    }
     const Result<bool> holdsData = exportTargetHoldsData(env, target);
     if (!holdsData) {
         showFileError(this, holdsData.status());

@@ -1,5 +1,7 @@
 #include "ReportPrinter.h"
 
+#include "store/Env.h"
+
 #include <QDir>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -75,6 +77,12 @@ public:
 
     const PrintFailure& failure() const { return failure_; }
 
+    bool fail(const PrintFailure& failure)
+    {
+        failure_ = failure;
+        return false;
+    }
+
 private:
     bool end()
     {
@@ -82,12 +90,6 @@ private:
         if (!painter_.end())
             return fail(systemFailure(errno));
         return true;
-    }
-
-    bool fail(const PrintFailure& failure)
-    {
-        failure_ = failure;
-        return false;
     }
 
     void setUpPage()
@@ -140,18 +142,42 @@ PrintOutcome printReport(QPrinter& printer, const ReportText& lines, const QStri
 
     // The copies are made here, one pass each, so the printer makes one.
     printer.setCopyCount(1);
+    // The PDF is written to a work file made afresh (never through a link at
+    // its name) and renamed over the target, so a link there is replaced.
+    Env& env = *Env::current();
+    QString work;
     if (noPrinter) {
         outcome.fileWritten = QDir(folder).absoluteFilePath(kNoPrinterFileName);
-        printer.setOutputFileName(outcome.fileWritten);
+        work = outcome.fileWritten + QStringLiteral(".$$$");
+        std::unique_ptr<WritableFile> made;
+        Status s = env.newWritableFile(work, &made);
+        if (made && s)
+            s = made->close();
+        if (!s) {
+            outcome.ok = false;
+            outcome.failure = PrintFailure{Status::ioError(outcome.fileWritten, s.reason()).toString(), 0};
+            outcome.fileWritten.clear();
+            printer.setCopyCount(copies);
+            return outcome;
+        }
+        printer.setOutputFileName(work);
     }
     if (docName.isEmpty())
         printer.setDocName(kDefaultDocName);
 
     PrinterSink sink(printer, toFile);
-    const bool printed =
+    bool printed =
         printReportLines(lines, copies, sink, [&outcome](qsizetype line) { outcome.lastLine = line; }) && sink.finish();
+    if (printed && noPrinter) {
+        if (const Status moved = env.renameFile(work, outcome.fileWritten); !moved) {
+            printed = false;
+            sink.fail(PrintFailure{Status::ioError(outcome.fileWritten, moved.reason()).toString(), 0});
+        }
+    }
     if (!printed) {
         sink.abandon();
+        if (!work.isEmpty())
+            env.removeFile(work);
         outcome.ok = false;
         outcome.failure = sink.failure();
         outcome.fileWritten.clear();

@@ -256,8 +256,10 @@ QStringList ReportsWindow::reportLines() const { return report_->text().toString
 
 void ReportsWindow::PopRepCatList_A()
 {
-    // A missing or unreadable category file gives an empty list.
-    allCategories_->load(*Env::current(), context_.state->categoryFileName);
+    // A category file that cannot be read gives an empty list, and says why.
+    const Status loaded = allCategories_->load(*Env::current(), context_.state->categoryFileName);
+    if (!loaded)
+        showFileError(this, loaded);
 }
 
 void ReportsWindow::initRepCatList_B()

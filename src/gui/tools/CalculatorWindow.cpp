@@ -1,6 +1,7 @@
 #include "CalculatorWindow.h"
 
 #include "gui/kit/KeyboardUse.h"
+#include "gui/kit/Win1252Validator.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -23,6 +24,8 @@ CalculatorWindow::CalculatorWindow(QWidget* opener)
     tcOp_->setObjectName(QStringLiteral("TCOp"));
     tcBotNum_->setObjectName(QStringLiteral("TCBotNum"));
     tcResult_->setObjectName(QStringLiteral("TCResult"));
+    PlainTextValidator::attach(tcTopNum_);
+    PlainTextValidator::attach(tcBotNum_);
     tcOp_->setAlignment(Qt::AlignCenter);
 
     auto* menuBar = new QMenuBar(this);

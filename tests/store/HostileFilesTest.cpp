@@ -1,0 +1,229 @@
+// Files that cannot be turned against the user: links planted at the names
+// the program creates, linked and read-only user files, pipes, folders and
+// oversized files at a file's name, names in the original platform's code
+// page, and work files left by a crash.
+
+#include "store/FileNames.h"
+#include "store/SafeWrite.h"
+#include "store/WorkingFolder.h"
+#include "support/FaultEnv.h"
+#include "support/StoreChanges.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace cw;
+using cwtest::changes;
+using cwtest::FaultEnv;
+using cwtest::readBytes;
+using cwtest::seedFolder;
+using cwtest::writeBytes;
+
+namespace {
+
+QByteArray native(const QString& path) { return QFile::encodeName(path); }
+
+bool isLink(const QString& path)
+{
+    struct stat st {};
+    return ::lstat(native(path).constData(), &st) == 0 && S_ISLNK(st.st_mode);
+}
+
+unsigned modeOf(const QString& path)
+{
+    struct stat st {};
+    ::stat(native(path).constData(), &st);
+    return st.st_mode & 07777;
+}
+
+void link(const QString& target, const QString& at) { ASSERT_EQ(::symlink(native(target), native(at)), 0); }
+
+// Every name a change of the table writes besides its own file.
+const QStringList kWorkNames = {"temp.$$$",         "tempkeys.$$$",      "tempfile.$$$",    "tempmac.$$$",
+                                "tempcats.$$$",     "2026CWK.DAT.$$$",   "2026CATS.DAT.$$$", "PERSONAL.DAT.$$$"};
+
+class EveryChange : public ::testing::TestWithParam<int> {
+protected:
+    cwtest::Change change() const { return changes()[size_t(GetParam())]; }
+    cwtest::TempFolder folder;
+    QTemporaryDir elsewhere;
+    QString outside(const QString& name) const { return elsewhere.filePath(name); }
+};
+
+} // namespace
+
+TEST_P(EveryChange, LinksPlantedAtItsWorkNamesLeaveTheirTargetsAlone)
+{
+    seedFolder();
+    for (const QString& name : kWorkNames) {
+        writeBytes(outside(name), "victim");
+        link(outside(name), name);
+    }
+    ASSERT_TRUE(change().run(Env::posix()).isOk());
+    for (const QString& name : kWorkNames)
+        EXPECT_EQ(readBytes(outside(name)), "victim") << qPrintable(name);
+    EXPECT_FALSE(isLink(change().file));
+    EXPECT_EQ(modeOf(change().file), 0600u);   // a file the program made
+}
+
+TEST_P(EveryChange, ALinkedFileIsChangedWhereItLeadsAndStaysALink)
+{
+    seedFolder();
+    const QByteArray before = readBytes(change().file);
+    ASSERT_TRUE(QFile::rename(change().file, outside("real")));
+    link(outside("real"), change().file);
+    ASSERT_TRUE(change().run(Env::posix()).isOk());
+    EXPECT_TRUE(isLink(change().file));
+    EXPECT_NE(readBytes(outside("real")), before);
+    EXPECT_EQ(QDir(folder.path()).entryList({"*.$$$"}, QDir::Files | QDir::Hidden), QStringList());
+}
+
+TEST_P(EveryChange, KeepsPermissionsAndRefusesAReadOnlyFile)
+{
+    for (unsigned mode : {0600u, 0640u, 0604u}) {
+        seedFolder();
+        ::chmod(native(change().file).constData(), mode);
+        ASSERT_TRUE(change().run(Env::posix()).isOk());
+        EXPECT_EQ(modeOf(change().file), mode);
+    }
+    seedFolder();
+    ::chmod(native(change().file).constData(), 0444);
+    const QByteArray before = readBytes(change().file);
+    const Status s = change().run(Env::posix());
+    EXPECT_EQ(s.toString(), change().file + ": The file is read-only");
+    EXPECT_EQ(readBytes(change().file), before);
+    EXPECT_EQ(modeOf(change().file), 0444u);
+}
+
+TEST_P(EveryChange, AFailureNamesTheUsersFileNeverAWorkFile)
+{
+    FaultEnv counter;
+    {
+        cwtest::TempFolder once;
+        seedFolder();
+        ASSERT_TRUE(change().run(&counter).isOk());
+    }
+    for (int k = 0; k < counter.calls(); ++k) {
+        cwtest::TempFolder each;
+        seedFolder();
+        FaultEnv failer(FaultEnv::Mode::Fail, k);
+        EXPECT_EQ(change().run(&failer).file(), change().file) << "failed at call " << k;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Hostile, EveryChange, ::testing::Range(0, int(changes().size())), cwtest::changeName);
+
+TEST(HostileFiles, APipeAFolderOrAnOversizedFileAtAFileNameIsRefusedWithoutBlocking)
+{
+    struct Case {
+        const char* name;
+        qint64 limit;
+    };
+    const Case cases[] = {{"2026CWK.DAT", qint64(2) << 30}, {"2026CATS.DAT", 1 << 20}, {"PERSONAL.DAT", 64 << 10},
+                          {"X.MCR", 16 << 20}, {"personal.dat", 64 << 10}};
+    for (const Case& c : cases) {
+        const QString name = QString::fromLatin1(c.name);
+        EXPECT_EQ(readSizeLimit(name), c.limit) << c.name;
+        cwtest::TempFolder folder;
+        QByteArray bytes;
+        ASSERT_EQ(::mkfifo(c.name, 0600), 0);
+        EXPECT_EQ(Env::posix()->readFile(name, &bytes, true).toString(),
+                  name + ": Not a regular file (a pipe, device or folder)");
+        EXPECT_FALSE(writeFileSafely(*Env::posix(), name, "x").isOk());
+        ::unlink(c.name);
+        ASSERT_TRUE(QDir().mkdir(name));
+        EXPECT_EQ(Env::posix()->readFile(name, &bytes, true).toString(), name + ": Is a directory");
+        EXPECT_EQ(writeFileSafely(*Env::posix(), name, "x").toString(), name + ": Is a directory");
+        ::rmdir(c.name);
+        // Sparse: no disk is used, and the read stops before any byte is taken.
+        writeBytes(name, "");
+        ASSERT_EQ(::truncate(c.name, c.limit + 1), 0);
+        EXPECT_EQ(Env::posix()->readFile(name, &bytes, true).toString(), name + ": File too large");
+        FileContents mapped;
+        EXPECT_FALSE(Env::posix()->mapFile(name, true, &mapped).isOk());
+        EXPECT_FALSE(Env::posix()->readFileInChunks(name, true, [](QByteArrayView, qsizetype) {}).isOk());
+    }
+}
+
+TEST(HostileFiles, ALinkThatLeadsNowhereIsNotFollowed)
+{
+    cwtest::TempFolder folder;
+    QTemporaryDir elsewhere;
+    const QString nowhere = elsewhere.filePath("gone");
+    link(nowhere, "2026CWK.DAT");
+    QByteArray bytes;
+    EXPECT_EQ(Env::posix()->readFile("2026CWK.DAT", &bytes, true).toString(),
+              "2026CWK.DAT: A link that leads to no file");
+    EXPECT_EQ(writeFileSafely(*Env::posix(), "2026CWK.DAT", "x").toString(),
+              "2026CWK.DAT: A link that leads to no file");
+    std::unique_ptr<WritableFile> file;
+    EXPECT_FALSE(Env::posix()->newAppendableFile("2026CWK.DAT", &file).isOk());
+    EXPECT_FALSE(QFile::exists(nowhere));
+}
+
+TEST(HostileFiles, AnAbsentFileReadsAsEmptyWhereTheFolderTakesNoNewFile)
+{
+    cwtest::TempFolder folder;
+    ASSERT_TRUE(QDir().mkdir("ro"));
+    ::chmod("ro", 0555);
+    QByteArray bytes = "x";
+    // As root the folder still takes files; the read is empty either way.
+    EXPECT_TRUE(Env::posix()->readFile("ro/2026CWK.DAT", &bytes, true).isOk());
+    EXPECT_TRUE(bytes.isEmpty());
+    ::chmod("ro", 0755);
+}
+
+TEST(HostileFiles, NamesInTheOriginalCodePageAreListedAndOpenedByTheirOwnBytes)
+{
+    cwtest::TempFolder folder;
+    const QByteArray raw = "GEH\xC4LTER.MCR";
+    {
+        FILE* f = std::fopen(raw.constData(), "w");
+        std::fputs("macro", f);
+        std::fclose(f);
+    }
+    QStringList names;
+    ASSERT_TRUE(Env::posix()->listDir(".", &names).isOk());
+    const QString shown = QStringLiteral("GEH\u00C4LTER.MCR");
+    EXPECT_EQ(names, QStringList{shown});
+    QByteArray bytes;
+    EXPECT_TRUE(Env::posix()->readFile(shown, &bytes, false).isOk());
+    EXPECT_EQ(bytes, "macro");
+    // A copy elsewhere, made through a work file, keeps the name's bytes.
+    ASSERT_TRUE(QDir().mkdir("copy"));
+    ASSERT_TRUE(writeFileSafely(*Env::posix(), "copy/" + shown, bytes).isOk());
+    struct stat st {};
+    EXPECT_EQ(::stat(("copy/" + raw).constData(), &st), 0);
+    // A UTF-8 name stays UTF-8.
+    ASSERT_TRUE(writeFileSafely(*Env::posix(), QStringLiteral("NOTE\u00E9.nts"), "n").isOk());
+    EXPECT_EQ(::stat("NOTE\xC3\xA9.nts", &st), 0);
+}
+
+TEST(HostileFiles, WorkFilesLeftByACrashAreRemovedAtTheNextStart)
+{
+    cwtest::TempFolder folder;
+    QTemporaryDir elsewhere;
+    writeBytes(elsewhere.filePath("victim"), "victim");
+    for (const char* name : {"2026CWK.DAT.$$$", "TEMP.$$$", "tempcats.$$$", "x.$$$.$$$"})
+        writeBytes(name, "left");
+    link(elsewhere.filePath("victim"), "link.$$$");
+    ASSERT_TRUE(QDir().mkdir("folder.$$$"));
+    writeBytes("2026CWK.DAT", "kept");
+    removeStaleWorkFiles(*Env::posix());
+    EXPECT_EQ(QDir().entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::Name),
+              (QStringList{"2026CWK.DAT", "folder.$$$"}));
+    EXPECT_EQ(readBytes(elsewhere.filePath("victim")), "victim");
+}
+
+TEST(HostileFiles, LedgerFileNamesInAnyLetterCase)
+{
+    for (const char* kept : {"2026CWK.DAT", "1998cats.dat", "PERSONAL.DAT", "personal.dat", "2026_cwk.nts",
+                             "X.MCR", "a.mcr", "temp.$$$", "dir/2026CWK.DAT", ".coinwick.lock"})
+        EXPECT_TRUE(isLedgerFileName(QString::fromLatin1(kept))) << kept;
+    for (const char* other : {"CWK_DATA.TXT", "2026CWK.DAT.txt", "report.pdf", "26CWK.DAT", "OLD.DAT"})
+        EXPECT_FALSE(isLedgerFileName(QString::fromLatin1(other))) << other;
+}
