@@ -80,44 +80,5 @@ inline std::vector<LedgerEntry> randomEntries(std::mt19937& rng, int count, QCha
     return out;
 }
 
-// Counts renames and, with Fail::Append, fails every append after writing
-// half its bytes, as a writer killed mid-write would leave them.
-class FailingEnv : public EnvWrapper {
-public:
-    enum class Fail { Nothing, Append };
-    explicit FailingEnv(Fail fail) : EnvWrapper(Env::posix()), fail_(fail) {}
-
-    Status newWritableFile(const QString& p, std::unique_ptr<WritableFile>* out) override
-    {
-        Status s = target()->newWritableFile(p, out);
-        if (s && fail_ == Fail::Append)
-            *out = std::make_unique<HalfFile>(std::move(*out));
-        return s;
-    }
-    Status renameFile(const QString& from, const QString& to) override
-    {
-        ++renames;
-        return target()->renameFile(from, to);
-    }
-    int renames = 0;
-
-private:
-    class HalfFile : public WritableFile {
-    public:
-        explicit HalfFile(std::unique_ptr<WritableFile> f) : f_(std::move(f)) {}
-        Status append(QByteArrayView d) override
-        {
-            f_->append(d.first(d.size() / 2));
-            return Status::ioError(QStringLiteral("work"), QStringLiteral("No space left on device"));
-        }
-        Status sync() override { return f_->sync(); }
-        Status close() override { return f_->close(); }
-        Status setPermissions(unsigned mode) override { return f_->setPermissions(mode); }
-
-    private:
-        std::unique_ptr<WritableFile> f_;
-    };
-    Fail fail_;
-};
 
 } // namespace cw::test

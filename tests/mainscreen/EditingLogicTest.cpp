@@ -10,6 +10,7 @@
 #include "core/session/YearSwitch.h"
 
 #include "store/AmountRules.h"
+#include "support/FaultEnv.h"
 
 #include <gtest/gtest.h>
 #include <limits>
@@ -22,21 +23,6 @@ namespace {
 const QString kData = QStringLiteral("2026CWK.DAT");
 const QString kCats = QStringLiteral("2026CATS.DAT");
 const QLocale kUs(QLocale::English, QLocale::UnitedStates);
-
-// Fails every write to one file.
-class FailingWritesEnv : public EnvWrapper {
-public:
-    explicit FailingWritesEnv(QString target) : EnvWrapper(Env::posix()), target_(std::move(target)) {}
-    Status renameFile(const QString& from, const QString& to) override
-    {
-        if (to == target_)
-            return Status::ioError(to, QStringLiteral("Read-only file system"));
-        return EnvWrapper::renameFile(from, to);
-    }
-
-private:
-    QString target_;
-};
 
 class EditingLogic : public ::testing::Test {
 protected:
@@ -157,7 +143,7 @@ TEST_F(EditingLogic, ChangeRecCodesTouchesOnlyExactMatches)
     expected[4].setCode("Z");
     EXPECT_EQ(readBytes(kData), encodeRecords(expected));
     // Nothing to change: nothing is written, so even a read-only file is fine.
-    FailingWritesEnv readOnly(kData);
+    cwtest::FaultEnv readOnly(cwtest::FaultEnv::failing(cwtest::FaultEnv::Kind::Rename, kData, "Read-only file system"));
     CategoryEditorLogic unchanged(readOnly, kCats, kData);
     EXPECT_EQ(*unchanged.ChangeRecCodes("Z ", "Z"), 0);
     EXPECT_EQ(*unchanged.ChangeRecCodes("fo", "XX"), 0);

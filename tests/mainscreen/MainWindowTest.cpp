@@ -2,6 +2,7 @@
 // lists and their panels, menus, toolbar, status bars and the layout rules.
 
 #include "DialogDriver.h"
+#include "support/FaultEnv.h"
 #include "EditorStandIn.h"
 #include "Seed.h"
 
@@ -118,7 +119,7 @@ private slots:
     {
         QFETCH(QString, file);
         QFETCH(bool, opens);
-        UnreadableFileEnv env(file);
+        FaultEnv env(FaultEnv::failing(FaultEnv::Kind::Read, file));
         cw::ScopedEnv scoped(&env);
         cw::MainWindow w(kToday);
         DialogDriver dialogs({Answer::press()});

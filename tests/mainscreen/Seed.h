@@ -63,24 +63,6 @@ inline void writeSettings(QChar flag, std::int16_t passCode = 0)
 
 inline void writePasscode(std::int16_t code) { writeSettings(u'A', code); }
 
-// Fails every read of one file, as an unreadable file would.
-class UnreadableFileEnv : public cw::EnvWrapper {
-public:
-    explicit UnreadableFileEnv(QString name) : EnvWrapper(cw::Env::posix()), name_(std::move(name)) {}
-    cw::Status readFile(const QString& p, QByteArray* o, bool c) override
-    {
-        return p == name_ ? failure() : EnvWrapper::readFile(p, o, c);
-    }
-    cw::Status readFileInChunks(const QString& p, bool c, const ChunkSink& s) override
-    {
-        return p == name_ ? failure() : EnvWrapper::readFileInChunks(p, c, s);
-    }
-
-private:
-    cw::Status failure() const { return cw::Status::ioError(name_, QStringLiteral("Input/output error")); }
-    QString name_;
-};
-
 inline qint64 fileSize(const QString& name) { return QFileInfo(name).exists() ? QFileInfo(name).size() : -1; }
 
 } // namespace cwtest

@@ -3,6 +3,7 @@
 #include "ReportFixture.h"
 
 #include "store/ReportSelection.h"
+#include "support/FaultEnv.h"
 
 #include <QFile>
 
@@ -399,7 +400,7 @@ TEST_F(ReportFiles, ReportReadsTheSelectionFileItIsGiven)
 TEST_F(ReportFiles, UnreadableYearFileIsReportedAndNothingIsLeftBehind)
 {
     writeYear({entry("03-10-98", "FD", cents(-7500), "Groceries")});
-    UnreadableFileEnv failing(kYearFile);
+    FaultEnv failing(FaultEnv::failing(FaultEnv::Kind::Read, kYearFile));
     const cw::ReportResult r = cw::viewReport(failing, {category("FD", "Food")}, request());
     EXPECT_FALSE(r.status.isOk());
     EXPECT_EQ(r.status.file(), kYearFile);

@@ -4,6 +4,7 @@
 
 #include "store/Env.h"
 #include "support/TempFolder.h"
+#include "support/FaultEnv.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
@@ -63,25 +64,16 @@ TEST_F(MapFileTest, AFileReplacedWhileHeldReadsAsItWas)
     EXPECT_EQ(moved.view(), QByteArray(5000, 'a'));
 }
 
-// Fails every read, as a full disk or a bad sector would.
-class FailingReads : public cw::EnvWrapper {
-public:
-    FailingReads() : EnvWrapper(cw::Env::posix()) {}
-    int reads = 0;
-    cw::Status readFile(const QString& p, QByteArray*, bool) override
-    {
-        ++reads;
-        return cw::Status::ioError(p, QStringLiteral("Input/output error"));
-    }
-};
 
 TEST_F(MapFileTest, AWrappedEnvMapsThroughItsOwnRead)
 {
     writeBytes("YEAR.DAT", QByteArray(100, 'a'));
-    FailingReads failing;
+    cwtest::FaultEnv failing([](const cwtest::FaultEnv::Call& c) -> std::optional<QString> {
+        return c.kind == cwtest::FaultEnv::Kind::Read ? std::optional(QStringLiteral("Input/output error")) : std::nullopt;
+    });
     cw::FileContents contents;
     const cw::Status s = failing.mapFile("YEAR.DAT", true, &contents);
-    EXPECT_EQ(failing.reads, 1);
+    EXPECT_EQ(failing.count(cwtest::FaultEnv::Kind::Read), 1);
     EXPECT_FALSE(s.isOk());
     EXPECT_EQ(s.reason(), "Input/output error");
     EXPECT_EQ(contents.size(), 0);

@@ -1,6 +1,7 @@
 #include "macros/LedgerFixtures.h"
 #include "core/tools/CommaExport.h"
 #include "store/ReportSelection.h"
+#include "support/FaultEnv.h"
 
 #include <gtest/gtest.h>
 
@@ -98,7 +99,9 @@ TEST_F(ExportFile, FailuresAreSaidAndChangeNothing)
     EXPECT_FALSE(run(folder.path(QStringLiteral("no/such/folder.txt"))).isOk());
 
     folder.write(QStringLiteral("OLD.TXT"), "old\r\n");
-    test::FailingEnv env(test::FailingEnv::Fail::Append);
+    cwtest::FaultEnv env([](const cwtest::FaultEnv::Call& c) -> std::optional<QString> {
+        return c.kind == cwtest::FaultEnv::Kind::Append ? std::optional(QStringLiteral("No space left on device")) : std::nullopt;
+    });
     const Result<qsizetype> failed = run(folder.path(QStringLiteral("OLD.TXT")), env);
     ASSERT_FALSE(failed.isOk());
     EXPECT_EQ(failed.status().file(), folder.path(QStringLiteral("OLD.TXT")));   // the target, not the work file

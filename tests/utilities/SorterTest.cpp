@@ -99,7 +99,7 @@ TEST_F(SortFile, FullRunWritesTheStableDescendingOrder)
 
 TEST_F(SortFile, NothingWrittenWhenNothingChanges)
 {
-    test::FailingEnv env(test::FailingEnv::Fail::Nothing);
+    cwtest::FaultEnv env;
     const Result<SortRun> empty = sortMainFile(env, data(), 'A');
     ASSERT_TRUE(empty.isOk());
     EXPECT_EQ(empty->records, 0);
@@ -110,7 +110,7 @@ TEST_F(SortFile, NothingWrittenWhenNothingChanges)
     const Result<SortRun> run = sortMainFile(env, data(), 'A');
     ASSERT_TRUE(run.isOk());
     EXPECT_FALSE(run->written);
-    EXPECT_EQ(env.renames, 0);
+    EXPECT_EQ(env.count(cwtest::FaultEnv::Kind::Rename), 0);
 
     const QByteArray unordered = test::bytesOf({entry("03-15-98", "AB", 1, ""), entry("03-16-98", "AB", 1, "")});
     folder.write(kData, unordered);
