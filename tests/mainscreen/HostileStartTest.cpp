@@ -6,6 +6,7 @@
 #include "store/FolderLock.h"
 #include "core/session/StartUp.h"
 #include "support/FaultEnv.h"
+#include "support/KillLoop.h"
 #include "support/StoreChanges.h"
 #include "support/TempFolder.h"
 
@@ -49,26 +50,14 @@ TEST(HostileStart, AReCodeKilledAtEveryDiskCallIsWholeAfterTheNextStart)
         ASSERT_NE(data[0], data[1]);
     }
     bool sawHalf = false;
-    for (int k = 0; k < counter.calls(); ++k) {
-        cwtest::TempFolder folder;
-        seedFolder();
-        const pid_t child = ::fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            FaultEnv killer(FaultEnv::Mode::Kill, k);
-            recode(&killer);
-            ::_exit(0);
-        }
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        ASSERT_TRUE(WIFSIGNALED(status)) << "call " << k;
+    cwtest::killAtEachCall(counter.calls(), seedFolder, [](Env* env) { recode(env); }, [&](int k) {
         sawHalf = sawHalf || (readBytes(kCats) == cats[1] && readBytes(kData) == data[0]);
         ASSERT_EQ(startUp().outcome, StartUpResult::Outcome::Opened) << "call " << k;
         const int pair = readBytes(kCats) == cats[1] ? 1 : 0;
         EXPECT_EQ(readBytes(kCats), cats[pair]) << "killed at call " << k;
         EXPECT_EQ(readBytes(kData), data[pair]) << "killed at call " << k;
         EXPECT_EQ(QDir().entryList({"*.$$$"}, QDir::Files | QDir::Hidden), QStringList());
-    }
+    });
     EXPECT_TRUE(sawHalf);   // the loop did reach the gap between the two files
 }
 

@@ -5,14 +5,12 @@
 
 #include "store/SafeWrite.h"
 #include "support/FaultEnv.h"
+#include "support/KillLoop.h"
 #include "support/StoreChanges.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <sys/wait.h>
-#include <unistd.h>
 
 using namespace cw;
 using cwtest::FaultEnv;
@@ -50,26 +48,13 @@ TEST_P(CrashSafety, KilledAtEveryDiskCallLeavesTheOldOrTheNewFile)
     QByteArray before, after;
     measure(&calls, &before, &after);
     ASSERT_GT(calls, 3);
-    for (int k = 0; k < calls; ++k) {
-        cwtest::TempFolder folder;
-        seedFolder();
-        const pid_t child = ::fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            FaultEnv killer(FaultEnv::Mode::Kill, k);
-            change().run(&killer);
-            ::_exit(0);
-        }
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "call " << k;
+    cwtest::killAtEachCall(calls, seedFolder, [this](Env* env) { change().run(env); }, [&](int k) {
         const QByteArray now = readBytes(change().file);
         EXPECT_TRUE(now == before || now == after) << change().name << ": killed at call " << k;
         // The last calls come after the rename: the new file must be there.
-        if (k == calls - 1) {
+        if (k == calls - 1)
             EXPECT_EQ(now, after) << change().name;
-        }
-    }
+    });
 }
 
 TEST_P(CrashSafety, AFailureAtEveryDiskCallIsReportedAndLosesNothing)

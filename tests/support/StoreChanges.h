@@ -3,6 +3,7 @@
 // given Env over a seeded working folder: the table the crash, failure and
 // power-loss tests walk through.
 
+#include "core/tools/Sorter.h"
 #include "store/CategoryFile.h"
 #include "store/LedgerFile.h"
 #include "store/PersonalSettings.h"
@@ -11,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -18,6 +20,7 @@ namespace cwtest {
 
 inline const QString kData = QStringLiteral("2026CWK.DAT");
 inline const QString kCats = QStringLiteral("2026CATS.DAT");
+inline const QString kUnsorted = QStringLiteral("2025CWK.DAT");
 
 struct Change {
     const char* name;
@@ -38,6 +41,9 @@ inline void seedFolder()
     ASSERT_TRUE(LedgerFile(kData, Env::posix()).writeAll(seedEntries()).isOk());
     ASSERT_TRUE(CategoryFile(kCats, Env::posix()).writeAll({category("FT", "Food"), category("CA", "Car")}).isOk());
     ASSERT_TRUE(loadOrCreatePersonal(*Env::posix(), QDate(2026, 3, 9)).isOk());
+    std::vector<LedgerEntry> unsorted = seedEntries();
+    std::reverse(unsorted.begin(), unsorted.end());
+    ASSERT_TRUE(LedgerFile(kUnsorted, Env::posix()).writeAll(unsorted).isOk());
 }
 
 inline std::vector<Change> changes()
@@ -54,6 +60,7 @@ inline std::vector<Change> changes()
                                                 [](const LedgerEntry& e) { return e.codeText() != QStringLiteral("CA"); })
                  .status();
          }},
+        {"sort", kUnsorted, [](Env* env) { return sortMainFile(*env, kUnsorted, 'A').status(); }},
         {"categories", kCats, [](Env* env) { return CategoryFile(kCats, env).writeAll({category("ZZ", "Other")}); }},
         {"personal", kPersonalFileName, [](Env* env) {
              PersonalRecord p = PersonalRecord::creationValues(QDate(2026, 3, 10));

@@ -3,6 +3,7 @@
 // call without spoiling an older copy.
 
 #include "support/FaultEnv.h"
+#include "support/KillLoop.h"
 #include "support/TempFolder.h"
 #include "core/tools/Backup.h"
 
@@ -10,7 +11,6 @@
 #include <QTemporaryDir>
 #include <sys/stat.h>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace cw;
@@ -139,22 +139,14 @@ TEST_F(BackupRunTest, KilledAtEveryDiskCallLeavesTheOldOrTheNewCopy)
 {
     FaultEnv counter;
     ASSERT_TRUE(copyForBackup(counter, source(), target(), files[1]).isOk());
-    const int calls = counter.calls();
-    for (int k = 0; k < calls; ++k) {
-        writeBytes(target() + files[1], "old");
-        const pid_t child = ::fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            FaultEnv killer(FaultEnv::Mode::Kill, k);
-            copyForBackup(killer, source(), target(), files[1]);
-            ::_exit(0);
-        }
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "call " << k;
-        const QByteArray now = readBytes(target() + files[1]);
-        EXPECT_TRUE(now == "old" || now == "PAY.MCR new") << "killed at call " << k;
-    }
+    cwtest::killAtEachCall(
+        counter.calls(), [&] { writeBytes(target() + files[1], "old"); },
+        [&](Env* env) { copyForBackup(*env, source(), target(), files[1]); },
+        [&](int k) {
+            const QByteArray now = readBytes(target() + files[1]);
+            EXPECT_TRUE(now == "old" || now == "PAY.MCR new") << "killed at call " << k;
+        },
+        false);
 }
 
 } // namespace

@@ -118,35 +118,5 @@ TEST_F(SortFile, NothingWrittenWhenNothingChanges)
     EXPECT_EQ(folder.read(kData), unordered);
 }
 
-// A sort killed at any disk call leaves the old file or the sorted one, so
-// no record is ever lost or doubled.
-TEST_F(SortFile, KilledAtEveryDiskCallLeavesTheOldOrTheSortedFile)
-{
-    std::mt19937 rng(13);
-    QByteArray bytes = test::bytesOf(test::randomEntries(rng, 50, u'A'));
-    bytes.append("tail");
-    const QByteArray sorted = passesByHand(bytes, 50, 'A');
-    folder.write(kData, bytes);
-    cwtest::FaultEnv counter;
-    ASSERT_TRUE(sortMainFile(counter, data(), 'A').isOk());
-    const int calls = counter.calls();
-    ASSERT_GT(calls, 3);
-    for (int k = 0; k < calls; ++k) {
-        folder.write(kData, bytes);
-        const pid_t child = ::fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            cwtest::FaultEnv killer(cwtest::FaultEnv::Mode::Kill, k);
-            sortMainFile(killer, data(), 'A');
-            ::_exit(0);
-        }
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "call " << k;
-        const QByteArray now = folder.read(kData);
-        EXPECT_TRUE(now == bytes || now == sorted) << "killed at call " << k;
-    }
-}
-
 } // namespace
 } // namespace cw
