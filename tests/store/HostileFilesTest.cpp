@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -149,6 +150,28 @@ TEST(HostileFiles, APipeAFolderOrAnOversizedFileAtAFileNameIsRefusedWithoutBlock
         EXPECT_FALSE(Env::posix()->readFileInChunks(name, true, [](QByteArrayView, qsizetype) {}).isOk());
     }
 }
+
+#ifndef __SANITIZE_ADDRESS__
+// A data file within its size but beyond the memory there is: said, in a
+// child whose address space is cut to 1.5 GB.
+TEST(HostileFiles, AFileBeyondTheMemoryThereIsIsSaidNeverACrash)
+{
+    cwtest::TempFolder folder;
+    writeBytes("2026CWK.DAT", "");
+    ASSERT_EQ(::truncate("2026CWK.DAT", 2000000000), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const rlimit limit{1500000000, 1500000000};
+        ::setrlimit(RLIMIT_AS, &limit);
+        const Status s = readRecords<LedgerEntry>(*Env::posix(), "2026CWK.DAT").status();
+        ::_exit(s.toString() == "2026CWK.DAT: Cannot allocate memory" ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+#endif
 
 TEST(HostileFiles, ALinkThatLeadsNowhereIsNotFollowed)
 {
