@@ -2,6 +2,8 @@
 
 #include "store/RecordFile.h"
 
+#include <QFileInfo>
+
 namespace cw {
 
 Status makeRepCatFile(Env& env, const std::vector<CategoryRecord>& chosen, const QString& name)
@@ -21,7 +23,8 @@ Status makeRepCatFile(Env& env, const std::vector<CategoryRecord>& chosen, const
         if (s)
             s = closed;
     }
-    return s;
+    // Told on the folder that would not take it, never on the work file.
+    return s ? s : Status::ioError(QFileInfo(name).absolutePath(), s.reason());
 }
 
 Result<std::vector<CategoryRecord>> readReportSelection(Env& env, const QString& name)
