@@ -8,7 +8,9 @@
 #include "store/LedgerEntry.h"
 #include "store/SafeWrite.h"
 
+#include <cerrno>
 #include <cstring>
+#include <new>
 #include <vector>
 
 namespace cw {
@@ -80,7 +82,8 @@ Result<std::vector<R>> readRecords(Env& env, const QString& name)
     std::vector<R> out;
     char carry[size];
     int carried = 0;
-    Status s = env.readFileInChunks(resolveFileName(env, name), true, [&](QByteArrayView piece, qsizetype fileSize) {
+    const QString path = resolveFileName(env, name);
+    const auto take = [&](QByteArrayView piece, qsizetype fileSize) {
         if (out.empty())
             out.reserve(size_t(fileSize / size));
         const char* p = piece.data();
@@ -98,7 +101,14 @@ Result<std::vector<R>> readRecords(Env& env, const QString& name)
             out.push_back(RecordTraits<R>::decode(p));
         std::memcpy(carry, p, size_t(left));
         carried = int(left);
-    });
+    };
+    Status s;
+    // A file too large for the memory there is says so; it never ends the program.
+    try {
+        s = env.readFileInChunks(path, true, take);
+    } catch (const std::bad_alloc&) {
+        s = Status::fromErrno(path, ENOMEM);
+    }
     if (!s)
         return s;
     return out;

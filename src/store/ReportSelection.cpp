@@ -3,6 +3,7 @@
 #include "store/FileNames.h"
 #include "store/RecordFile.h"
 
+#include <QFileInfo>
 #include <algorithm>
 
 namespace cw {
@@ -24,7 +25,8 @@ Status makeRepCatFile(Env& env, const std::vector<CategoryRecord>& chosen, const
         if (s)
             s = closed;
     }
-    return s;
+    // Told on the folder that would not take it, never on the work file.
+    return s ? s : Status::ioError(QFileInfo(name).absolutePath(), s.reason());
 }
 
 qsizetype chosenCategoryCount(Env& env, const QString& name)

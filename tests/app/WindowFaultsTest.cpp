@@ -304,6 +304,7 @@ private slots:
             QVERIFY2(!r.together || allOld || allNew, qPrintable("old and new files mixed; " + where));
             const bool workFileKept = allNew && !r.unremoved.isEmpty() && r.unremoved.filter(".$$$") == r.unremoved;
             QVERIFY2(shown(r.seen).contains("(injected)") || workFileKept, qPrintable("no message; " + where));
+            QVERIFY2(!shown(r.seen).contains(".$$$"), qPrintable("a work file named; " + where));
             QVERIFY2(allNew || r.success.isEmpty() || !shown(r.seen).contains(r.success),
                      qPrintable("success told; " + where));
             QVERIFY2(r.leftOver.isEmpty(), qPrintable(r.leftOver.join(' ') + " left; " + where));

@@ -29,11 +29,17 @@ TEST_F(ReportSelectionFile, NothingChosenStillWritesTheFirstRecord)
     EXPECT_EQ(cw::chosenCategoryCount(*records), 0);
 }
 
-TEST_F(ReportSelectionFile, AnOlderLongerFileIsReplacedWhole)
+TEST_F(ReportSelectionFile, AnOlderLongerFileOrAPlantedLinkIsReplacedWhole)
 {
     writeBytes("tempcats.$$$", QByteArray(18 * 5, 'x'));
     ASSERT_TRUE(cw::makeRepCatFile(env(), {category("CA", "Car")}).isOk());
     EXPECT_EQ(readBytes("tempcats.$$$"), QByteArray(18, '\0') + "CACar             ");
+    QFile::remove("tempcats.$$$");
+    writeBytes("victim", "victim");
+    ASSERT_TRUE(QFile::link("victim", "tempcats.$$$"));
+    ASSERT_TRUE(cw::makeRepCatFile(env(), {}).isOk());
+    EXPECT_EQ(readBytes("victim"), "victim");
+    EXPECT_FALSE(QFileInfo("tempcats.$$$").isSymLink());
 }
 
 TEST_F(ReportSelectionFile, AbsentFileReadsAsNoRecords)

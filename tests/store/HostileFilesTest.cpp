@@ -13,7 +13,9 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace cw;
@@ -149,6 +151,28 @@ TEST(HostileFiles, APipeAFolderOrAnOversizedFileAtAFileNameIsRefusedWithoutBlock
     }
 }
 
+#ifndef __SANITIZE_ADDRESS__
+// A data file within its size but beyond the memory there is: said, in a
+// child whose address space is cut to 1.5 GB.
+TEST(HostileFiles, AFileBeyondTheMemoryThereIsIsSaidNeverACrash)
+{
+    cwtest::TempFolder folder;
+    writeBytes("2026CWK.DAT", "");
+    ASSERT_EQ(::truncate("2026CWK.DAT", 2000000000), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const rlimit limit{1500000000, 1500000000};
+        ::setrlimit(RLIMIT_AS, &limit);
+        const Status s = readRecords<LedgerEntry>(*Env::posix(), "2026CWK.DAT").status();
+        ::_exit(s.toString() == "2026CWK.DAT: Cannot allocate memory" ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+#endif
+
 TEST(HostileFiles, ALinkThatLeadsNowhereIsNotFollowed)
 {
     cwtest::TempFolder folder;
@@ -165,16 +189,32 @@ TEST(HostileFiles, ALinkThatLeadsNowhereIsNotFollowed)
     EXPECT_FALSE(QFile::exists(nowhere));
 }
 
+// A year switch in a read-only folder: the absent year reads as empty, and
+// only the change that would write it fails. Run by an unprivileged user
+// (root writes anywhere): a child gives up root first.
 TEST(HostileFiles, AnAbsentFileReadsAsEmptyWhereTheFolderTakesNoNewFile)
 {
     cwtest::TempFolder folder;
+    ::chmod(".", 0755);
     ASSERT_TRUE(QDir().mkdir("ro"));
     ::chmod("ro", 0555);
-    QByteArray bytes = "x";
-    // As root the folder still takes files; the read is empty either way.
-    EXPECT_TRUE(Env::posix()->readFile("ro/2026CWK.DAT", &bytes, true).isOk());
-    EXPECT_TRUE(bytes.isEmpty());
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::geteuid() == 0 && ::setuid(65534) != 0)
+            ::_exit(77);
+        QByteArray bytes = "x";
+        const bool read = Env::posix()->readFile("ro/2026CWK.DAT", &bytes, true).isOk() && bytes.isEmpty();
+        const bool refused = writeFileSafely(*Env::posix(), "ro/2026CWK.DAT", "x").toString()
+            == "ro/2026CWK.DAT: Permission denied";
+        ::_exit(read && refused && !QFile::exists("ro/2026CWK.DAT") ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
     ::chmod("ro", 0755);
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 77)
+        GTEST_SKIP() << "no unprivileged user to run as";
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
 
 TEST(HostileFiles, NamesInTheOriginalCodePageAreListedAndOpenedByTheirOwnBytes)

@@ -126,6 +126,11 @@ TEST_F(ExportFile, NeverWritesIntoTheLedgerNorThroughALink)
               QStringLiteral("This file belongs to the ledger; choose another name."));
     EXPECT_EQ(folder.read(QStringLiteral("elsewhere.txt")), QByteArray("victim"));
     EXPECT_FALSE(refusedExportTarget(*Env::posix(), folder.path(QStringLiteral("CWK_DATA.TXT"))));
+    // A link planted at the export's work name is replaced, not followed.
+    ASSERT_TRUE(QFile::link(folder.path(QStringLiteral("elsewhere.txt")), folder.path(QStringLiteral("CWK_DATA.TXT.$$$"))));
+    EXPECT_TRUE(run(folder.path(QStringLiteral("CWK_DATA.TXT"))).isOk());
+    EXPECT_EQ(folder.read(QStringLiteral("elsewhere.txt")), QByteArray("victim"));
+    EXPECT_FALSE(folder.exists(QStringLiteral("CWK_DATA.TXT.$$$")));
 }
 
 } // namespace

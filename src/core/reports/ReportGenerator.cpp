@@ -369,9 +369,10 @@ private:
 
 Status ReportWriter::build(Env& env)
 {
+    // The selection is the report's own work file: a failure is told on its folder.
     Result<QByteArray> selectionBytes = readRecordFile(env, request_.selectionFileName);
     if (!selectionBytes)
-        return selectionBytes.status();
+        return Status::ioError(QFileInfo(request_.selectionFileName).absolutePath(), selectionBytes.status().reason());
     selection_ = decodeRecords<CategoryRecord>(*selectionBytes);
 
     if (Status mapped = mapRecordFile(env, request_.dataFileName, &data_); !mapped)

@@ -172,9 +172,11 @@ Result<qsizetype> commafile(Env& env, const QString& target, const QString& data
         return s;
     if (const std::optional<Message> refused = refusedExportTarget(env, target))
         return Status::ioError(target, refused->text);
+    // The selection is the report's work file: a failure is told on the target.
     Result<std::vector<CategoryRecord>> selection = readRecords<CategoryRecord>(env, selectionFile);
     if (!selection)
-        return selection.status();
+        return Status::ioError(target, QStringLiteral("The chosen categories could not be read: ")
+                                           + selection.status().reason());
     Result<std::vector<LedgerEntry>> entries = readRecords<LedgerEntry>(env, dataFile);
     if (!entries)
         return entries.status();
