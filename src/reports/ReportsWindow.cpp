@@ -1,6 +1,8 @@
 #include "ReportsWindow.h"
 #include "ReportTextModel.h"
 
+#include "ReportChartPage.h"
+#include "ReportCharts.h"
 #include "ReportGenerator.h"
 #include "ReportPrinter.h"
 #include "ReportSelection.h"
@@ -21,6 +23,7 @@
 #include <QAction>
 #include <QDir>
 #include <QEvent>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -55,7 +58,7 @@ struct ToolbarButton {
     const char* shortcut;
 };
 
-// In the order of their indexes 1 to 10.
+// In the order of their indexes 1 to 10; Chart comes after them.
 const ToolbarButton kToolbarButtons[] = {
     {"rtbHelp", "Help", nullptr, QStyle::SP_DialogHelpButton, "F1"},
     {"rtbAll", "All Cats", "Click to select all categories at once", QStyle::SP_DialogYesButton, nullptr},
@@ -67,7 +70,11 @@ const ToolbarButton kToolbarButtons[] = {
     {"rtbView", "View", "Display report on screen", QStyle::SP_FileDialogInfoView, nullptr},
     {"rtbPrint", "Print", "Print report", QStyle::SP_ComputerIcon, "Ctrl+P"},
     {"rtbClear", "Clear", "Clear report - start over", QStyle::SP_DialogResetButton, nullptr},
+    {"rtbChart", "Chart", "Show the report as charts, or as text again", QStyle::SP_FileDialogStart, nullptr},
 };
+
+// The smallest picture Save Chart writes, whatever the page's size.
+constexpr QSize kSmallestChartPicture(640, 480);
 
 QLabel* addPanel(QStatusBar* bar, const char* key, const char* text, const char* tooltip)
 {
@@ -128,6 +135,9 @@ ReportsWindow::ReportsWindow(MainWindow* main)
     list1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list1_->setSelectionMode(QAbstractItemView::SingleSelection);
     list1_->setGeometry(0, toolbar_->sizeHint().height(), 600, kDesignedListHeight);
+    chartPage_ = new ReportChartPage(client_);
+    chartPage_->setGeometry(list1_->geometry());
+    chartPage_->hide();
 
     buildCategorySelection();
     buildStatusBars();
@@ -170,9 +180,17 @@ void ReportsWindow::buildMenus()
         connect(action, &QAction::triggered, this, handler);
     };
     addItem("rmnuExport", "Export comma-delimited file", &ReportsWindow::rmnuExport_Click);
+    addItem("rmnuSaveChart", "Save Chart...", &ReportsWindow::rmnuSaveChart_Click);
     addItem("rmnuPrintSetup", "Print Setup...", &ReportsWindow::rmnuPrintSetup_Click);
     file->addSeparator();
     addItem("rmnuExit", "E&xit reports screen", &ReportsWindow::rmnuExit_Click);
+
+    QMenu* view = bar->addMenu(QStringLiteral("&View"));
+    view->setObjectName(QStringLiteral("rmnuView"));
+    chartMenuItem_ = view->addAction(QStringLiteral("Chart"));
+    chartMenuItem_->setObjectName(QStringLiteral("rmnuChart"));
+    chartMenuItem_->setCheckable(true);
+    connect(chartMenuItem_, &QAction::triggered, this, &ReportsWindow::ToggleChart);
 }
 
 void ReportsWindow::buildToolbar()
@@ -198,6 +216,8 @@ void ReportsWindow::buildToolbar()
     toolbar_->layout()->setContentsMargins(0, 0, 0, 0);
     view_ = command(QStringLiteral("rtbView"));
     print_ = command(QStringLiteral("rtbPrint"));
+    chart_ = command(QStringLiteral("rtbChart"));
+    chart_->setCheckable(true);
     view_->setEnabled(false);
     print_->setEnabled(false);
 }
@@ -316,6 +336,8 @@ void ReportsWindow::RepToolbar_ButtonClick(const QString& key)
         StartMonth();
     } else if (key == QLatin1String("rtbEndMonth")) {
         EndMonth();
+    } else if (key == QLatin1String("rtbChart")) {
+        ToggleChart();
     }
 }
 
@@ -361,6 +383,7 @@ void ReportsWindow::ClearReport()
     view_->setEnabled(false);
     print_->setEnabled(false);
     report_->setText({});
+    showChartPage(false);
 }
 
 void ReportsWindow::ViewReport()
@@ -369,16 +392,7 @@ void ReportsWindow::ViewReport()
     report_->setText({});
     if (!main_)
         return;
-    const ProgramState& state = main_->state();
-    ReportRequest request;
-    request.dataFileName = state.dataFileName;
-    request.startMonth = months_.start;
-    request.endMonth = months_.end;
-    request.full = reportType_ == QLatin1String("F");
-    request.dateFlag = state.dateFlag;
-    request.userName = state.userName;
-    request.today = main_->today();
-
+    const ReportRequest request = currentRequest();
     ReportResult result;
     {
         BusyCursor busy;
@@ -394,6 +408,22 @@ void ReportsWindow::ViewReport()
     rsbExpense_->setText(result.expensePanel);
     if (result.balancePanel)
         rsbBalance_->setText(*result.balancePanel);
+    if (chartShown())
+        rebuildCharts();
+}
+
+ReportRequest ReportsWindow::currentRequest() const
+{
+    const ProgramState& state = main_->state();
+    ReportRequest request;
+    request.dataFileName = state.dataFileName;
+    request.startMonth = months_.start;
+    request.endMonth = months_.end;
+    request.full = reportType_ == QLatin1String("F");
+    request.dateFlag = state.dateFlag;
+    request.userName = state.userName;
+    request.today = main_->today();
+    return request;
 }
 
 void ReportsWindow::PrintReport()
@@ -401,7 +431,8 @@ void ReportsWindow::PrintReport()
     PrintOutcome outcome;
     {
         BusyCursor busy;
-        outcome = printReport(*printer_, report_->text(), QDir::currentPath());
+        outcome = chartShown() ? printCharts(chartPage_->figures(), *printer_, QDir::currentPath())
+                               : printReport(*printer_, report_->text(), QDir::currentPath());
     }
     // The list's selection follows the printing and stays on the last line.
     if (outcome.lastLine >= 0)
@@ -410,6 +441,64 @@ void ReportsWindow::PrintReport()
         showMessage(this, printFailureMessage(outcome.failure));
     else if (!outcome.fileWritten.isEmpty())
         showMessage(this, printedToFileMessage(outcome.fileWritten));
+}
+
+bool ReportsWindow::chartShown() const { return chartShown_; }
+
+void ReportsWindow::ToggleChart() { showChartPage(!chartShown_); }
+
+void ReportsWindow::showChartPage(bool shown)
+{
+    chartShown_ = shown;
+    chart_->setChecked(shown);
+    chartMenuItem_->setChecked(shown);
+    if (shown) {
+        frmCatSel_->hide();
+        rebuildCharts();
+        chartPage_->show();
+        list1_->hide();
+    } else {
+        list1_->show();
+        chartPage_->hide();
+        chartPage_->setFigures({});
+    }
+}
+
+// The charts of the current choice of categories and months, from the
+// report's own totals.
+void ReportsWindow::rebuildCharts()
+{
+    if (!main_)
+        return;
+    const Result<ChartFigures> figures = [this] {
+        BusyCursor busy;
+        return makeChartFigures(*Env::current(), chosenCategories_->categories(), currentRequest());
+    }();
+    chartPage_->setFigures(*figures);
+    if (!figures)
+        showFileError(this, figures.status());
+}
+
+Status ReportsWindow::saveChart(const QString& fileName)
+{
+    if (!chartShown())
+        rebuildCharts();
+    return saveCharts(chartPage_->figures(), fileName, chartPage_->size().expandedTo(kSmallestChartPicture));
+}
+
+void ReportsWindow::rmnuSaveChart_Click()
+{
+    QFileDialog dialog(this, QStringLiteral("Save Chart"), QDir::currentPath());
+    dialog.setObjectName(QStringLiteral("SaveChartDialog"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters({QStringLiteral("PNG image (*.png)"), QStringLiteral("SVG drawing (*.svg)"),
+                           QStringLiteral("PDF document (*.pdf)")});
+    dialog.setDefaultSuffix(QStringLiteral("png"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    if (const Status saved = saveChart(dialog.selectedFiles().constFirst()); !saved)
+        showFileError(this, saved);
 }
 
 void ReportsWindow::rmnuExport_Click()
@@ -483,6 +572,7 @@ void ReportsWindow::arrangeControls()
     resultsBar_->setGeometry(0, height - resultsHeight, width, resultsHeight);
     settingsBar_->setGeometry(0, height - resultsHeight - settingsHeight, width, settingsHeight);
     list1_->setGeometry(0, toolbarHeight, qMax(0, toPixels(layout.listWidth)), qMax(0, toPixels(layout.listHeight)));
+    chartPage_->setGeometry(list1_->geometry());
 }
 
 } // namespace cw
