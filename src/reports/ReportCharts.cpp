@@ -55,6 +55,7 @@ QCategoryAxis* amountAxis(double lowest, double highest, int steps)
             step = magnitude * m;
             break;
         }
+    step = std::max(step, 0.01);   // a cent apart at least, so that no two labels read alike
     const double from = std::floor(lowest / step) * step;
     const double to = std::ceil(highest / step) * step;
     auto* axis = new QCategoryAxis;
@@ -72,6 +73,8 @@ void fillBarChart(QChart* chart, const QString& title, const std::vector<ChartBa
 {
     clearChart(chart, title);
     chart->legend()->hide();
+    // Room at the right for the last amount label, centred on the plot's end.
+    chart->setMargins(QMargins(10, 10, 40, 10));
     if (bars.empty())
         return;
     auto* set = new QBarSet(title);

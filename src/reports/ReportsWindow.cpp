@@ -563,7 +563,10 @@ void ReportsWindow::arrangeControls()
     // The toolbar is aligned to the top, the status bars to the bottom.
     const int toolbarHeight = toPixels(layout.toolbarHeight);
     toolbar_->setGeometry(0, 0, width, toolbarHeight);
-    const int buttonWidth = qMax(0, toPixels(layout.toolbarButtonWidth));
+    // Never wider than the toolbar holds: the outer width can still be the
+    // old one while the window grows or shrinks.
+    const int buttonWidth =
+        qBound(0, toPixels(layout.toolbarButtonWidth), width / ReportLayout::kToolbarButtons);
     for (QAction* button : toolbar_->actions())
         if (QWidget* widget = toolbar_->widgetForAction(button))
             widget->setFixedWidth(buttonWidth);
