@@ -494,7 +494,11 @@ void ReportsWindow::rmnuSaveChart_Click()
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters({QStringLiteral("PNG image (*.png)"), QStringLiteral("SVG drawing (*.svg)"),
                            QStringLiteral("PDF document (*.pdf)")});
+    // A name typed without an ending takes the chosen kind's.
     dialog.setDefaultSuffix(QStringLiteral("png"));
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+        dialog.setDefaultSuffix(filter.section(QStringLiteral("*."), 1).section(u')', 0, 0));
+    });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     if (const Status saved = saveChart(dialog.selectedFiles().constFirst()); !saved)
