@@ -1,7 +1,8 @@
 // The cash-flow report over a generated year: N entries in 20 categories, all
-// chosen, whole year, with line items.
+// chosen, whole year, with line items; and the figures of its three charts.
 
 
+#include "core/reports/ReportFigures.h"
 #include "core/reports/ReportGenerator.h"
 #include "store/ReportSelection.h"
 #include "store/CurrencyFormat.h"
@@ -83,6 +84,23 @@ void BM_MakeReport(benchmark::State& state)
     state.counters["lines"] = double(lines);
 }
 BENCHMARK(BM_MakeReport)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// What the chart page needs before it draws: the report's totals, bars and months.
+void BM_MakeChart(benchmark::State& state)
+{
+    cw::CurrencyFormat::useLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    ReportYear& year = ReportYear::get(int(state.range(0)));
+    cw::ReportRequest request;
+    request.dataFileName = QStringLiteral("2026CWK.DAT");
+    size_t bars = 0;
+    for (auto _ : state) {
+        cw::Result<cw::ChartFigures> figures = cw::makeChartFigures(*cw::Env::current(), year.categories, request);
+        bars = figures->out.size() + figures->in.size();
+        benchmark::DoNotOptimize(figures);
+    }
+    state.counters["bars"] = double(bars);
+}
+BENCHMARK(BM_MakeChart)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

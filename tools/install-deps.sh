@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
   g++ make cmake pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev libvulkan-dev libxkbcommon-dev
+  qt6-charts-dev libqt6opengl6-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils imagemagick fonts-liberation
   clang-14 libclang-rt-14-dev

@@ -62,7 +62,7 @@ private slots:
         QCOMPARE(w->findChild<QLabel*>(QStringLiteral("rsbYear"))->toolTip(),
                  QStringLiteral("Active year  (change at main screen)"));
 
-        // The menu: File with Export, Print Setup and Exit.
+        // The menu: File with Export, Save Chart, Print Setup and Exit.
         auto* file = w->findChild<QMenu*>(QStringLiteral("rmnuFile"));
         QVERIFY(file);
         QCOMPARE(file->title(), QStringLiteral("&File"));
@@ -70,8 +70,8 @@ private slots:
         for (QAction* a : file->actions())
             if (!a->isSeparator())
                 items << a->objectName() + u'=' + a->text();
-        QCOMPARE(items, (QStringList{"rmnuExport=Export comma-delimited file", "rmnuPrintSetup=Print Setup...",
-                                     "rmnuExit=E&xit reports screen"}));
+        QCOMPARE(items, (QStringList{"rmnuExport=Export comma-delimited file", "rmnuSaveChart=Save Chart...",
+                                     "rmnuPrintSetup=Print Setup...", "rmnuExit=E&xit reports screen"}));
 
         QPointer<cw::ReportsWindow> gone = w;
         w->command(QStringLiteral("rmnuExit"))->trigger();
@@ -98,6 +98,7 @@ private slots:
                               "rtbView|View|Display report on screen",
                               "rtbPrint|Print|Print report",
                               "rtbClear|Clear|Clear report - start over",
+                              "rtbChart|Chart|Show the report as charts, or as text again",
                           }));
         QCOMPARE(h_->window->command(QStringLiteral("rtbPrint"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
     }
@@ -296,8 +297,8 @@ private slots:
         QTRY_COMPARE(list->width(), client->width());
         QCOMPARE(list->y(), toolbar->height());
         QCOMPARE(list->height(), client->height() - toolbar->height() - bars);
-        // (outer width in twips - 100) / 10, back in pixels.
-        const int button = qRound((w->frameGeometry().width() * 15 - 100) / 10 / 15.0);
+        // (outer width in twips - 100) / 11 for the ten buttons and Chart, back in pixels.
+        const int button = qRound((w->frameGeometry().width() * 15 - 100) / 11 / 15.0);
         for (QAction* a : toolbar->actions())
             QCOMPARE(toolbar->widgetForAction(a)->width(), button);
 

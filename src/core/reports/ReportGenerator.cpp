@@ -273,14 +273,16 @@ private:
 class ReportWriter {
 public:
     ReportWriter(const ReportRequest& request, ReportResult* result)
-        : request_(request), result_(*result), lines_(result->lines), money_(CurrencyFormat::current()),
-          point_(QLocale().decimalPoint())
+        : request_(request), result_(*result), lines_(result->lines), money_(CurrencyFormat::current())
     {
     }
 
     Status build(Env& env);
+    // The totals alone, for `selection`.
+    Status total(Env& env, std::vector<CategoryRecord> selection, ReportTotals* totals);
 
 private:
+    Status readYear(Env& env);
     void collect();
     void writeHeading();
     void writeSummary(bool expense);
@@ -333,13 +335,12 @@ private:
         LineBuilder(lines_, label.size() + LineBuilder::paddedSize(money_)).put(label).putPadded(money_, amount);
     }
     // Shortest decimal form of a percentage held in hundredths, right-aligned in five places.
-    QString percentField(MoneySum hundredths) const;
+    static QString percentField(MoneySum hundredths) { return shareText(hundredths).rightJustified(kPercentWidth, u' '); }
 
     const ReportRequest& request_;
     ReportResult& result_;
     ReportText& lines_;
     const CurrencyFormat& money_;
-    const QString point_;
 
     FileContents data_;
     std::vector<CategoryRecord> selection_;
@@ -359,6 +360,8 @@ private:
     MoneySum expenseTotal_ = 0;
     qint64 incomeCount_ = 0;
     qint64 expenseCount_ = 0;
+    std::array<MoneySum, 12> monthIncome_{};
+    std::array<MoneySum, 12> monthExpense_{};
     MoneySum bar_ = 0;   // a bar that cannot be computed keeps the last length
     // Line items written again where a code stands more than once in the selection.
     struct Copy {
@@ -374,11 +377,8 @@ Status ReportWriter::build(Env& env)
     if (!selectionBytes)
         return Status::ioError(QFileInfo(request_.selectionFileName).absolutePath(), selectionBytes.status().reason());
     selection_ = decodeRecords<CategoryRecord>(*selectionBytes);
-
-    if (Status mapped = mapRecordFile(env, request_.dataFileName, &data_); !mapped)
-        return mapped;
-
-    collect();
+    if (Status read = readYear(env); !read)
+        return read;
     const qsizetype lineCount = expectedLineCount();
     lines_.reserve(lineCount, lineCount * kLongestLineItem);
     writePanels();
@@ -411,6 +411,31 @@ Status ReportWriter::build(Env& env)
     return Status::ok();
 }
 
+Status ReportWriter::readYear(Env& env)
+{
+    if (Status mapped = mapRecordFile(env, request_.dataFileName, &data_); !mapped)
+        return mapped;
+    collect();
+    return Status::ok();
+}
+
+Status ReportWriter::total(Env& env, std::vector<CategoryRecord> selection, ReportTotals* totals)
+{
+    selection_ = std::move(selection);
+    if (Status read = readYear(env); !read)
+        return read;
+    totals->categories.reserve(selection_.size());
+    for (size_t j = 0; j < selection_.size(); ++j) {
+        const CodeGroup& group = groupOf(j);
+        totals->categories.push_back({selection_[j], group.multiplicity * group.expense, group.multiplicity * group.income});
+    }
+    totals->expenseTotal = expenseTotal_;
+    totals->incomeTotal = incomeTotal_;
+    totals->monthIncome = monthIncome_;
+    totals->monthExpense = monthExpense_;
+    return Status::ok();
+}
+
 // One pass over the year file: the entries of the period whose code stands in
 // the selection, grouped by code; then the totals over the selection.
 void ReportWriter::collect()
@@ -432,14 +457,17 @@ void ReportWriter::collect()
             group.openRecords.push_back(quint32(i));
             return;
         }
+        // The months count each entry as often as its code is chosen, as the totals do.
         if (amount > 0) {
             group.income += amount;
             ++group.incomeCount;
+            monthIncome_[size_t(month - 1)] += MoneySum(group.multiplicity) * amount;
             if (request_.full)
                 group.incomeCharacters += lineItemLength(amount);
         } else {
             group.expense -= MoneySum(amount);
             ++group.expenseCount;
+            monthExpense_[size_t(month - 1)] -= MoneySum(group.multiplicity) * amount;
             if (request_.full)
                 group.expenseCharacters += lineItemLength(-MoneySum(amount));
         }
@@ -487,19 +515,6 @@ void ReportWriter::writeHeading()
     lines_.append(kBlankLine);
 }
 
-QString ReportWriter::percentField(MoneySum hundredths) const
-{
-    QString text = QString::number(qint64(hundredths / 100));
-    const int fraction = int(hundredths % 100);
-    if (fraction != 0) {
-        text += point_;
-        text += QChar(u'0' + fraction / 10);
-        if (fraction % 10 != 0)
-            text += QChar(u'0' + fraction % 10);
-    }
-    return text.rightJustified(kPercentWidth, u' ');
-}
-
 void ReportWriter::writeSummary(bool expense)
 {
     lines_.append(expense ? QStringLiteral(" --- Summary of money that went OUT ---")
@@ -519,13 +534,13 @@ void ReportWriter::writeSummary(bool expense)
         largest = std::max(largest, subtotal(j));
     // Shares are rounded to ten-thousandths, so percentages are kept in hundredths.
     // With nothing in the section (0 / 0) the largest share stays 0 and no line follows.
-    const MoneySum largestPercent = total > 0 ? divideHalfEven(largest * kMoneyScale, total) : 0;
+    const MoneySum largestPercent = reportShare(largest, total);
 
     for (size_t j = 0; j < selection_.size(); ++j) {
         const MoneySum s = subtotal(j);
         if (s == 0)
             continue;
-        const MoneySum percent = divideHalfEven(s * kMoneyScale, total);
+        const MoneySum percent = reportShare(s, total);
         if (largestPercent != 0)
             bar_ = divideHalfEven(kLongestBar * percent, largestPercent);
         const QString percentText = percentField(percent);
@@ -637,6 +652,34 @@ void removeReportFiles(Env& env, const QString& selectionFileName)
 }
 
 } // namespace
+
+MoneySum reportShare(MoneySum subtotal, MoneySum total)
+{
+    return total > 0 ? divideHalfEven(subtotal * kMoneyScale, total) : 0;
+}
+
+QString shareText(MoneySum hundredths)
+{
+    QString text = QString::number(qint64(hundredths / 100));
+    const int fraction = int(hundredths % 100);
+    if (fraction != 0) {
+        text += QLocale().decimalPoint();
+        text += QChar(u'0' + fraction / 10);
+        if (fraction % 10 != 0)
+            text += QChar(u'0' + fraction % 10);
+    }
+    return text;
+}
+
+Result<ReportTotals> reportTotals(Env& env, const std::vector<CategoryRecord>& chosen, const ReportRequest& request)
+{
+    ReportResult unused;
+    ReportTotals totals;
+    ReportWriter writer(request, &unused);
+    if (Status read = writer.total(env, chosen, &totals); !read)
+        return read;
+    return totals;
+}
 
 ReportResult makeReport(Env& env, const ReportRequest& request)
 {

@@ -329,6 +329,19 @@ expense and the total income.</li>
 <p>The status bars show the year, the categories, the months and the kind
 of report, and after <b>View</b> the number of entries with the income,
 expense and balance.</p>
+<h3>Charts</h3>
+<p><b>Chart</b> (on the toolbar and the <b>View</b> menu) shows the chosen
+categories and months as pictures in place of the report text, and
+<b>Chart</b> again brings the text back. Three charts: the money that went
+out and the money that came in, one bar per category with its sub total and
+share, largest at the top; and month by month the income and expense as
+columns with the running balance as a line. Categories with nothing in the
+months get no bar. The charts are drawn afresh when shown and on
+<b>View</b>; <b>Clear</b> returns to the report text. <b>Print</b>, while
+the charts are shown, prints them on one landscape page.
+<b>File, Save Chart...</b> writes them into one picture: the name you give
+decides the kind, PNG (<tt>.png</tt>), SVG (<tt>.svg</tt>) or PDF
+(<tt>.pdf</tt>).</p>
 <p>To use the same entries in a spreadsheet, see
 <a href="#export">Export</a>.</p>
 )HTML"},

@@ -1,6 +1,8 @@
 #include "ReportsWindow.h"
 #include "core/reports/ReportTextModel.h"
 
+#include "ReportChartPage.h"
+#include "ReportCharts.h"
 #include "core/reports/ReportGenerator.h"
 #include "gui/reports/ReportPrinter.h"
 #include "core/reports/CategoryChoice.h"
@@ -21,6 +23,7 @@
 #include <QAction>
 #include <QDir>
 #include <QEvent>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -55,7 +58,7 @@ struct ToolbarButton {
     const char* shortcut;
 };
 
-// In the order of their indexes 1 to 10.
+// In the order of their indexes 1 to 10; Chart comes after them.
 const ToolbarButton kToolbarButtons[] = {
     {"rtbHelp", "Help", nullptr, QStyle::SP_DialogHelpButton, "F1"},
     {"rtbAll", "All Cats", "Click to select all categories at once", QStyle::SP_DialogYesButton, nullptr},
@@ -67,7 +70,11 @@ const ToolbarButton kToolbarButtons[] = {
     {"rtbView", "View", "Display report on screen", QStyle::SP_FileDialogInfoView, nullptr},
     {"rtbPrint", "Print", "Print report", QStyle::SP_ComputerIcon, "Ctrl+P"},
     {"rtbClear", "Clear", "Clear report - start over", QStyle::SP_DialogResetButton, nullptr},
+    {"rtbChart", "Chart", "Show the report as charts, or as text again", QStyle::SP_FileDialogStart, nullptr},
 };
+
+// The smallest picture Save Chart writes, whatever the page's size.
+constexpr QSize kSmallestChartPicture(640, 480);
 
 QLabel* addPanel(QStatusBar* bar, const char* key, const char* text, const char* tooltip)
 {
@@ -128,6 +135,9 @@ ReportsWindow::ReportsWindow(WindowContext context)
     list1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list1_->setSelectionMode(QAbstractItemView::SingleSelection);
     list1_->setGeometry(0, toolbar_->sizeHint().height(), 600, kDesignedListHeight);
+    chartPage_ = new ReportChartPage(client_);
+    chartPage_->setGeometry(list1_->geometry());
+    chartPage_->hide();
 
     buildCategorySelection();
     buildStatusBars();
@@ -170,9 +180,17 @@ void ReportsWindow::buildMenus()
         connect(action, &QAction::triggered, this, handler);
     };
     addItem("rmnuExport", "Export comma-delimited file", &ReportsWindow::rmnuExport_Click);
+    addItem("rmnuSaveChart", "Save Chart...", &ReportsWindow::rmnuSaveChart_Click);
     addItem("rmnuPrintSetup", "Print Setup...", &ReportsWindow::rmnuPrintSetup_Click);
     file->addSeparator();
     addItem("rmnuExit", "E&xit reports screen", &ReportsWindow::rmnuExit_Click);
+
+    QMenu* view = bar->addMenu(QStringLiteral("&View"));
+    view->setObjectName(QStringLiteral("rmnuView"));
+    chartMenuItem_ = view->addAction(QStringLiteral("Chart"));
+    chartMenuItem_->setObjectName(QStringLiteral("rmnuChart"));
+    chartMenuItem_->setCheckable(true);
+    connect(chartMenuItem_, &QAction::triggered, this, &ReportsWindow::ToggleChart);
 }
 
 void ReportsWindow::buildToolbar()
@@ -198,6 +216,8 @@ void ReportsWindow::buildToolbar()
     toolbar_->layout()->setContentsMargins(0, 0, 0, 0);
     view_ = command(QStringLiteral("rtbView"));
     print_ = command(QStringLiteral("rtbPrint"));
+    chart_ = command(QStringLiteral("rtbChart"));
+    chart_->setCheckable(true);
     view_->setEnabled(false);
     print_->setEnabled(false);
 }
@@ -318,6 +338,8 @@ void ReportsWindow::RepToolbar_ButtonClick(const QString& key)
         StartMonth();
     } else if (key == QLatin1String("rtbEndMonth")) {
         EndMonth();
+    } else if (key == QLatin1String("rtbChart")) {
+        ToggleChart();
     }
 }
 
@@ -361,22 +383,14 @@ void ReportsWindow::ClearReport()
     view_->setEnabled(false);
     print_->setEnabled(false);
     report_->setText({});
+    showChartPage(false);
 }
 
 void ReportsWindow::ViewReport()
 {
     frmCatSel_->hide();
     report_->setText({});
-    const ProgramState& state = *context_.state;
-    ReportRequest request;
-    request.dataFileName = state.dataFileName;
-    request.startMonth = months_.start;
-    request.endMonth = months_.end;
-    request.full = reportType_ == QLatin1String("F");
-    request.dateFlag = state.dateFlag;
-    request.userName = state.userName;
-    request.today = context_.today();
-
+    const ReportRequest request = currentRequest();
     ReportResult result;
     {
         BusyCursor busy;
@@ -392,6 +406,22 @@ void ReportsWindow::ViewReport()
     rsbExpense_->setText(result.expensePanel);
     if (result.balancePanel)
         rsbBalance_->setText(*result.balancePanel);
+    if (chartShown())
+        rebuildCharts();
+}
+
+ReportRequest ReportsWindow::currentRequest() const
+{
+    const ProgramState& state = *context_.state;
+    ReportRequest request;
+    request.dataFileName = state.dataFileName;
+    request.startMonth = months_.start;
+    request.endMonth = months_.end;
+    request.full = reportType_ == QLatin1String("F");
+    request.dateFlag = state.dateFlag;
+    request.userName = state.userName;
+    request.today = context_.today();
+    return request;
 }
 
 void ReportsWindow::PrintReport()
@@ -399,7 +429,8 @@ void ReportsWindow::PrintReport()
     PrintOutcome outcome;
     {
         BusyCursor busy;
-        outcome = printReport(*printer_, report_->text(), QDir::currentPath());
+        outcome = chartShown() ? printCharts(chartPage_->figures(), *printer_, QDir::currentPath())
+                               : printReport(*printer_, report_->text(), QDir::currentPath());
     }
     // The list's selection follows the printing and stays on the last line.
     if (outcome.lastLine >= 0)
@@ -408,6 +439,66 @@ void ReportsWindow::PrintReport()
         showMessage(this, printFailureMessage(outcome.failure));
     else if (!outcome.fileWritten.isEmpty())
         showMessage(this, printedToFileMessage(outcome.fileWritten));
+}
+
+bool ReportsWindow::chartShown() const { return chartShown_; }
+
+void ReportsWindow::ToggleChart() { showChartPage(!chartShown_); }
+
+void ReportsWindow::showChartPage(bool shown)
+{
+    chartShown_ = shown;
+    chart_->setChecked(shown);
+    chartMenuItem_->setChecked(shown);
+    if (shown) {
+        frmCatSel_->hide();
+        rebuildCharts();
+        chartPage_->show();
+        list1_->hide();
+    } else {
+        list1_->show();
+        chartPage_->hide();
+        chartPage_->setFigures({});
+    }
+}
+
+// The charts of the current choice of categories and months, from the
+// report's own totals.
+void ReportsWindow::rebuildCharts()
+{
+    const Result<ChartFigures> figures = [this] {
+        BusyCursor busy;
+        return makeChartFigures(*Env::current(), chosenCategories_->categories(), currentRequest());
+    }();
+    chartPage_->setFigures(figures ? *figures : ChartFigures{});
+    if (!figures)
+        showFileError(this, figures.status());
+}
+
+Status ReportsWindow::saveChart(const QString& fileName)
+{
+    if (!chartShown())
+        rebuildCharts();
+    return saveCharts(chartPage_->figures(), fileName, chartPage_->size().expandedTo(kSmallestChartPicture));
+}
+
+void ReportsWindow::rmnuSaveChart_Click()
+{
+    QFileDialog dialog(this, QStringLiteral("Save Chart"), QDir::currentPath());
+    dialog.setObjectName(QStringLiteral("SaveChartDialog"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters({QStringLiteral("PNG image (*.png)"), QStringLiteral("SVG drawing (*.svg)"),
+                           QStringLiteral("PDF document (*.pdf)")});
+    // A name typed without an ending takes the chosen kind's.
+    dialog.setDefaultSuffix(QStringLiteral("png"));
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+        dialog.setDefaultSuffix(filter.section(QStringLiteral("*."), 1).section(u')', 0, 0));
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    if (const Status saved = saveChart(dialog.selectedFiles().constFirst()); !saved)
+        showFileError(this, saved);
 }
 
 void ReportsWindow::rmnuExport_Click()
@@ -472,7 +563,10 @@ void ReportsWindow::arrangeControls()
     // The toolbar is aligned to the top, the status bars to the bottom.
     const int toolbarHeight = toPixels(layout.toolbarHeight);
     toolbar_->setGeometry(0, 0, width, toolbarHeight);
-    const int buttonWidth = qMax(0, toPixels(layout.toolbarButtonWidth));
+    // Never wider than the toolbar holds: the outer width can still be the
+    // old one while the window grows or shrinks.
+    const int buttonWidth =
+        qBound(0, toPixels(layout.toolbarButtonWidth), width / ReportLayout::kToolbarButtons);
     for (QAction* button : toolbar_->actions())
         if (QWidget* widget = toolbar_->widgetForAction(button))
             widget->setFixedWidth(buttonWidth);
@@ -481,6 +575,7 @@ void ReportsWindow::arrangeControls()
     resultsBar_->setGeometry(0, height - resultsHeight, width, resultsHeight);
     settingsBar_->setGeometry(0, height - resultsHeight - settingsHeight, width, settingsHeight);
     list1_->setGeometry(0, toolbarHeight, qMax(0, toPixels(layout.listWidth)), qMax(0, toPixels(layout.listHeight)));
+    chartPage_->setGeometry(list1_->geometry());
 }
 
 } // namespace cw

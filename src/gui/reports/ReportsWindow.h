@@ -11,6 +11,7 @@
 
 #include "gui/kit/UtilityWindow.h"
 #include "gui/kit/WindowContext.h"
+#include "store/Status.h"
 
 #include <QPointer>
 #include <memory>
@@ -29,6 +30,8 @@ class QToolBar;
 namespace cw {
 
 class CategoryListModel;
+class ReportChartPage;
+struct ReportRequest;
 class ReportTextModel;
 
 class ReportsWindow : public UtilityWindow {
@@ -44,6 +47,11 @@ public:
     QStringList reportLines() const;
     QPrintDialog* printDialog() const { return commonDialog1_; }
     QAction* command(const QString& key) const;
+    // Whether the chart page stands where List1 does.
+    bool chartShown() const;
+    // What Save Chart writes once a file is chosen: the charts of the current
+    // choice, at the page's size, into `fileName` (PNG, SVG or PDF by its ending).
+    Status saveChart(const QString& fileName);
 
 signals:
     void helpRequested(int contextId);
@@ -68,6 +76,12 @@ private:
     void ClearReport();
     void ViewReport();
     void PrintReport();
+    // Chart: between List1 and the chart page.
+    void ToggleChart();
+    void showChartPage(bool shown);
+    void rebuildCharts();
+    ReportRequest currentRequest() const;
+    void rmnuSaveChart_Click();
     void rmnuExport_Click();
     void rmnuPrintSetup_Click();
     void rmnuExit_Click();
@@ -88,6 +102,10 @@ private:
     CategoryListModel* chosenCategories_;
     QListView* list1_;
     ReportTextModel* report_;
+    ReportChartPage* chartPage_ = nullptr;
+    QAction* chart_ = nullptr;
+    QAction* chartMenuItem_ = nullptr;
+    bool chartShown_ = false;
     QStatusBar* settingsBar_ = nullptr;   // RepStatusBar2
     QStatusBar* resultsBar_ = nullptr;    // RepStatusBar1
     QLabel* rsbYear_ = nullptr;
