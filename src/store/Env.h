@@ -22,8 +22,9 @@ public:
     virtual Status append(QByteArrayView data) = 0;
     virtual Status sync() = 0;   // flush to disk
     virtual Status close() = 0;
-    // The permission bits (0600, 0644 ...) of the open file itself.
-    virtual Status setPermissions(unsigned mode) { (void)mode; return Status::ok(); }
+    // The permission bits (0600, 0644 ...) of the open file itself; an Env
+    // without permissions takes none.
+    virtual Status setPermissions(unsigned /*mode*/) { return Status::ok(); }
 };
 
 // What stands at a name, the name itself looked at: a link is a link.

@@ -7,9 +7,8 @@
 #include <QStringDecoder>
 #include <cerrno>
 #include <climits>
-#include <cstring>
-#include <new>
 #include <cstdlib>
+#include <new>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/mman.h>

@@ -167,14 +167,14 @@ private slots:
         QCOMPARE(printer()->outputFileName(), QString());
         // Links planted at the file's name and its work name are replaced, never followed.
         QTemporaryDir elsewhere;
-        for (const QString name : {QStringLiteral("CWK_REPORT.PDF"), QStringLiteral("CWK_REPORT.PDF.$$$")}) {
+        for (const QString& name : {QStringLiteral("CWK_REPORT.PDF"), QStringLiteral("CWK_REPORT.PDF.$$$")}) {
             writeBytes(elsewhere.filePath(name), "victim");
             QVERIFY(QFile::link(elsewhere.filePath(name), name));
         }
         DialogDriver driver;
         h_->press("rtbPrint");
         const QString file = QDir::current().absoluteFilePath(QStringLiteral("CWK_REPORT.PDF"));
-        for (const QString name : {QStringLiteral("CWK_REPORT.PDF"), QStringLiteral("CWK_REPORT.PDF.$$$")})
+        for (const QString& name : {QStringLiteral("CWK_REPORT.PDF"), QStringLiteral("CWK_REPORT.PDF.$$$")})
             QCOMPARE(readBytes(elsewhere.filePath(name)), QByteArray("victim"));
         QVERIFY(!QFileInfo(file).isSymLink());
         QVERIFY(!QFile::exists(QStringLiteral("CWK_REPORT.PDF.$$$")));

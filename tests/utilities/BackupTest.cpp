@@ -95,7 +95,7 @@ TEST_F(BackupRunTest, LinksAtTheTargetAreReplacedForeignNamesKeepTheirBytesAndPi
     writeBytes(victim, "victim");
     for (const QString& name : {files[0], files[0] + QStringLiteral(".$$$")})
         ASSERT_TRUE(QFile::link(victim, target() + name));
-    for (const QByteArray raw : {QByteArray("GEH\xC4LTER.MCR"), QByteArray("NOTE\xE9.nts")}) {
+    for (const QByteArray& raw : {QByteArray("GEH\xC4LTER.MCR"), QByteArray("NOTE\xE9.nts")}) {
         FILE* f = std::fopen((QFile::encodeName(source()) + raw).constData(), "w");
         std::fputs("foreign", f);
         std::fclose(f);
@@ -111,7 +111,7 @@ TEST_F(BackupRunTest, LinksAtTheTargetAreReplacedForeignNamesKeepTheirBytesAndPi
     EXPECT_EQ(run.failures[0].toString(), QStringLiteral("OLD.DAT: Not a regular file (a pipe, device or folder)"));
     EXPECT_EQ(readBytes(victim), "victim");
     EXPECT_EQ(readBytes(target() + files[0]), "1998CWK.DAT new");
-    for (const QByteArray raw : {QByteArray("GEH\xC4LTER.MCR"), QByteArray("NOTE\xE9.nts")}) {
+    for (const QByteArray& raw : {QByteArray("GEH\xC4LTER.MCR"), QByteArray("NOTE\xE9.nts")}) {
         struct stat st {};
         EXPECT_EQ(::stat((QFile::encodeName(target()) + raw).constData(), &st), 0) << raw.constData();
     }

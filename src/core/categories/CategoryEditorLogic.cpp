@@ -7,8 +7,8 @@
 #include "store/Win1252.h"
 
 #include <algorithm>
-#include <optional>
 #include <cstring>
+#include <optional>
 
 namespace cw {
 namespace {
