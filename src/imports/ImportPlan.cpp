@@ -166,6 +166,7 @@ std::vector<ImportRow> planImport(const std::vector<StatementRow>& rows, QByteAr
         ImportRow& r = out[i];
         r.fitid = s.fitid;
         r.entry.setNote(noteWithoutControls(s.note()));
+        r.amountRead = s.amount.has_value();
         if (s.amount)
             r.entry.amount = *s.amount;
         if (s.date.isValid())

@@ -20,6 +20,7 @@ struct ImportRow {
     ImportState state = ImportState::New;
     QString error;          // the reason of an Error row
     LedgerEntry entry;      // as it will be stored (no date for an Error row)
+    bool amountRead = true;         // false when the row's amount cannot be read
     bool codeFromDefault = false;   // the code is the default category's
     bool ticked = false;
     QString fitid;

@@ -34,7 +34,7 @@ QVariant ImportPreviewModel::data(const QModelIndex& index, int role) const
         return {};
     switch (index.column()) {
     case Date: return r.entry.date[0] == '\0' ? QString() : r.entry.dateText();
-    case Amount: return CurrencyFormat::current().format(r.entry.amount);
+    case Amount: return r.amountRead ? CurrencyFormat::current().format(r.entry.amount) : QString();
     case Note: return trimRightBlanks(r.entry.noteText());
     case Category: return trimRightBlanks(r.entry.codeText().remove(QChar(0)));
     case State: return r.stateText();

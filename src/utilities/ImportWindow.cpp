@@ -109,6 +109,8 @@ ImportWindow::ImportWindow(const QString& dataFile, const QString& categoryFile,
         form->addWidget(widget, at / 5 * 2 + 1, at % 5);
         ++at;
     }
+    for (int column = 0; column < 5; ++column)
+        form->setColumnStretch(column, 1);
     mapping_->hide();
 
     model_ = new ImportPreviewModel(this);

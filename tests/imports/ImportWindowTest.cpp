@@ -156,7 +156,7 @@ private slots:
                                      u"x|03-01-26|$2,500.00|ACME PAYROLL R2|FO|new"_qs,
                                      u"x|03-16-26|($4.50)|The \"Good\" Cafe R3|FO|new"_qs,
                                      u" ||($1.00)|BAD DATE R4|FO|error: date \"13/01/2026\" not readable"_qs,
-                                     u" |03-17-26|$0.00|BAD AMOUNT R5|FO|error: amount \"1.2.3\" not readable"_qs,
+                                     u" |03-17-26||BAD AMOUNT R5|FO|error: amount \"1.2.3\" not readable"_qs,
                                      u" |12-31-25|($9.99)|STREAMING R6|FO|other year"_qs,
                                  }));
         auto* model = qobject_cast<cw::ImportPreviewModel*>(control<QTableView>(w, "ImpPreview")->model());
