@@ -42,17 +42,13 @@ void onRecord(int, void* data)
 // Only the blank is trimmed around unquoted fields: a tab may be the delimiter.
 int isBlank(unsigned char c) { return c == ' '; }
 
-int lineOf(QByteArrayView bytes, qsizetype at) { return int(bytes.first(at).count('\n')) + 1; }
-
 } // namespace
 
 CsvTable readCsvTable(QByteArrayView bytes, char delimiter)
 {
     CsvTable table;
-    if (const qsizetype nul = bytes.indexOf('\0'); nul >= 0) {
-        table.failure = StatementFailure{lineOf(bytes, nul), QStringLiteral("binary data, not a statement")};
+    if ((table.failure = binaryDataFailure(bytes)))
         return table;
-    }
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes = bytes.sliced(3);
     TableBuilder b;

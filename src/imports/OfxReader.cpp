@@ -114,10 +114,8 @@ QDate postedDate(const QString& posted)
 StatementRead readOfx(QByteArrayView bytes)
 {
     StatementRead out;
-    if (const qsizetype nul = bytes.indexOf('\0'); nul >= 0) {
-        out.failure = StatementFailure{int(bytes.first(nul).count('\n')) + 1, QStringLiteral("binary data, not a statement")};
+    if ((out.failure = binaryDataFailure(bytes)))
         return out;
-    }
     std::vector<RawTransaction> raw;
     if ((out.failure = scan(bytes, raw)))
         return out;

@@ -51,10 +51,8 @@ StatementRow finish(const Record& r, DateOrder order, int activeYear)
 StatementRead readQif(QByteArrayView bytes, QChar dateFlag, int activeYear)
 {
     StatementRead out;
-    if (const qsizetype nul = bytes.indexOf('\0'); nul >= 0) {
-        out.failure = StatementFailure{int(bytes.first(nul).count('\n')) + 1, QStringLiteral("binary data, not a statement")};
+    if ((out.failure = binaryDataFailure(bytes)))
         return out;
-    }
     const DateOrder order = dateFlag == u'E' ? DateOrder::DMY : DateOrder::MDY;
     const QString text = decodeStatementText(bytes);
     Section section = Section::None;

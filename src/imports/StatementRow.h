@@ -4,6 +4,7 @@
 
 #include "store/Money.h"
 
+#include <QByteArrayView>
 #include <QDate>
 #include <QString>
 #include <optional>
@@ -36,5 +37,10 @@ struct StatementRead {
     std::vector<StatementRow> rows;
     std::optional<StatementFailure> failure;
 };
+
+// Binary data at its line: a zero byte anywhere, or in the first 64 KiB a
+// control byte no text file holds (tab, line ends, form feed and the old
+// end-of-file mark 0x1A are text).
+std::optional<StatementFailure> binaryDataFailure(QByteArrayView bytes);
 
 } // namespace cw

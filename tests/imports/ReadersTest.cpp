@@ -175,6 +175,7 @@ TEST(StatementReaders, FilesThatAreNoStatementFailAtTheirLine)
          "a transaction (<STMTTRN>) is not closed"},
         {"binary OFX", readOfx(binary), 3, "binary data, not a statement"},
         {"binary QIF", readQif(binary, u'A', 2026), 3, "binary data, not a statement"},
+        {"control bytes", readQif("!Type:Bank\nD1/1/26\nT\x02\x81\x03\n", u'A', 2026), 3, "binary data, not a statement"},
         {"QIF without type", readQif("D1/1/26\nT5\n^\n", u'A', 2026), 1, "no !Type:Bank, !Type:CCard or !Type:Cash line"},
         {"QIF investments only", readQif("!Type:Invst\nD1/1/26\n^\n", u'A', 2026), 3,
          "no !Type:Bank, !Type:CCard or !Type:Cash line"},
@@ -187,6 +188,9 @@ TEST(StatementReaders, FilesThatAreNoStatementFailAtTheirLine)
     const CsvTable unclosed = readCsvTable(statementBytes("unclosed.csv"), ',');
     ASSERT_TRUE(unclosed.failure);
     EXPECT_EQ(unclosed.failure->line, 2);
+    const CsvTable binaryCsv = readCsvTable(binary, ',');
+    ASSERT_TRUE(binaryCsv.failure);
+    EXPECT_EQ(binaryCsv.failure->line, 3);
     const CsvTable stray = readCsvTable("a,b\nc,d\"e\",f\n", ',');
     ASSERT_TRUE(stray.failure);
     EXPECT_EQ(stray.failure->line, 2);
