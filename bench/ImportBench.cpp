@@ -36,7 +36,7 @@ QByteArray statement(const std::vector<LedgerEntry>& year, int rows)
         const QByteArray note = i % 3 == 0 ? "entry " + QByteArray::number(i * 7)
                                 : i % 3 == 1 ? "Entry fee " + QByteArray::number(i)
                                              : "SHOP " + QByteArray::number(i);
-        out += d.toString(u"MM/dd/yyyy"_qs).toLatin1() + ',' + note + ',' + amountText(-(1000 + i * 37)) + "\r\n";
+        out += d.toString(QStringLiteral("MM/dd/yyyy")).toLatin1() + ',' + note + ',' + amountText(-(1000 + i * 37)) + "\r\n";
     }
     return out;
 }
@@ -46,17 +46,17 @@ void BM_Import(benchmark::State& state)
     cwbench::YearFolder& year = cwbench::YearFolder::get(100000);
     const int rows = int(state.range(0));
     {
-        QFile f(u"BANK.CSV"_qs);
+        QFile f(QStringLiteral("BANK.CSV"));
         f.open(QIODevice::WriteOnly | QIODevice::Truncate);
         f.write(statement(year.entries(), rows));
     }
     cwbench::NoFlushEnv env;
     ImportContext context;
     context.activeYear = 2026;
-    context.defaultCode = u"MI"_qs;
+    context.defaultCode = QStringLiteral("MI");
     for (auto _ : state) {
         StatementImport file;
-        if (file.load(env, u"BANK.CSV"_qs, {}, u'A', 2026)) {
+        if (file.load(env, QStringLiteral("BANK.CSV"), {}, u'A', 2026)) {
             state.SkipWithError("statement not read");
             break;
         }

@@ -78,19 +78,19 @@ TEST_F(ImportTest, QifIntoTheYearWithGuessesDuplicatesOtherYearAndErrors)
     std::vector<ImportRow> plan = planImport(read.rows, encodeRecords(year), context2026());
     // The whole note first (the newest, then the first in the file), then the first word.
     EXPECT_EQ(planTexts(plan).join(u'\n').toStdString(),
-              QStringList({u"new|03-15-26|HM|-12345600|LANDLORD March rent|1"_qs,
-                           u"new|03-01-26|PZ|25000000|ACME PAYROLL|1"_qs,
-                           u"other year|12-31-25|MI|-99900|STREAMING|0"_qs,
-                           u"error: date \"02/30/2026\" not readable||MI|-50000|BAD DATE|0"_qs,
-                           u"error: amount \"ten\" not readable|03-20-26|MI|0|BAD AMOUNT|0"_qs,
-                           u"duplicate|03-21-26|FD|-75000|CORNER GROCERY|0"_qs})
+              QStringList({QStringLiteral("new|03-15-26|HM|-12345600|LANDLORD March rent|1"),
+                           QStringLiteral("new|03-01-26|PZ|25000000|ACME PAYROLL|1"),
+                           QStringLiteral("other year|12-31-25|MI|-99900|STREAMING|0"),
+                           QStringLiteral("error: date \"02/30/2026\" not readable||MI|-50000|BAD DATE|0"),
+                           QStringLiteral("error: amount \"ten\" not readable|03-20-26|MI|0|BAD AMOUNT|0"),
+                           QStringLiteral("duplicate|03-21-26|FD|-75000|CORNER GROCERY|0")})
                   .join(u'\n')
                   .toStdString());
 
     const ImportOutcome out = writeImport(*Env::current(), kData, plan, u'A');
     ASSERT_TRUE(out.status.isOk());
     EXPECT_EQ(importSummaryMessage(out),
-              (Message{u"2 entries imported, 1 duplicates skipped, 1 for other years."_qs, u"Coinwick 2"_qs,
+              (Message{QStringLiteral("2 entries imported, 1 duplicates skipped, 1 for other years."), QStringLiteral("Coinwick 2"),
                        Message::Icon::Information}));
     const std::vector<LedgerEntry> expected = {
         year[0], entry("03-15-26", "HM", -12345600, "LANDLORD March rent"), entry("03-01-26", "PZ", 25000000, "ACME PAYROLL"),
@@ -120,17 +120,17 @@ TEST_F(ImportTest, DuplicatesWithinTheFileAndByFitid)
         {QDate(2027, 1, 1), -1, "NEXT YEAR", "F4"},
     });
     ImportContext c = context2026();
-    c.knownFitids = {u"OLD"_qs};
+    c.knownFitids = {QStringLiteral("OLD")};
     const std::vector<ImportRow> plan = planImport(rows, {}, c);
     QStringList states;
     for (const ImportRow& r : plan)
-        states.append(r.stateText() + (r.canTick() ? u"+"_qs : u""_qs));
+        states.append(r.stateText() + (r.canTick() ? QStringLiteral("+") : QStringLiteral("")));
     EXPECT_EQ(states.join(u',').toStdString(), "new+,new+,duplicate+,duplicate+,duplicate+,other year");
 
     // The FITIDs of the rows written are remembered for the year.
     writeBytes(kData, {});
     const ImportOutcome out = writeImport(*Env::current(), kData, plan, u'A');
-    EXPECT_EQ(out.fitids, QStringList({u"F1"_qs, u"F2"_qs}));
+    EXPECT_EQ(out.fitids, QStringList({QStringLiteral("F1"), QStringLiteral("F2")}));
     EXPECT_EQ(out.duplicatesSkipped, 3);
 }
 
@@ -138,15 +138,15 @@ TEST_F(ImportTest, OfxRowsAndTheDefaultCategory)
 {
     const StatementRead read = readOfx(statementBytes("checking-ofx1.ofx"));
     ImportContext c = context2026("");
-    c.knownFitids = {u"2026030101"_qs};
+    c.knownFitids = {QStringLiteral("2026030101")};
     std::vector<ImportRow> plan = planImport(read.rows, {}, c);
     // 40 characters of Windows-1252 as stored.
     EXPECT_EQ(planTexts(plan).join(u'\n').toStdString(),
-              QStringList({u"new|03-15-26||-421700|CORNER GROCERY POS PURCHASE|1"_qs,
-                           u"duplicate|03-01-26||25000000|ACME PAYROLL|0"_qs,
-                           u"other year|12-31-25||-99900|STREAMING|0"_qs,
-                           u"error: date \"20260231\" not readable|||-1000000|CHECK 1001|0"_qs,
-                           u"new|03-20-26||-35000|CAFÉ & BAKERY|1"_qs})
+              QStringList({QStringLiteral("new|03-15-26||-421700|CORNER GROCERY POS PURCHASE|1"),
+                           QStringLiteral("duplicate|03-01-26||25000000|ACME PAYROLL|0"),
+                           QStringLiteral("other year|12-31-25||-99900|STREAMING|0"),
+                           QStringLiteral("error: date \"20260231\" not readable|||-1000000|CHECK 1001|0"),
+                           QStringLiteral("new|03-20-26||-35000|CAFÉ & BAKERY|1")})
                   .join(u'\n')
                   .toStdString());
 
@@ -157,7 +157,7 @@ TEST_F(ImportTest, OfxRowsAndTheDefaultCategory)
     EXPECT_EQ(refused.refused->text.toStdString(), "No Category Selected");
     EXPECT_EQ(QFile(kData).size(), 0);
 
-    setDefaultCategory(plan, u"GR"_qs);
+    setDefaultCategory(plan, QStringLiteral("GR"));
     const ImportOutcome out = writeImport(*Env::current(), kData, plan, u'A');
     EXPECT_EQ(out.written, 2);
     EXPECT_EQ(readBytes(kData), encodeRecords(std::vector<LedgerEntry>{
@@ -167,9 +167,9 @@ TEST_F(ImportTest, OfxRowsAndTheDefaultCategory)
 
 TEST_F(ImportTest, TheMappingIsRememberedByTheFirstLine)
 {
-    writeBytes(u"bank.csv"_qs, statementBytes("comma.csv"));
+    writeBytes(QStringLiteral("bank.csv"), statementBytes("comma.csv"));
     StatementImport statement;
-    ASSERT_FALSE(statement.load(*Env::current(), u"bank.csv"_qs, {}, u'A', 2026));
+    ASSERT_FALSE(statement.load(*Env::current(), QStringLiteral("bank.csv"), {}, u'A', 2026));
     EXPECT_FALSE(statement.mappingRemembered());
     CsvMapping m = statement.mapping();
     m.noteCols = {2, 4};
@@ -178,16 +178,16 @@ TEST_F(ImportTest, TheMappingIsRememberedByTheFirstLine)
 
     ImportMemory memory;
     memory.mappings[statement.headerLine()] = m.toText();
-    memory.fitids[2026] = {u"B"_qs, u"A"_qs};
+    memory.fitids[2026] = {QStringLiteral("B"), QStringLiteral("A")};
     ASSERT_TRUE(saveImportMemory(*Env::current(), memory).isOk());
-    EXPECT_EQ(readBytes(u"IMPORT.INI"_qs).toStdString(),
+    EXPECT_EQ(readBytes(QStringLiteral("IMPORT.INI")).toStdString(),
               "[mappings]\n44;1;1;MDY;3;0;0;0;2 4;0=Date,Description,Amount,Reference\n[fitids 2026]\nA\nB\n");
     const Result<ImportMemory> loaded = loadImportMemory(*Env::current());
     ASSERT_TRUE(loaded.isOk());
     EXPECT_EQ(*loaded, memory);
 
     StatementImport again;
-    ASSERT_FALSE(again.load(*Env::current(), u"bank.csv"_qs, *loaded, u'A', 2026));
+    ASSERT_FALSE(again.load(*Env::current(), QStringLiteral("bank.csv"), *loaded, u'A', 2026));
     EXPECT_TRUE(again.mappingRemembered());
     EXPECT_EQ(again.mapping(), m);
     EXPECT_EQ(again.rows().front().note().toStdString(), "Landlord, Inc. R1");
@@ -207,10 +207,10 @@ TEST_F(ImportTest, TheProgramsOwnExportGivesTheSameDataFileBack)
         std::vector<CategoryRecord> selection(1);
         for (const char* code : {"ft", "FD", "A", "PY"})
             selection.push_back(cwtest::category(code, "x"));
-        writeBytes(u"export.txt"_qs, exportLines(year, selection, {1, 12, QChar(flag), u"2026"_qs, u'.'}));
+        writeBytes(QStringLiteral("export.txt"), exportLines(year, selection, {1, 12, QChar(flag), QStringLiteral("2026"), u'.'}));
 
         StatementImport statement;
-        ASSERT_FALSE(statement.load(*Env::current(), u"export.txt"_qs, {}, QChar(flag), 2026));
+        ASSERT_FALSE(statement.load(*Env::current(), QStringLiteral("export.txt"), {}, QChar(flag), 2026));
         EXPECT_EQ(statement.format(), StatementFormat::OwnExport);
         ImportContext c = context2026();
         c.flag = QChar(flag);
@@ -223,12 +223,12 @@ TEST_F(ImportTest, TheProgramsOwnExportGivesTheSameDataFileBack)
 
 TEST_F(ImportTest, AFileOver100MiBIsRefusedUnread)
 {
-    QFile big(u"huge.csv"_qs);
+    QFile big(QStringLiteral("huge.csv"));
     ASSERT_TRUE(big.open(QIODevice::WriteOnly));
     ASSERT_TRUE(big.resize(kMaxStatementSize + 1));
     big.close();
     StatementImport statement;
-    const std::optional<StatementProblem> problem = statement.load(*Env::current(), u"huge.csv"_qs, {}, u'A', 2026);
+    const std::optional<StatementProblem> problem = statement.load(*Env::current(), QStringLiteral("huge.csv"), {}, u'A', 2026);
     ASSERT_TRUE(problem);
     EXPECT_EQ(problem->status.toString().toStdString(), "huge.csv: larger than 100 MiB, not a statement to import");
 }

@@ -50,9 +50,9 @@ QStringList previewRows(QWidget* window)
     QStringList out;
     for (int r = 0; r < m->rowCount(); ++r) {
         const QModelIndex tick = m->index(r, 0);
-        QString row = !(m->flags(tick) & Qt::ItemIsUserCheckable) ? u" "_qs
-                      : tick.data(Qt::CheckStateRole).toInt() == Qt::Checked ? u"x"_qs
-                                                                            : u"-"_qs;
+        QString row = !(m->flags(tick) & Qt::ItemIsUserCheckable) ? QStringLiteral(" ")
+                      : tick.data(Qt::CheckStateRole).toInt() == Qt::Checked ? QStringLiteral("x")
+                                                                            : QStringLiteral("-");
         for (int c = 1; c < m->columnCount(); ++c)
             row += u'|' + m->index(r, c).data().toString();
         out.append(row);
@@ -99,13 +99,13 @@ private slots:
 
     void fileMenuOpensItOverTheMainWindowAndCancelWritesNothing()
     {
-        QAction* item = main_->command(u"mnuImport"_qs);
+        QAction* item = main_->command(QStringLiteral("mnuImport"));
         QVERIFY(item);
-        QCOMPARE(item->text(), u"Import..."_qs);
+        QCOMPARE(item->text(), QStringLiteral("Import..."));
         item->trigger();
         QPointer<QWidget> w = shownImportWindow();
         QVERIFY(w);
-        QCOMPARE(w->windowTitle(), u"Import"_qs);
+        QCOMPARE(w->windowTitle(), QStringLiteral("Import"));
         QVERIFY(!w->parentWidget());
         QVERIFY(!main_->isEnabled());
         QVERIFY(!control<QPushButton>(w, "ImpGo")->isEnabled());
@@ -120,47 +120,47 @@ private slots:
         control<QPushButton>(w, "ImpBrowse")->click();
         QCOMPARE(startedIn, QDir::current().absolutePath());
 
-        copyStatement("comma.csv", u"bank.csv"_qs);
-        typeFile(w, u"bank.csv"_qs);
-        const QByteArray before = readBytes(u"2026CWK.DAT"_qs);
+        copyStatement("comma.csv", QStringLiteral("bank.csv"));
+        typeFile(w, QStringLiteral("bank.csv"));
+        const QByteArray before = readBytes(QStringLiteral("2026CWK.DAT"));
         control<QPushButton>(w, "ImpCancel")->click();
         QTRY_VERIFY(w.isNull());
         QVERIFY(main_->isEnabled());
-        QCOMPARE(readBytes(u"2026CWK.DAT"_qs), before);
-        QVERIFY(!QFile::exists(u"IMPORT.INI"_qs));
+        QCOMPARE(readBytes(QStringLiteral("2026CWK.DAT")), before);
+        QVERIFY(!QFile::exists(QStringLiteral("IMPORT.INI")));
     }
 
     void csvMappedPreviewedAndImported()
     {
-        copyStatement("comma.csv", u"bank.csv"_qs);
-        main_->command(u"mnuImport"_qs)->trigger();
+        copyStatement("comma.csv", QStringLiteral("bank.csv"));
+        main_->command(QStringLiteral("mnuImport"))->trigger();
         QWidget* w = shownImportWindow();
-        typeFile(w, u"bank.csv"_qs);
+        typeFile(w, QStringLiteral("bank.csv"));
 
         QVERIFY(control<QGroupBox>(w, "ImpMapping")->isVisible());
-        QCOMPARE(control<QComboBox>(w, "ImpDelimiter")->currentText(), u"Comma"_qs);
+        QCOMPARE(control<QComboBox>(w, "ImpDelimiter")->currentText(), QStringLiteral("Comma"));
         QCOMPARE(control<QSpinBox>(w, "ImpSkip")->value(), 1);
         QCOMPARE(control<QSpinBox>(w, "ImpDateCol")->value(), 1);
-        QCOMPARE(control<QComboBox>(w, "ImpDateOrder")->currentText(), u"MDY"_qs);
+        QCOMPARE(control<QComboBox>(w, "ImpDateOrder")->currentText(), QStringLiteral("MDY"));
         QCOMPARE(control<QSpinBox>(w, "ImpAmountCol")->value(), 3);
-        QCOMPARE(control<QLineEdit>(w, "ImpNoteCols")->text(), u"2"_qs);
-        QCOMPARE(control<QComboBox>(w, "ImpDefaultCat")->currentText(), u"A Auto"_qs);
+        QCOMPARE(control<QLineEdit>(w, "ImpNoteCols")->text(), QStringLiteral("2"));
+        QCOMPARE(control<QComboBox>(w, "ImpDefaultCat")->currentText(), QStringLiteral("A Auto"));
 
         // A change of the mapping reads the preview again.
         QLineEdit* notes = control<QLineEdit>(w, "ImpNoteCols");
-        notes->setText(u"2 4"_qs);
+        notes->setText(QStringLiteral("2 4"));
         emit notes->editingFinished();
         control<QComboBox>(w, "ImpDefaultCat")->setCurrentIndex(1);
         QCOMPARE(previewRows(w), QStringList({
-                                     u"x|03-15-26|($1,234.56)|Landlord, Inc. R1|FO|new"_qs,
-                                     u"x|03-01-26|$2,500.00|ACME PAYROLL R2|FO|new"_qs,
-                                     u"x|03-16-26|($4.50)|The \"Good\" Cafe R3|FO|new"_qs,
-                                     u" ||($1.00)|BAD DATE R4|FO|error: date \"13/01/2026\" not readable"_qs,
-                                     u" |03-17-26||BAD AMOUNT R5|FO|error: amount \"1.2.3\" not readable"_qs,
-                                     u" |12-31-25|($9.99)|STREAMING R6|FO|other year"_qs,
+                                     QStringLiteral("x|03-15-26|($1,234.56)|Landlord, Inc. R1|FO|new"),
+                                     QStringLiteral("x|03-01-26|$2,500.00|ACME PAYROLL R2|FO|new"),
+                                     QStringLiteral("x|03-16-26|($4.50)|The \"Good\" Cafe R3|FO|new"),
+                                     QStringLiteral(" ||($1.00)|BAD DATE R4|FO|error: date \"13/01/2026\" not readable"),
+                                     QStringLiteral(" |03-17-26||BAD AMOUNT R5|FO|error: amount \"1.2.3\" not readable"),
+                                     QStringLiteral(" |12-31-25|($9.99)|STREAMING R6|FO|other year"),
                                  }));
         auto* model = qobject_cast<cw::ImportPreviewModel*>(control<QTableView>(w, "ImpPreview")->model());
-        QVERIFY(model->setData(model->index(1, cw::ImportPreviewModel::Category), u"PY"_qs));
+        QVERIFY(model->setData(model->index(1, cw::ImportPreviewModel::Category), QStringLiteral("PY")));
         QVERIFY(model->setData(model->index(2, 0), Qt::Unchecked, Qt::CheckStateRole));
         QVERIFY(!model->setData(model->index(5, 0), Qt::Checked, Qt::CheckStateRole));
 
@@ -168,58 +168,58 @@ private slots:
         control<QPushButton>(w, "ImpGo")->click();
         QCOMPARE(driver.seen.size(), 1);
         QCOMPARE(said(driver.seen[0]),
-                 u"Coinwick 2 | 2 entries imported, 0 duplicates skipped, 1 for other years. | information | [Ok]"_qs);
+                 QStringLiteral("Coinwick 2 | 2 entries imported, 0 duplicates skipped, 1 for other years. | information | [Ok]"));
         std::vector<cw::LedgerEntry> expected = sampleYear();
         expected.insert(expected.begin() + 3, entry("03-01-26", "PY", 25000000, "ACME PAYROLL R2"));
         expected.insert(expected.begin(), entry("03-15-26", "FO", -12345600, "Landlord, Inc. R1"));
-        QCOMPARE(readBytes(u"2026CWK.DAT"_qs), cw::encodeRecords(expected));
+        QCOMPARE(readBytes(QStringLiteral("2026CWK.DAT")), cw::encodeRecords(expected));
         QCOMPARE(main_->entryModel()->rowCount(), int(expected.size()));
         QPointer<QWidget> closed = w;
         QTRY_VERIFY(closed.isNull());
 
         // The mapping is offered again for a file of the same first line.
-        QVERIFY(readBytes(u"IMPORT.INI"_qs).contains("\n44;1;1;MDY;3;0;0;0;2 4;0=Date,Description,Amount,Reference\n"));
-        main_->command(u"mnuImport"_qs)->trigger();
+        QVERIFY(readBytes(QStringLiteral("IMPORT.INI")).contains("\n44;1;1;MDY;3;0;0;0;2 4;0=Date,Description,Amount,Reference\n"));
+        main_->command(QStringLiteral("mnuImport"))->trigger();
         w = shownImportWindow();
-        typeFile(w, u"bank.csv"_qs);
-        QCOMPARE(control<QLineEdit>(w, "ImpNoteCols")->text(), u"2 4"_qs);
+        typeFile(w, QStringLiteral("bank.csv"));
+        QCOMPARE(control<QLineEdit>(w, "ImpNoteCols")->text(), QStringLiteral("2 4"));
         // Now in the year: duplicates, with the category of the entry they equal.
-        QCOMPARE(previewRows(w).first(), u"-|03-15-26|($1,234.56)|Landlord, Inc. R1|FO|duplicate"_qs);
+        QCOMPARE(previewRows(w).first(), QStringLiteral("-|03-15-26|($1,234.56)|Landlord, Inc. R1|FO|duplicate"));
     }
 
     void aFileThatIsNoStatementGivesOneMessage()
     {
-        copyStatement("truncated.ofx", u"cut.ofx"_qs);
-        const QByteArray before = readBytes(u"2026CWK.DAT"_qs);
-        main_->command(u"mnuImport"_qs)->trigger();
+        copyStatement("truncated.ofx", QStringLiteral("cut.ofx"));
+        const QByteArray before = readBytes(QStringLiteral("2026CWK.DAT"));
+        main_->command(QStringLiteral("mnuImport"))->trigger();
         QWidget* w = shownImportWindow();
         DialogDriver driver;
-        typeFile(w, u"cut.ofx"_qs);
-        typeFile(w, u"missing.qif"_qs);
+        typeFile(w, QStringLiteral("cut.ofx"));
+        typeFile(w, QStringLiteral("missing.qif"));
         QCOMPARE(driver.seen.size(), 2);
-        QCOMPARE(said(driver.seen[0]), u"Coinwick 2 | cut.ofx: line 58: the statement ends early: no </OFX> | warning | [Ok]"_qs);
-        QVERIFY2(said(driver.seen[1]).startsWith(u"Coinwick 2 | missing.qif: "_qs), qPrintable(said(driver.seen[1])));
+        QCOMPARE(said(driver.seen[0]), QStringLiteral("Coinwick 2 | cut.ofx: line 58: the statement ends early: no </OFX> | warning | [Ok]"));
+        QVERIFY2(said(driver.seen[1]).startsWith(QStringLiteral("Coinwick 2 | missing.qif: ")), qPrintable(said(driver.seen[1])));
         QVERIFY(!control<QPushButton>(w, "ImpGo")->isEnabled());
         QCOMPARE(control<QTableView>(w, "ImpPreview")->model()->rowCount(), 0);
-        QCOMPARE(readBytes(u"2026CWK.DAT"_qs), before);
+        QCOMPARE(readBytes(QStringLiteral("2026CWK.DAT")), before);
     }
 
     void ofxFitidsAreRememberedForTheNextImport()
     {
-        copyStatement("card.qfx", u"card.qfx"_qs);
+        copyStatement("card.qfx", QStringLiteral("card.qfx"));
         for (int round = 0; round < 2; ++round) {
-            main_->command(u"mnuImport"_qs)->trigger();
+            main_->command(QStringLiteral("mnuImport"))->trigger();
             QPointer<QWidget> w = shownImportWindow();
-            typeFile(w, u"card.qfx"_qs);
+            typeFile(w, QStringLiteral("card.qfx"));
             QVERIFY(!control<QGroupBox>(w, "ImpMapping")->isVisible());
             DialogDriver driver;
             control<QPushButton>(w, "ImpGo")->click();
             QCOMPARE(said(driver.seen.value(0)),
-                     round == 0 ? u"Coinwick 2 | 2 entries imported, 0 duplicates skipped, 0 for other years. | information | [Ok]"_qs
-                                : u"Coinwick 2 | 0 entries imported, 2 duplicates skipped, 0 for other years. | information | [Ok]"_qs);
+                     round == 0 ? QStringLiteral("Coinwick 2 | 2 entries imported, 0 duplicates skipped, 0 for other years. | information | [Ok]")
+                                : QStringLiteral("Coinwick 2 | 0 entries imported, 2 duplicates skipped, 0 for other years. | information | [Ok]"));
             QTRY_VERIFY(w.isNull());
         }
-        QCOMPARE(readBytes(u"IMPORT.INI"_qs), QByteArray("[mappings]\n[fitids 2026]\nQ1\nQ2\n"));
+        QCOMPARE(readBytes(QStringLiteral("IMPORT.INI")), QByteArray("[mappings]\n[fitids 2026]\nQ1\nQ2\n"));
     }
 
 private:

@@ -88,31 +88,31 @@ TEST(StatementFile, FormatAndDelimiterFromTheContent)
 TEST(OfxReader, SgmlXmlAndQfx)
 {
     expectRows(readOfx(statementBytes("checking-ofx1.ofx")),
-               {u"39|2026-03-15|-421700|CORNER GROCERY POS PURCHASE|2026031501||"_qs,
-                u"47|2026-03-01|25000000|ACME PAYROLL|2026030101||"_qs,
-                u"54|2025-12-31|-99900|STREAMING|2025123101||"_qs,
-                u"62||-1000000|CHECK 1001|2026023101||date \"20260231\" not readable"_qs,
-                u"69|2026-03-20|-35000|CAFÉ & BAKERY|2026032001||"_qs});
+               {QStringLiteral("39|2026-03-15|-421700|CORNER GROCERY POS PURCHASE|2026031501||"),
+                QStringLiteral("47|2026-03-01|25000000|ACME PAYROLL|2026030101||"),
+                QStringLiteral("54|2025-12-31|-99900|STREAMING|2025123101||"),
+                QStringLiteral("62||-1000000|CHECK 1001|2026023101||date \"20260231\" not readable"),
+                QStringLiteral("69|2026-03-20|-35000|CAFÉ & BAKERY|2026032001||")});
     expectRows(readOfx(statementBytes("savings-ofx2.ofx")),
-               {u"20|2026-03-31|12345|Zinsen Quartal 1|S-0331||"_qs,
-                u"28|2026-03-05|-2500000|Überweisung Müller|S-0305||"_qs,
-                u"35|2026-03-06||Gebühr|S-0306||amount \"abc\" not readable"_qs});
-    expectRows(readOfx(statementBytes("card.qfx")), {u"14|2026-03-10|-640000|GAS STATION 42 FUEL|Q1||"_qs,
-                                                     u"15|2026-03-25|2000000|PAYMENT THANK YOU|Q2||"_qs});
+               {QStringLiteral("20|2026-03-31|12345|Zinsen Quartal 1|S-0331||"),
+                QStringLiteral("28|2026-03-05|-2500000|Überweisung Müller|S-0305||"),
+                QStringLiteral("35|2026-03-06||Gebühr|S-0306||amount \"abc\" not readable")});
+    expectRows(readOfx(statementBytes("card.qfx")), {QStringLiteral("14|2026-03-10|-640000|GAS STATION 42 FUEL|Q1||"),
+                                                     QStringLiteral("15|2026-03-25|2000000|PAYMENT THANK YOU|Q2||")});
 }
 
 TEST(QifReader, BankInMonthOrderAndCardInDayOrder)
 {
     expectRows(readQif(statementBytes("checking.qif"), u'A', 2026),
-               {u"2|2026-03-15|-12345600|LANDLORD March rent|||"_qs, u"8|2026-03-01|25000000|ACME PAYROLL|||"_qs,
-                u"13|2025-12-31|-99900|STREAMING|||"_qs,
-                u"17||-50000|BAD DATE|||date \"02/30/2026\" not readable"_qs,
-                u"21|2026-03-20||BAD AMOUNT|||amount \"ten\" not readable"_qs,
-                u"25|2026-03-21|-75000|CORNER GROCERY|||"_qs});
+               {QStringLiteral("2|2026-03-15|-12345600|LANDLORD March rent|||"), QStringLiteral("8|2026-03-01|25000000|ACME PAYROLL|||"),
+                QStringLiteral("13|2025-12-31|-99900|STREAMING|||"),
+                QStringLiteral("17||-50000|BAD DATE|||date \"02/30/2026\" not readable"),
+                QStringLiteral("21|2026-03-20||BAD AMOUNT|||amount \"ten\" not readable"),
+                QStringLiteral("25|2026-03-21|-75000|CORNER GROCERY|||")});
     // Windows-1252 text, decimal commas, the "'" year; the account list and
     // the investment section are left out.
     expectRows(readQif(statementBytes("card-day-first.qif"), u'E', 2026),
-               {u"6|2026-03-15|-125000|Bäckerei|||"_qs, u"10|2026-04-01|12340000|Refund Returned goods|||"_qs});
+               {QStringLiteral("6|2026-03-15|-125000|Bäckerei|||"), QStringLiteral("10|2026-04-01|12340000|Refund Returned goods|||")});
 }
 
 TEST(CsvReader, CommaFileWithTheGuessedMapping)
@@ -125,11 +125,11 @@ TEST(CsvReader, CommaFileWithTheGuessedMapping)
     EXPECT_EQ(CsvMapping::fromText(m.toText()), m);
     StatementRead read;
     read.rows = mapCsvRows(table, m, 2026);
-    expectRows(read, {u"2|2026-03-15|-12345600|Landlord, Inc.|||"_qs, u"3|2026-03-01|25000000|ACME PAYROLL|||"_qs,
-                      u"4|2026-03-16|-45000|The \"Good\" Cafe|||"_qs,
-                      u"5||-10000|BAD DATE|||date \"13/01/2026\" not readable"_qs,
-                      u"6|2026-03-17||BAD AMOUNT|||amount \"1.2.3\" not readable"_qs,
-                      u"7|2025-12-31|-99900|STREAMING|||"_qs});
+    expectRows(read, {QStringLiteral("2|2026-03-15|-12345600|Landlord, Inc.|||"), QStringLiteral("3|2026-03-01|25000000|ACME PAYROLL|||"),
+                      QStringLiteral("4|2026-03-16|-45000|The \"Good\" Cafe|||"),
+                      QStringLiteral("5||-10000|BAD DATE|||date \"13/01/2026\" not readable"),
+                      QStringLiteral("6|2026-03-17||BAD AMOUNT|||amount \"1.2.3\" not readable"),
+                      QStringLiteral("7|2025-12-31|-99900|STREAMING|||")});
 }
 
 TEST(CsvReader, SemicolonsDecimalCommasAndTabsWithDebitAndCredit)
@@ -140,24 +140,24 @@ TEST(CsvReader, SemicolonsDecimalCommasAndTabsWithDebitAndCredit)
     m.noteCols = parseColumnList(u"3 2");
     StatementRead read;
     read.rows = mapCsvRows(semicolon, m, 2026);
-    expectRows(read, {u"2|2026-03-15|-12345600|Vermieter Miete März|||"_qs, u"3|2026-03-01|25000000|ACME Gehalt|||"_qs,
-                      u"4|2026-03-20|-35000|Bäckerei|||"_qs});
+    expectRows(read, {QStringLiteral("2|2026-03-15|-12345600|Vermieter Miete März|||"), QStringLiteral("3|2026-03-01|25000000|ACME Gehalt|||"),
+                      QStringLiteral("4|2026-03-20|-35000|Bäckerei|||")});
 
     const CsvTable tab = readCsvTable(statementBytes("tab.csv"), '\t');
     m = guessCsvMapping(tab, '\t', u'A', 2026);
     EXPECT_EQ(m.toText().toStdString(), "9;1;1;YMD;0;4;5;0;2;0");
     m.noteCols = {2, 3};
     read.rows = mapCsvRows(tab, m, 2026);
-    expectRows(read, {u"2|2026-03-15|-421700|CORNER GROCERY weekly|||"_qs, u"3|2026-03-01|25000000|ACME PAYROLL|||"_qs,
-                      u"4|2026-03-18|-600000|ATM cash|||"_qs, u"5|2026-03-19||NOTHING|||no amount"_qs});
+    expectRows(read, {QStringLiteral("2|2026-03-15|-421700|CORNER GROCERY weekly|||"), QStringLiteral("3|2026-03-01|25000000|ACME PAYROLL|||"),
+                      QStringLiteral("4|2026-03-18|-600000|ATM cash|||"), QStringLiteral("5|2026-03-19||NOTHING|||no amount")});
 }
 
 TEST(OwnExport, DatesCodesAndNotesAsStored)
 {
     const StatementRead read = readOwnExport(statementBytes("own-export.txt"), u'A', 2026);
-    expectRows(read, {u"1|2026-03-20|-125000|Lunch                                   ||FD|"_qs,
-                      u"2|2026-03-01|25000000|ACME PAYROLL                            ||PY|"_qs,
-                      u"3|2026-02-14|-1|  leading blanks kept                   ||GI|"_qs});
+    expectRows(read, {QStringLiteral("1|2026-03-20|-125000|Lunch                                   ||FD|"),
+                      QStringLiteral("2|2026-03-01|25000000|ACME PAYROLL                            ||PY|"),
+                      QStringLiteral("3|2026-02-14|-1|  leading blanks kept                   ||GI|")});
 }
 
 TEST(StatementReaders, FilesThatAreNoStatementFailAtTheirLine)
@@ -194,8 +194,8 @@ TEST(StatementReaders, FilesThatAreNoStatementFailAtTheirLine)
     const CsvTable stray = readCsvTable("a,b\nc,d\"e\",f\n", ',');
     ASSERT_TRUE(stray.failure);
     EXPECT_EQ(stray.failure->line, 2);
-    EXPECT_EQ(statementFailureMessage(u"/home/u/bank.ofx"_qs, {12, u"the statement ends early: no </OFX>"_qs}),
-              (Message{u"bank.ofx: line 12: the statement ends early: no </OFX>"_qs, u"Coinwick 2"_qs, Message::Icon::Warning}));
+    EXPECT_EQ(statementFailureMessage(QStringLiteral("/home/u/bank.ofx"), {12, QStringLiteral("the statement ends early: no </OFX>")}),
+              (Message{QStringLiteral("bank.ofx: line 12: the statement ends early: no </OFX>"), QStringLiteral("Coinwick 2"), Message::Icon::Warning}));
 }
 
 } // namespace
