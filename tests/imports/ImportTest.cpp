@@ -118,6 +118,7 @@ TEST_F(ImportTest, DuplicatesWithinTheFileAndByFitid)
         {d, -20000, "TEA", "F1"},       // the FITID earlier in the file
         {d, -30000, "CAKE", "OLD"},     // imported before
         {QDate(2027, 1, 1), -1, "NEXT YEAR", "F4"},
+        {d, -40000, "Łódź café\tand a note longer than forty characters", ""},
     });
     ImportContext c = context2026();
     c.knownFitids = {QStringLiteral("OLD")};
@@ -125,12 +126,15 @@ TEST_F(ImportTest, DuplicatesWithinTheFileAndByFitid)
     QStringList states;
     for (const ImportRow& r : plan)
         states.append(r.stateText() + (r.canTick() ? QStringLiteral("+") : QStringLiteral("")));
-    EXPECT_EQ(states.join(u',').toStdString(), "new+,new+,duplicate+,duplicate+,duplicate+,other year");
+    EXPECT_EQ(states.join(u',').toStdString(), "new+,new+,duplicate+,duplicate+,duplicate+,other year,new+");
+    // Stored as 40 characters of Windows-1252: "?" for what it lacks, a blank for a control character.
+    EXPECT_EQ(plan.back().entry.noteText(), QStringLiteral("?ód? café and a note longer than forty c"));
 
     // The FITIDs of the rows written are remembered for the year.
     writeBytes(kData, {});
     const ImportOutcome out = writeImport(*Env::current(), kData, plan, u'A');
     EXPECT_EQ(out.fitids, QStringList({QStringLiteral("F1"), QStringLiteral("F2")}));
+    EXPECT_EQ(out.written, 3);
     EXPECT_EQ(out.duplicatesSkipped, 3);
 }
 
