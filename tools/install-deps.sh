@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev libvulkan-dev libxkbcommon-dev
   qt6-charts-dev libqt6opengl6-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  libofx-dev libcsv-dev
   xvfb xauth x11-utils imagemagick fonts-liberation
   clang-14 libclang-rt-14-dev
   cups-bsd poppler-utils libreoffice-calc-nogui

@@ -22,6 +22,8 @@ targets=(
   "macro_play 30000"
   "amounts 400000"
   "numbers 400000"
+  "qif_reader 20000"
+  "csv_reader 30000"
 )
 
 summary() { echo "$1 passed, $2 failed"; }

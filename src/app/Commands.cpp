@@ -5,6 +5,7 @@
 #include "gui/reports/ReportsWindow.h"
 #include "gui/tools/BackupWindow.h"
 #include "gui/tools/CalculatorWindow.h"
+#include "gui/tools/ImportWindow.h"
 #include "gui/tools/SorterWindow.h"
 
 #include <QAction>
@@ -45,6 +46,12 @@ void installCommands(MainWindow& window)
     });
     openUtilityOn(window, "mnuBackup", [](MainWindow& w) { return new BackupWindow(&w); });
     openUtilityOn(window, "mnuTinyCalc", [](MainWindow& w) { return new CalculatorWindow(&w); });
+    // Import: a bank statement into the active year; the list is refilled after it.
+    openUtilityOn(window, "mnuImport", [](MainWindow& w) {
+        auto* import = new ImportWindow(w.state().dataFileName, w.state().categoryFileName, w.state().dateFlag, &w);
+        QObject::connect(import, &ImportWindow::imported, &w, [&w] { w.PopItemList(w.state().selectedCategory); });
+        return import;
+    });
     // Reports (menu and toolbar): the reports window over the main window,
     // loaded under the busy pointer; its Help button opens the main window's help.
     openUtilityOn(window, "mnuReports", [](MainWindow& w) {

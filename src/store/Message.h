@@ -6,7 +6,7 @@
 namespace cw {
 
 struct Message {
-    enum class Icon { None, Warning, Question, Critical };
+    enum class Icon { None, Warning, Question, Critical, Information };
     QString text;
     QString title = QStringLiteral("Coinwick 2");
     Icon icon = Icon::Warning;

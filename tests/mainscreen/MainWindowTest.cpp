@@ -238,7 +238,7 @@ private slots:
         cw::MainWindow w(kToday);
         const QList<QPair<QString, QStringList>> menus = {
             {"mnuFile", {"&File", "mnuTinyCalc", "Calculator", "mnuSort", "Sort", "mnuYear", "Select Year",
-                         "mnuBackup", "Backup", "mnuExit", "E&xit"}},
+                         "mnuBackup", "Backup", "mnuImport", "Import...", "mnuExit", "E&xit"}},
             {"mnuEdit", {"&Edit", "mnuNewItem", "New Line Item", "mnuNewCategory", "New Category",
                          "mnuChangeCategory", "Change Category", "mnuNotes", "Notes"}},
             {"mnuSearch", {"&Search", "mnuFind", "Find a word"}},

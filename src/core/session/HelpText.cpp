@@ -415,6 +415,43 @@ not; the older copy of such a file in the target folder is kept.</p>
 program is not running.</p>
 )HTML"},
 
+    TopicText{"import", "Import from the bank", -1, R"HTML(
+<p>Choose <b>File, Import...</b> to bring your bank's statement into the
+active year instead of typing it. The &quot;Import&quot; window reads
+OFX and QFX (the files banks call &quot;Money&quot;, &quot;Quicken&quot; or
+&quot;OFX&quot; downloads), QIF and CSV (comma-separated) statements, and
+the comma file of the program's own <a href="#export">export</a>. The kind
+of file is recognised from what it holds.</p>
+<ol>
+<li>Type the file's name into the file box and press Enter, or press
+<b>Browse...</b> to pick it in the working folder or elsewhere.</li>
+<li>For a CSV file, the <b>CSV columns</b> frame shows which column holds
+what, counted from 1 (0 for none): the delimiter (comma, semicolon or tab),
+the header lines to skip, the date column and its order (MDY, DMY or YMD),
+either one amount column or a debit column (money out) and a credit column
+(money in), whether amounts use a decimal comma, the note columns (for
+example &quot;3 4&quot;, joined by a blank) and a column with category codes.
+Every change reads the preview again. The columns are remembered for files
+whose first line is the same, and offered the next time.</li>
+<li>The preview lists one row per statement line: a tick, the date and the
+note as they will be stored (40 characters), the amount, the category and
+the state. &quot;new&quot; rows are ticked; a &quot;duplicate&quot; (the same
+date, amount and note is already in the year or earlier in the file, or the
+bank's transaction number was imported before) is not, but may be ticked;
+&quot;other year&quot; and &quot;error&quot; rows cannot be imported.</li>
+<li>Each row gets the category of the newest entry of the year with the same
+note (capitals ignored), else of the newest entry whose note starts with the
+same word, else the <b>Default category</b>. Double-click a category to
+choose another.</li>
+<li>Press <b>Import</b>. The ticked rows are written into the year in one
+step and a message counts what was imported and skipped. <b>Cancel</b>
+closes the window without writing.</li>
+</ol>
+<p>A QIF file's dates are read in your date order (Options, Date Format).
+A file that is not a statement, is cut short or is larger than 100 MiB is
+refused with a message naming the file and the line; nothing is written.</p>
+)HTML"},
+
     TopicText{"calculator", "Calculator", -1, R"HTML(
 <p>Choose <b>File, Calculator</b> to open &quot;TinyCalc&quot;, a small
 calculator for quick sums while you enter data. The main screen stays in
@@ -499,6 +536,7 @@ done.</p>
 <tr><td><tt>PERSONAL.DAT</tt></td><td>your name, passcode and date format</td></tr>
 <tr><td><tt>*.MCR</tt></td><td>your macro files</td></tr>
 <tr><td><tt>2026_cwk.nts</tt></td><td>the notes of 2026</td></tr>
+<tr><td><tt>IMPORT.INI</tt></td><td>the CSV columns and the bank transaction numbers the import remembers</td></tr>
 </table>
 <p>Files ending in <tt>.$$$</tt> are the program's work files; they are
 removed when the work is done, and any left by a crash are removed at the
@@ -522,6 +560,7 @@ ends.</p>
 <li><b>Sort</b>: puts the active year's entries back in order (<a href="#sorter">Data file sorter</a>).</li>
 <li><b>Select Year</b>: makes another year the active one (<a href="#year-selection">Year selection</a>).</li>
 <li><b>Backup</b>: copies your files to another folder (<a href="#backup">Backup</a>).</li>
+<li><b>Import...</b>: brings a bank statement into the active year (<a href="#import">Import from the bank</a>).</li>
 <li><b>Exit</b>: ends the program (Ctrl+Q). Everything you stored is already
 saved.</li>
 </ul>

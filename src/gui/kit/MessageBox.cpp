@@ -15,6 +15,7 @@ QMessageBox::Icon boxIcon(Message::Icon icon)
     case Message::Icon::Warning: return QMessageBox::Warning;
     case Message::Icon::Question: return QMessageBox::Question;
     case Message::Icon::Critical: return QMessageBox::Critical;
+    case Message::Icon::Information: return QMessageBox::Information;
     }
     return QMessageBox::NoIcon;
 }

@@ -55,6 +55,7 @@ void buildMainMenus(QMainWindow* window)
           {"mnuSort", "Sort"},
           {"mnuYear", "Select Year"},
           {"mnuBackup", "Backup"},
+          {"mnuImport", "Import..."},
           {"mnuExit", "E&xit", "Ctrl+Q"}}},
         {"mnuEdit", "&Edit",
          {{"mnuNewItem", "New Line Item", "Ctrl+N"},
