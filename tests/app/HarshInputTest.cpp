@@ -4,10 +4,11 @@
 // half-written.
 
 #include "app/Commands.h"
-#include "mainscreen/DialogDriver.h"
+#include "support/DialogDriver.h"
 #include "gui/main/MainWindow.h"
 #include "gui/reports/ReportsWindow.h"
 #include "support/Records.h"
+#include "support/WindowFixture.h"
 #include "support/TempFolder.h"
 
 #include <QAction>
@@ -24,15 +25,6 @@ using namespace cwtest;
 
 namespace {
 
-const QDate kToday(2026, 3, 15);
-
-QWidget* topLevel(const char* name)
-{
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String(name) && w->isVisible())
-            return w;
-    return nullptr;
-}
 
 void addAnswers()
 {

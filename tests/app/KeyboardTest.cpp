@@ -4,8 +4,8 @@
 // keys alone. Every key goes to whatever has the focus, as a user's would.
 
 #include "app/Commands.h"
-#include "mainscreen/DialogDriver.h"
-#include "mainscreen/WindowFixture.h"
+#include "support/DialogDriver.h"
+#include "support/WindowFixture.h"
 #include "gui/reports/ReportsWindow.h"
 #include "store/CategoryFile.h"
 #include "store/LedgerFile.h"
@@ -38,14 +38,6 @@ bool tabTo(QWidget* target)
     for (int i = 0; i < 60 && focused() != target; ++i)
         press(Qt::Key_Tab);
     return focused() == target;
-}
-
-QWidget* shown(const char* name)
-{
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String(name) && w->isVisible())
-            return w;
-    return nullptr;
 }
 
 QWidget* toolButton(QWidget* window, const char* key)
@@ -210,7 +202,7 @@ class KeyboardTest : public QObject, private WindowFixture {
             runMenuCommand(w_.get(), menuItem);
         else
             press(Qt::Key_R, Qt::AltModifier);   // Reports: a command on the menu bar itself
-        QWidget* window = shown(name);
+        QWidget* window = topLevel(name);
         return window && QTest::qWaitForWindowActive(window) ? window : nullptr;
     }
 
@@ -268,10 +260,10 @@ private slots:
             escapeCloses(window);
         }
         press(Qt::Key_F1);
-        QTRY_VERIFY(shown("frmHelp"));
-        QVERIFY(QTest::qWaitForWindowActive(shown("frmHelp")));
+        QTRY_VERIFY(topLevel("frmHelp"));
+        QVERIFY(QTest::qWaitForWindowActive(topLevel("frmHelp")));
         press(Qt::Key_Escape);
-        QTRY_VERIFY(!shown("frmHelp"));
+        QTRY_VERIFY(!topLevel("frmHelp"));
         QVERIFY(none.seen.isEmpty());
     }
 
@@ -383,14 +375,14 @@ private slots:
         QList<int> closed;
         auto finished = answerByKeys({{{}, {Qt::Key_Return}, QMessageBox::Ok}}, &closed);
         runMenuCommand(reports, "rmnuExport");
-        QWidget* exporter = shown("frmExport");
+        QWidget* exporter = topLevel("frmExport");
         QVERIFY(exporter && QTest::qWaitForWindowActive(exporter));
         checkTabChain(exporter);
         QVERIFY(tabTo(exporter->findChild<QLineEdit*>("exFileName")));
         type("KEYS.TXT");
         press(Qt::Key_Return);   // writes the file, as the window's button does
         QCOMPARE(closed, QList<int>{QMessageBox::Ok});
-        QTRY_VERIFY(!shown("frmExport") && reports->isActiveWindow());
+        QTRY_VERIFY(!topLevel("frmExport") && reports->isActiveWindow());
         QVERIFY(readBytes("KEYS.TXT").count('\n') >= 2);
         escapeCloses(reports);
         finished.reset();

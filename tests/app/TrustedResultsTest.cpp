@@ -4,8 +4,8 @@
 // refused, the category editor warns only about other categories, and today
 // is read when it is used.
 
-#include "mainscreen/DialogDriver.h"
-#include "mainscreen/WindowFixture.h"
+#include "support/DialogDriver.h"
+#include "support/WindowFixture.h"
 #include "reports/ReportsWindowHarness.h"
 
 #include "core/reports/ReportGenerator.h"
@@ -65,9 +65,7 @@ private slots:
 
         h.window->command(QStringLiteral("rmnuExport"))->trigger();
         QCOMPARE(readBytes(QStringLiteral("tempcats.$$$")), QByteArray(18, '\0') + cw::encodeRecords(std::vector{category("FO", "Food")}));
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->objectName() == QLatin1String("frmExport"))
-                w->close();
+        topLevel("frmExport")->close();
     }
 
     void allCatsTakesEveryCodeTheYearCarries()
@@ -98,10 +96,7 @@ private slots:
 
         // The export counts them too: every entry of the year, once, in file order.
         h.window->command(QStringLiteral("rmnuExport"))->trigger();
-        QWidget* exporter = nullptr;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->objectName() == QLatin1String("frmExport") && w->isVisible())
-                exporter = w;
+        QWidget* exporter = topLevel("frmExport");
         QVERIFY(exporter);
         exporter->findChild<QLineEdit*>("exFileName")->setText("ALL.TXT");
         {

@@ -3,10 +3,10 @@
 // or the new ones byte for byte, and the window goes on showing what is on disk.
 
 #include "app/Commands.h"
-#include "mainscreen/DialogDriver.h"
-#include "mainscreen/EditorStandIn.h"
+#include "support/DialogDriver.h"
+#include "support/EditorStandIn.h"
 #include "gui/main/EntryListModel.h"
-#include "mainscreen/WindowFixture.h"
+#include "support/WindowFixture.h"
 #include "gui/reports/ReportsWindow.h"
 #include "support/FaultEnv.h"
 
@@ -24,14 +24,6 @@ enum Op {
 };
 
 const QByteArray kAbsent = QByteArrayLiteral("<absent>");
-
-QWidget* topLevel(const char* name)
-{
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String(name) && w->isVisible())
-            return w;
-    return nullptr;
-}
 
 using Files = QMap<QString, QByteArray>;
 

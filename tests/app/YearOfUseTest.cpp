@@ -6,9 +6,9 @@
 #include "ReferenceFiles.h"
 
 #include "app/Commands.h"
-#include "mainscreen/DialogDriver.h"
+#include "support/DialogDriver.h"
 #include "gui/main/MainWindow.h"
-#include "mainscreen/WindowFixture.h"
+#include "support/WindowFixture.h"
 #include "reports/PdfWords.h"
 #include "gui/reports/ReportsWindow.h"
 #include "support/RequireTool.h"
@@ -37,14 +37,6 @@ using reference::Entry;
 namespace {
 
 const QStringList kWords = {"Rent", "Groceries", "Fuel", "Coffee", "Book", "Gift", "Taxi", "Phone"};
-
-QWidget* topLevel(const char* name)
-{
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String(name) && w->isVisible())
-            return w;
-    return nullptr;
-}
 
 // An amount in cents as a user may type it: grouped, with a dollar sign, or plain.
 QString typed(qint64 cents, int style)
@@ -464,10 +456,7 @@ private slots:
     void aReportIsViewedPrintedAndExported()
     {
         command("mnuReports");
-        cw::ReportsWindow* reports = nullptr;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* r = qobject_cast<cw::ReportsWindow*>(w); r && r->isVisible())
-                reports = r;
+        auto* reports = qobject_cast<cw::ReportsWindow*>(topLevel("frmReports"));
         QVERIFY(reports);
         const auto press = [reports](const char* key) { reports->command(QString::fromLatin1(key))->trigger(); };
         const auto panel = [reports](const char* key) { return reports->findChild<QLabel*>(QString::fromLatin1(key))->text(); };

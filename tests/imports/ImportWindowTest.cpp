@@ -5,10 +5,11 @@
 #include "Statements.h"
 #include "app/Commands.h"
 #include "core/imports/ImportPreviewModel.h"
-#include "mainscreen/DialogDriver.h"
+#include "support/DialogDriver.h"
 #include "gui/main/EntryListModel.h"
 #include "gui/main/MainWindow.h"
-#include "mainscreen/Seed.h"
+#include "support/Seed.h"
+#include "support/WindowFixture.h"
 #include "store/RecordFile.h"
 
 #include <QAction>
@@ -27,14 +28,6 @@
 using namespace cwtest;
 
 namespace {
-
-QWidget* shownImportWindow()
-{
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String("frmImport") && w->isVisible())
-            return w;
-    return nullptr;
-}
 
 template <class T>
 T* control(QWidget* window, const char* name)
@@ -89,7 +82,7 @@ private slots:
     }
     void cleanup()
     {
-        if (QPointer<QWidget> open = shownImportWindow()) {
+        if (QPointer<QWidget> open = topLevel("frmImport")) {
             open->close();
             QTRY_VERIFY(open.isNull());
         }
@@ -103,7 +96,7 @@ private slots:
         QVERIFY(item);
         QCOMPARE(item->text(), QStringLiteral("Import..."));
         item->trigger();
-        QPointer<QWidget> w = shownImportWindow();
+        QPointer<QWidget> w = topLevel("frmImport");
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QStringLiteral("Import"));
         QVERIFY(!w->parentWidget());
@@ -134,7 +127,7 @@ private slots:
     {
         copyStatement("comma.csv", QStringLiteral("bank.csv"));
         main_->command(QStringLiteral("mnuImport"))->trigger();
-        QWidget* w = shownImportWindow();
+        QWidget* w = topLevel("frmImport");
         typeFile(w, QStringLiteral("bank.csv"));
 
         QVERIFY(control<QGroupBox>(w, "ImpMapping")->isVisible());
@@ -180,7 +173,7 @@ private slots:
         // The mapping is offered again for a file of the same first line.
         QVERIFY(readBytes(QStringLiteral("IMPORT.INI")).contains("\n44;1;1;MDY;3;0;0;0;2 4;0=Date,Description,Amount,Reference\n"));
         main_->command(QStringLiteral("mnuImport"))->trigger();
-        w = shownImportWindow();
+        w = topLevel("frmImport");
         typeFile(w, QStringLiteral("bank.csv"));
         QCOMPARE(control<QLineEdit>(w, "ImpNoteCols")->text(), QStringLiteral("2 4"));
         // Now in the year: duplicates, with the category of the entry they equal.
@@ -192,7 +185,7 @@ private slots:
         copyStatement("truncated.ofx", QStringLiteral("cut.ofx"));
         const QByteArray before = readBytes(QStringLiteral("2026CWK.DAT"));
         main_->command(QStringLiteral("mnuImport"))->trigger();
-        QWidget* w = shownImportWindow();
+        QWidget* w = topLevel("frmImport");
         DialogDriver driver;
         typeFile(w, QStringLiteral("cut.ofx"));
         typeFile(w, QStringLiteral("missing.qif"));
@@ -209,7 +202,7 @@ private slots:
         copyStatement("card.qfx", QStringLiteral("card.qfx"));
         for (int round = 0; round < 2; ++round) {
             main_->command(QStringLiteral("mnuImport"))->trigger();
-            QPointer<QWidget> w = shownImportWindow();
+            QPointer<QWidget> w = topLevel("frmImport");
             typeFile(w, QStringLiteral("card.qfx"));
             QVERIFY(!control<QGroupBox>(w, "ImpMapping")->isVisible());
             DialogDriver driver;

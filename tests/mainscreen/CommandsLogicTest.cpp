@@ -1,7 +1,7 @@
 // The plain logic behind Date Coverter and the personal settings changes,
 // where the window tests do not reach: odd record files.
 
-#include "Seed.h"
+#include "support/Seed.h"
 #include "support/TempFolder.h"
 
 #include "core/session/DateFormatLogic.h"

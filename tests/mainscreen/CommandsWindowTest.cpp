@@ -2,9 +2,9 @@
 // Format and Date Coverter, User Name, Pass Code, Notes, the help window
 // with the help key, and About. Stored bytes are checked in the files.
 
-#include "DialogDriver.h"
-#include "EditorStandIn.h"
-#include "WindowFixture.h"
+#include "support/DialogDriver.h"
+#include "support/EditorStandIn.h"
+#include "support/WindowFixture.h"
 #include "support/TempFolder.h"
 
 #include "gui/main/HelpCommands.h"

@@ -2,7 +2,7 @@
 // the year switch's copy, and the category editor's comparisons, order and
 // file changes.
 
-#include "Seed.h"
+#include "support/Seed.h"
 #include "support/TempFolder.h"
 
 #include "core/categories/CategoryEditorLogic.h"

@@ -2,8 +2,8 @@
 // entry editor, the year selector and the category editor. Every change is
 // checked against the files byte for byte.
 
-#include "DialogDriver.h"
-#include "WindowFixture.h"
+#include "support/DialogDriver.h"
+#include "support/WindowFixture.h"
 #include "support/TempFolder.h"
 
 #include "gui/main/MainWindow.h"

@@ -1,7 +1,7 @@
 // The main screen's plain logic: totals, the category filter, the entry list
 // model, the passcode loop, the resize rules, the folder lock.
 
-#include "Seed.h"
+#include "support/Seed.h"
 
 #include "gui/main/EntryListModel.h"
 #include "store/FolderLock.h"

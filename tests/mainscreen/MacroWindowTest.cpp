@@ -2,9 +2,9 @@
 // panel's controls and list, New with its file bytes and the editor, Edit,
 // and Play under both date formats, checked against the files.
 
-#include "DialogDriver.h"
-#include "EditorStandIn.h"
-#include "WindowFixture.h"
+#include "support/DialogDriver.h"
+#include "support/EditorStandIn.h"
+#include "support/WindowFixture.h"
 #include "support/TempFolder.h"
 
 #include "core/macros/MacroTemplate.h"

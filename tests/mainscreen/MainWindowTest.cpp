@@ -1,10 +1,10 @@
 // The real main window, driven by object name: start-up and passcode, the
 // lists and their panels, menus, toolbar, status bars and the layout rules.
 
-#include "DialogDriver.h"
+#include "support/DialogDriver.h"
 #include "support/FaultEnv.h"
-#include "EditorStandIn.h"
-#include "Seed.h"
+#include "support/EditorStandIn.h"
+#include "support/Seed.h"
 
 #include "gui/main/EntryListModel.h"
 #include "gui/main/MainWindow.h"

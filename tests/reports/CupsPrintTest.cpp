@@ -8,7 +8,7 @@
 #include "PdfWords.h"
 #include "ReportsWindowHarness.h"
 
-#include "mainscreen/DialogDriver.h"
+#include "support/DialogDriver.h"
 #include "support/RequireTool.h"
 
 #include <QDateTime>

@@ -3,7 +3,7 @@
 
 #include "ReportsWindowHarness.h"
 
-#include "mainscreen/DialogDriver.h"
+#include "support/DialogDriver.h"
 #include "gui/reports/ReportChartPage.h"
 #include "gui/reports/ReportCharts.h"
 #include "core/reports/ReportGenerator.h"

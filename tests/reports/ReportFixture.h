@@ -2,7 +2,7 @@
 // A working folder with a 1998 year file, a pinned locale and date, and
 // whole-report comparison.
 
-#include "mainscreen/Seed.h"
+#include "support/Seed.h"
 #include "core/reports/ReportGenerator.h"
 #include "store/CurrencyFormat.h"
 #include "store/RecordFile.h"

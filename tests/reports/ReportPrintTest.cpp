@@ -6,7 +6,7 @@
 #include "PdfWords.h"
 #include "ReportsWindowHarness.h"
 
-#include "mainscreen/DialogDriver.h"
+#include "support/DialogDriver.h"
 #include "support/RequireTool.h"
 
 #include <QPageLayout>

@@ -5,7 +5,7 @@
 
 #include "app/Commands.h"
 #include "gui/main/MainWindow.h"
-#include "mainscreen/Seed.h"
+#include "support/Seed.h"
 #include "gui/reports/ReportsWindow.h"
 #include "support/TempFolder.h"
 

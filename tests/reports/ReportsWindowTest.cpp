@@ -4,7 +4,8 @@
 
 #include "ReportsWindowHarness.h"
 
-#include "mainscreen/DialogDriver.h"
+#include "support/DialogDriver.h"
+#include "support/WindowFixture.h"
 #include "gui/main/HelpCommands.h"
 #include "core/session/HelpText.h"
 #include "gui/kit/HelpWindow.h"
@@ -250,10 +251,7 @@ private slots:
         h_->press("rtbAll");
         h_->press("rtbEndMonth");
         h_->window->command(QStringLiteral("rmnuExport"))->trigger();
-        QWidget* exportWindow = nullptr;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->objectName() == QLatin1String("frmExport") && w->isVisible())
-                exportWindow = w;
+        QWidget* exportWindow = topLevel("frmExport");
         QVERIFY(exportWindow);
         QVERIFY(!h_->window->isEnabled());
         QCOMPARE(QFileInfo(QStringLiteral("tempcats.$$$")).size(), 4 * 18);   // the zero record and three

@@ -3,7 +3,7 @@
 // class, a fresh working folder, the window that opens a utility window, and
 // small readers of controls by object name.
 
-#include "mainscreen/DialogDriver.h"
+#include "support/DialogDriver.h"
 #include "support/Records.h"
 #include "support/TempFolder.h"
 

@@ -3,7 +3,7 @@
 // for each test, the real main window opened on it, and its controls found
 // by object name.
 
-#include "Seed.h"
+#include "support/Seed.h"
 
 #include "gui/main/MainWindow.h"
 
@@ -17,6 +17,15 @@
 #include <QTest>
 
 namespace cwtest {
+
+// The visible top-level window of that name, or none.
+inline QWidget* topLevel(const char* name)
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String(name) && w->isVisible())
+            return w;
+    return nullptr;
+}
 
 // A click, then the double-click event the second press of a pair brings.
 inline void doubleClick(QWidget* viewport, const QPoint& at)
