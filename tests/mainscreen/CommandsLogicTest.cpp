@@ -37,6 +37,10 @@ TEST(DateFormatLogic, ConvertingAFileWithoutRecordsWritesNothing)
     ASSERT_TRUE(cw::convertDataFileDates(*cw::Env::posix(), "1998CWK.DAT").isOk());
     EXPECT_EQ(readBytes("1998CWK.DAT"), QByteArray(57, 'x'));
     EXPECT_TRUE(QDir().entryList({"*.$$$"}, QDir::Files).isEmpty());
+    // Such a year holds no entry to convert; one whole record is one.
+    EXPECT_FALSE(*cw::yearHoldsEntries(*cw::Env::posix(), "1998CWK.DAT"));
+    writeBytes("1998CWK.DAT", QByteArray(58, 'x'));
+    EXPECT_TRUE(*cw::yearHoldsEntries(*cw::Env::posix(), "1998CWK.DAT"));
 }
 
 TEST(PersonalOptions, ChangeReadsTheFileAndKeepsEveryOtherByte)

@@ -1,5 +1,7 @@
 #include "ReportFixture.h"
 
+#include "core/reports/CategoryChoice.h"
+#include "store/RecordFile.h"
 #include "store/ReportSelection.h"
 
 using namespace cwtest;
@@ -18,6 +20,21 @@ TEST_F(ReportSelectionFile, FirstRecordIsZeroBytesThenTheChoiceInOrder)
     EXPECT_EQ(cw::chosenCategoryCount(*records), 3);
     EXPECT_EQ((*records)[0], cw::CategoryRecord{});
     EXPECT_EQ((*records)[2].codeText(), "A ");
+}
+
+TEST(CategoryChoice, APickIsTakenOnceAllCatsAddsTheCodesWithoutACategoryInTheFilesOrder)
+{
+    std::vector<cw::CategoryRecord> chosen;
+    EXPECT_TRUE(cw::addChosenCategory(chosen, category("FO", "Food")));
+    EXPECT_FALSE(cw::addChosenCategory(chosen, category("FO", "Fodder")));
+    EXPECT_EQ(chosen, std::vector{category("FO", "Food")});
+
+    // Raw byte order would put ZZ before ab; the category file's order puts AB first.
+    const QByteArray year = cw::encodeRecords(std::vector{entry("03-01-98", "ZZ", 1, ""), entry("02-01-98", "FO", 1, ""),
+                                                          entry("01-01-98", "ab", 1, "")});
+    const std::vector<cw::CategoryRecord> all =
+        cw::allCategoriesChoice({category("FO", "Food"), category("FO", "Fodder")}, year);
+    EXPECT_EQ(all, (std::vector{category("FO", "Food"), category("ab", "(no category)"), category("ZZ", "(no category)")}));
 }
 
 TEST_F(ReportSelectionFile, NothingChosenStillWritesTheFirstRecord)

@@ -20,6 +20,8 @@ TEST(ReportLines, EveryLineSurvivesTheBufferGrowing)
         EXPECT_EQ(text.line(i).toString(), lineNumber(i));
     EXPECT_EQ(text.line(19999).toString(), lineNumber(19999));
     EXPECT_TRUE(text.line(20000).isEmpty());
+    EXPECT_TRUE(text.contains(lineNumber(19999)));
+    EXPECT_FALSE(text.contains(QStringLiteral("line 20000")));
 }
 
 TEST(ReportLines, LinesWrittenInPlaceEndWhereTheWriterStopped)

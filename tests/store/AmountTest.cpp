@@ -33,6 +33,7 @@ TEST(AmountCleaning, TypedTextMayHoldOnlyWhatAnAmountHolds)
 TEST(AmountConversion, GroupedAmountsReadWithTheLocale)
 {
     EXPECT_EQ(amountToMoney(QStringLiteral("1,234.50"), true, us), Money(-12345000));
+    EXPECT_EQ(amountToMoney(QStringLiteral("123,456"), false, us), Money(1234560000));
     EXPECT_EQ(amountToMoney(QStringLiteral("25"), false, us), Money(250000));
     EXPECT_EQ(amountToMoney(QStringLiteral("1.234,50"), false, german), Money(12345000));
     EXPECT_EQ(amountToMoney(QStringLiteral(""), true, us), Money(0));

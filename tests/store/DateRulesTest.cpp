@@ -28,6 +28,7 @@ TEST(DateCheck, MonthFirstFlag)
     EXPECT_FALSE(isValidDate(u"13-01-98", u'A', 1998));
     EXPECT_FALSE(isValidDate(u"00-10-98", u'A', 1998));
     EXPECT_FALSE(isValidDate(u"01-32-98", u'A', 1998));
+    EXPECT_FALSE(isValidDate(u"01-00-98", u'A', 1998));
     EXPECT_FALSE(isValidDate(u"__-__-98", u'A', 1998));
 }
 

@@ -31,6 +31,7 @@ TEST(BackupFolder, SameFolderInAnySpelling)
         EXPECT_FALSE(sameBackupFolder(work, QString::fromLatin1(other))) << other;
     EXPECT_TRUE(sameBackupFolder(QStringLiteral("/"), QStringLiteral(" / ")));
     EXPECT_FALSE(sameBackupFolder(QStringLiteral("/"), QStringLiteral("/mnt")));
+    EXPECT_FALSE(sameBackupFolder(QStringLiteral("/"), QString()));
 }
 
 TEST(BackupFolder, CaptionGetsOneSlash)
