@@ -1,4 +1,4 @@
-#include "LedgerFixtures.h"
+#include "support/Ledgers.h"
 #include "core/macros/MacroFiles.h"
 
 #include <QDir>
@@ -9,7 +9,7 @@ namespace {
 
 TEST(MacroFiles, AnyLetterCaseSortedWithoutFolders)
 {
-    test::Folder folder;
+    cwtest::Folder folder;
     for (const char* name : {"pay.mcr", "Bills.MCR", "a.Mcr", "notes.nts", "mcr", "x.mcr.bak"})
         folder.write(QString::fromLatin1(name), "x");
     QDir().mkpath(folder.path(QStringLiteral("folder.mcr")));

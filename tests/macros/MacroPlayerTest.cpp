@@ -1,4 +1,4 @@
-#include "LedgerFixtures.h"
+#include "support/Ledgers.h"
 #include "core/macros/InsertMany.h"
 #include "core/macros/MacroFiles.h"
 #include "core/macros/MacroPlayer.h"
@@ -15,13 +15,13 @@
 namespace cw {
 namespace {
 
-using test::entry;
+using cwtest::entry;
 
 const QString kData = QStringLiteral("1998CWK.DAT");
 
 class MacroPlay : public ::testing::Test {
 protected:
-    void SetUp() override { test::pinLocale(); }
+    void SetUp() override { cwtest::pinLocale(); }
 
     MacroPlayOutcome play(const QByteArray& macro, const QString& date, QChar flag = u'A')
     {
@@ -47,7 +47,7 @@ protected:
         return folder.read(QStringLiteral("REF.DAT"));
     }
 
-    test::Folder folder;
+    cwtest::Folder folder;
 };
 
 QByteArray lines(std::initializer_list<const char*> ls)
@@ -60,7 +60,7 @@ QByteArray lines(std::initializer_list<const char*> ls)
 
 TEST_F(MacroPlay, TemplatePlaysNothing)
 {
-    const QByteArray before = test::bytesOf({entry("03-01-98", "AB", 5, "x")});
+    const QByteArray before = cwtest::bytesOf({entry("03-01-98", "AB", 5, "x")});
     folder.write(kData, before);
     const MacroPlayOutcome r = play(macroTemplateBytes(), QStringLiteral("03-15-98"));
     EXPECT_TRUE(r.status.isOk());
@@ -92,7 +92,7 @@ TEST_F(MacroPlay, RefusedEntriesAreReportedAndThePlayGoesOn)
     EXPECT_EQ(r.refused[0].title, QStringLiteral("Entry Aborted"));
     EXPECT_EQ(r.refused[1].text, QStringLiteral("Invalid Amount - 1E20"));
     EXPECT_EQ(r.refused[1].title, QStringLiteral("Entry Aborted"));
-    EXPECT_EQ(folder.read(kData), test::bytesOf({entry("03-15-98", "CD", 10000, "kept")}));
+    EXPECT_EQ(folder.read(kData), cwtest::bytesOf({entry("03-15-98", "CD", 10000, "kept")}));
 }
 
 TEST_F(MacroPlay, LeftoverWorkFileIsClearedFirst)
@@ -111,12 +111,12 @@ TEST_F(MacroPlay, SameBytesAsInsertingOneByOne)
     std::mt19937 rng(7);
     for (QChar flag : {u'A', u'E'}) {
         for (int round = 0; round < 40; ++round) {
-            std::vector<LedgerEntry> old = test::randomEntries(rng, int(rng() % 30), flag);
+            std::vector<LedgerEntry> old = cwtest::randomEntries(rng, int(rng() % 30), flag);
             if (round % 3 == 0)
                 std::sort(old.begin(), old.end(), [&](const LedgerEntry& a, const LedgerEntry& b) {
                     return ledgerSortKey(a, flag.toLatin1()) > ledgerSortKey(b, flag.toLatin1());
                 });
-            QByteArray start = test::bytesOf(old);
+            QByteArray start = cwtest::bytesOf(old);
             if (round % 5 == 0)
                 start.append("partial");
 
@@ -142,7 +142,7 @@ TEST(InsertMany, EqualKeysLaterEntryFirst)
     const LedgerEntry first = entry("03-15-98", "FT", 1, "first");
     const LedgerEntry second = entry("03-15-98", "FT", 2, "second");
     const LedgerEntry old = entry("03-15-98", "FT", 3, "old");
-    EXPECT_EQ(insertManyInOrder(test::bytesOf({old}), {first, second}, 'A'), test::bytesOf({second, first, old}));
+    EXPECT_EQ(insertManyInOrder(cwtest::bytesOf({old}), {first, second}, 'A'), cwtest::bytesOf({second, first, old}));
     EXPECT_EQ(insertManyInOrder(QByteArray(), {}, 'A'), QByteArray());
 }
 

@@ -1,4 +1,4 @@
-#include "macros/LedgerFixtures.h"
+#include "support/Ledgers.h"
 #include "core/tools/CommaExport.h"
 #include "store/ReportSelection.h"
 #include "support/FaultEnv.h"
@@ -8,8 +8,8 @@
 namespace cw {
 namespace {
 
-using test::entry;
-using test::selection;
+using cwtest::entry;
+using cwtest::selection;
 
 QString text(Money m) { return exportAmountText(m, u'.'); }
 
@@ -68,8 +68,8 @@ class ExportFile : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        test::pinLocale();
-        folder.write(QStringLiteral("1998CWK.DAT"), test::bytesOf({jan, feb}));
+        cwtest::pinLocale();
+        folder.write(QStringLiteral("1998CWK.DAT"), cwtest::bytesOf({jan, feb}));
         folder.write(QStringLiteral("tempcats.$$$"), encodeRecords(selection({"FD"})));
     }
     Result<qsizetype> run(const QString& target, Env& env = *Env::posix())
@@ -79,7 +79,7 @@ protected:
     }
     const LedgerEntry jan = entry("01-20-98", "FD", 1, "jan");
     const LedgerEntry feb = entry("02-01-98", "XX", 2, "feb");
-    test::Folder folder;
+    cwtest::Folder folder;
 };
 
 TEST_F(ExportFile, ChosenCategoriesLeaveOutTheFirstRecord)

@@ -4,7 +4,7 @@
 
 #include "WindowTests.h"
 
-#include "macros/LedgerFixtures.h"
+#include "support/Ledgers.h"
 #include "core/tools/CommaExport.h"
 #include "gui/reports/ExportWindow.h"
 
@@ -13,7 +13,7 @@
 #include <QTest>
 
 using namespace cwtest;
-using cw::test::entry;
+using cwtest::entry;
 
 namespace {
 
@@ -47,8 +47,8 @@ private slots:
     void init()
     {
         folder_ = std::make_unique<TempFolder>();
-        writeBytes(kData, cw::test::bytesOf({april, march, other, jan}));
-        writeBytes(kSelection, cw::encodeRecords(cw::test::selection({"FD", "A"})));
+        writeBytes(kData, cwtest::bytesOf({april, march, other, jan}));
+        writeBytes(kSelection, cw::encodeRecords(cwtest::selection({"FD", "A"})));
     }
     void cleanup() { folder_.reset(); }
 
@@ -140,7 +140,7 @@ private slots:
 
         // An existing empty file: no question.
         writeBytes("EMPTY.TXT", "");
-        writeBytes(kSelection, cw::encodeRecords(cw::test::selection({"FD", "A"})));
+        writeBytes(kSelection, cw::encodeRecords(cwtest::selection({"FD", "A"})));
         cw::ExportWindow again(request(), nullptr);
         lineEdit(&again, "exFileName")->setText("EMPTY.TXT");
         DialogDriver dialogs;

@@ -1,4 +1,4 @@
-#include "macros/LedgerFixtures.h"
+#include "support/Ledgers.h"
 #include "store/SortKey.h"
 #include "support/FaultEnv.h"
 #include "core/tools/Sorter.h"
@@ -11,7 +11,7 @@
 namespace cw {
 namespace {
 
-using test::entry;
+using cwtest::entry;
 
 constexpr int kSize = 58;
 const QString kData = QStringLiteral("1998CWK.DAT");
@@ -42,7 +42,7 @@ TEST(SortPasses, EveryPassCountMatchesThePassesByHand)
     for (QChar flag : {u'A', u'E'}) {
         const char f = flag.toLatin1();
         for (int round = 0; round < 60; ++round) {
-            QByteArray bytes = test::bytesOf(test::randomEntries(rng, int(rng() % 25), flag));
+            QByteArray bytes = cwtest::bytesOf(cwtest::randomEntries(rng, int(rng() % 25), flag));
             if (round % 4 == 0)
                 bytes.append("tail");
             const qsizetype n = bytes.size() / kSize;
@@ -57,27 +57,27 @@ TEST(SortPasses, OrderOfKeys)
 {
     const LedgerEntry fa = entry("03-15-98", "FA", 1, "");
     const LedgerEntry ab = entry("03-15-98", "AB", 2, "");
-    EXPECT_EQ(sortedAfterPasses(test::bytesOf({ab, fa}), 2, 'A'), test::bytesOf({fa, ab}));
+    EXPECT_EQ(sortedAfterPasses(cwtest::bytesOf({ab, fa}), 2, 'A'), cwtest::bytesOf({fa, ab}));
 
     const LedgerEntry march = entry("15-03-98", "AB", 1, "");
     const LedgerEntry april = entry("14-04-98", "AB", 2, "");
-    EXPECT_EQ(sortedAfterPasses(test::bytesOf({march, april}), 2, 'E'), test::bytesOf({april, march}));
+    EXPECT_EQ(sortedAfterPasses(cwtest::bytesOf({march, april}), 2, 'E'), cwtest::bytesOf({april, march}));
 
     const LedgerEntry same1 = entry("03-15-98", "FT", 1, "1");
     const LedgerEntry same2 = entry("03-15-98", "FT", 2, "2");
-    EXPECT_EQ(sortedAfterPasses(test::bytesOf({same1, same2}), 2, 'A'), test::bytesOf({same1, same2}));
+    EXPECT_EQ(sortedAfterPasses(cwtest::bytesOf({same1, same2}), 2, 'A'), cwtest::bytesOf({same1, same2}));
 }
 
 class SortFile : public ::testing::Test {
 protected:
     QString data() const { return folder.path(kData); }
-    test::Folder folder;
+    cwtest::Folder folder;
 };
 
 TEST_F(SortFile, FullRunWritesTheStableDescendingOrder)
 {
     std::mt19937 rng(3);
-    QByteArray bytes = test::bytesOf(test::randomEntries(rng, 40, u'A'));
+    QByteArray bytes = cwtest::bytesOf(cwtest::randomEntries(rng, 40, u'A'));
     bytes.append("partial");
     folder.write(kData, bytes);
     std::vector<qsizetype> calls;
@@ -105,14 +105,14 @@ TEST_F(SortFile, NothingWrittenWhenNothingChanges)
     EXPECT_EQ(empty->records, 0);
     EXPECT_EQ(folder.read(kData), QByteArray());
 
-    const QByteArray ordered = test::bytesOf({entry("03-16-98", "AB", 1, ""), entry("03-15-98", "AB", 1, "")});
+    const QByteArray ordered = cwtest::bytesOf({entry("03-16-98", "AB", 1, ""), entry("03-15-98", "AB", 1, "")});
     folder.write(kData, ordered);
     const Result<SortRun> run = sortMainFile(env, data(), 'A');
     ASSERT_TRUE(run.isOk());
     EXPECT_FALSE(run->written);
     EXPECT_EQ(env.count(cwtest::FaultEnv::Kind::Rename), 0);
 
-    const QByteArray unordered = test::bytesOf({entry("03-15-98", "AB", 1, ""), entry("03-16-98", "AB", 1, "")});
+    const QByteArray unordered = cwtest::bytesOf({entry("03-15-98", "AB", 1, ""), entry("03-16-98", "AB", 1, "")});
     folder.write(kData, unordered);
     EXPECT_TRUE(sortMainFile(env, data(), 'A', [](qsizetype, qsizetype) { return false; })->passesDone == 0);
     EXPECT_EQ(folder.read(kData), unordered);

@@ -4,7 +4,7 @@
 
 #include "WindowTests.h"
 
-#include "macros/LedgerFixtures.h"
+#include "support/Ledgers.h"
 #include "core/tools/Sorter.h"
 #include "gui/tools/SorterWindow.h"
 
@@ -20,7 +20,7 @@ const QString kData = QStringLiteral("1998CWK.DAT");
 QByteArray shuffledYear(int n, QChar flag, unsigned seed)
 {
     std::mt19937 rng(seed);
-    return cw::test::bytesOf(cw::test::randomEntries(rng, n, flag));
+    return cwtest::bytesOf(cwtest::randomEntries(rng, n, flag));
 }
 
 } // namespace

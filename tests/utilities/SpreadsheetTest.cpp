@@ -2,7 +2,7 @@
 // headless, converts it to a flat OpenDocument spreadsheet whose cells are
 // then read back. LibreOffice is required (see RequireTool.h).
 
-#include "macros/LedgerFixtures.h"
+#include "support/Ledgers.h"
 #include "support/RequireTool.h"
 #include "core/tools/CommaExport.h"
 
@@ -59,14 +59,14 @@ TEST(Spreadsheet, ExportOpensWithNumbersAsNumbers)
     char name[] = "utilities_tests";
     char* argv[] = {name, nullptr};
     QCoreApplication app(argc, argv);
-    test::pinLocale();
+    cwtest::pinLocale();
 
-    test::Folder folder;
+    cwtest::Folder folder;
     folder.write(QStringLiteral("1998CWK.DAT"),
-                 test::bytesOf({test::entry("03-15-98", "FD", -125000, "Lunch"),
-                                test::entry("03-16-98", "A", 5000, QStringLiteral("say \"hi\" caf\u00e9")),
-                                test::entry("03-17-98", "FD", 10000000000, "Salary, March"),
-                                test::entry("03-18-98", "A", -1, "tiny"), test::entry("03-19-98", "FD", 0, "")}));
+                 cwtest::bytesOf({cwtest::entry("03-15-98", "FD", -125000, "Lunch"),
+                                cwtest::entry("03-16-98", "A", 5000, QStringLiteral("say \"hi\" caf\u00e9")),
+                                cwtest::entry("03-17-98", "FD", 10000000000, "Salary, March"),
+                                cwtest::entry("03-18-98", "A", -1, "tiny"), cwtest::entry("03-19-98", "FD", 0, "")}));
     std::vector<CategoryRecord> selection(3);
     selection[1].setCode(QStringLiteral("FD"));
     selection[2].setCode(QStringLiteral("A"));

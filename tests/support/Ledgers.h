@@ -1,7 +1,7 @@
 #pragma once
-// Test helpers shared by the macro and utility tests: a scratch folder,
-// entries built from texts, random year files, a category selection and an
-// Env that fails on cue.
+// Test helpers shared by the macro, utility and import tests: a scratch
+// folder, entries built from texts, random year files and a category
+// selection.
 
 #include "store/CategoryRecord.h"
 #include "store/Env.h"
@@ -14,9 +14,7 @@
 #include <random>
 #include <vector>
 
-namespace cw::test {
-
-using cwtest::pinLocale;
+namespace cwtest {
 
 class Folder {
 public:
@@ -38,9 +36,9 @@ private:
     QTemporaryDir dir_;
 };
 
-inline LedgerEntry entry(const QString& date, const QString& code, Money amount, const QString& note)
+inline cw::LedgerEntry entry(const QString& date, const QString& code, cw::Money amount, const QString& note)
 {
-    LedgerEntry e;
+    cw::LedgerEntry e;
     e.setDate(date);
     e.setCode(code);
     e.amount = amount;
@@ -48,13 +46,13 @@ inline LedgerEntry entry(const QString& date, const QString& code, Money amount,
     return e;
 }
 
-inline QByteArray bytesOf(const std::vector<LedgerEntry>& entries) { return encodeRecords(entries); }
+inline QByteArray bytesOf(const std::vector<cw::LedgerEntry>& entries) { return cw::encodeRecords(entries); }
 
 // The category selection as the reports window writes it: an empty first
 // record, then one for each chosen code.
-inline std::vector<CategoryRecord> selection(std::initializer_list<const char*> codes)
+inline std::vector<cw::CategoryRecord> selection(std::initializer_list<const char*> codes)
 {
-    std::vector<CategoryRecord> out(1);
+    std::vector<cw::CategoryRecord> out(1);
     for (const char* code : codes) {
         out.emplace_back();
         out.back().setCode(QString::fromLatin1(code));
@@ -65,20 +63,20 @@ inline std::vector<CategoryRecord> selection(std::initializer_list<const char*> 
 
 // Entries of year 98 with few distinct dates and codes, so that equal keys
 // are common; lower-case and one-character codes included.
-inline std::vector<LedgerEntry> randomEntries(std::mt19937& rng, int count, QChar flag)
+inline std::vector<cw::LedgerEntry> randomEntries(std::mt19937& rng, int count, QChar flag)
 {
     static const char* codes[] = {"FT", "AB", "A ", "ft", "zz", "FT", "Q "};
-    std::vector<LedgerEntry> out;
+    std::vector<cw::LedgerEntry> out;
     for (int i = 0; i < count; ++i) {
         const int month = int(rng() % 3) + 1, day = int(rng() % 3) + 10;
         const QString mm = QString::number(month).rightJustified(2, u'0');
         const QString dd = QString::number(day);
         const QString date = flag == u'E' ? dd + u'-' + mm + QStringLiteral("-98") : mm + u'-' + dd + QStringLiteral("-98");
-        out.push_back(entry(date, QString::fromLatin1(codes[rng() % 7]), Money(rng() % 100000) - 50000,
+        out.push_back(entry(date, QString::fromLatin1(codes[rng() % 7]), cw::Money(rng() % 100000) - 50000,
                             QStringLiteral("note %1").arg(i)));
     }
     return out;
 }
 
 
-} // namespace cw::test
+} // namespace cwtest
