@@ -111,10 +111,12 @@ QWidget* panelOf(QWidget* w)
 
 // Whether Tab from `a` to `b` reads on: right along a row, down the page,
 // or up into a column further right. Panels lie over other controls, so
-// only steps within one panel have an order to keep.
+// only steps within one panel have an order to keep. The entry editor's "!"
+// comes after the fields and buttons a user fills and presses.
 bool readsOn(QWidget* window, QWidget* a, QWidget* b)
 {
-    if (panelOf(a->parentWidget()) != panelOf(b->parentWidget()))
+    if (panelOf(a->parentWidget()) != panelOf(b->parentWidget()) || b->objectName() == QLatin1String("Today")
+        || a->objectName() == QLatin1String("Today"))
         return true;
     const QRect ra(a->mapTo(window, QPoint()), a->size());
     const QRect rb(b->mapTo(window, QPoint()), b->size());

@@ -304,6 +304,7 @@ private slots:
         w_->toolbar()->actions()[6]->trigger();   // tbbSetup
         QCOMPARE(dialogs.seen.value(0).text + '|' + dialogs.seen.value(0).title + '|' + dialogs.seen.value(0).defaultText,
                  "Enter passcode - 4 characters, numbers ONLY|Passcode entry|");
+        QVERIFY(dialogs.seen.value(0).secret);
         QCOMPARE(dialogs.seen.size(), message.isEmpty() ? 1 : 2);
         if (!message.isEmpty())
             QCOMPARE(said(dialogs.seen[1]), "Coinwick 2 | " + message + " | no icon | [Ok]");

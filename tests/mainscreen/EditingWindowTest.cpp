@@ -54,6 +54,16 @@ private slots:
         QVERIFY(button("SaveNewExpense")->isEnabled() && button("SaveNewIncome")->isEnabled());
         QVERIFY(!button("ReplaceRec")->isEnabled() && !button("KillRec")->isEnabled());
         QCOMPARE(w_->focusWidget(), edit("DateEditor"));
+        // Tab goes through the fields a user fills, then the buttons; "!" last.
+        QStringList chain;
+        for (QWidget* w = edit("DateEditor"); chain.size() < 10; w = w->nextInFocusChain())
+            if (w->focusPolicy() & Qt::TabFocus)
+                chain << w->objectName();
+        QCOMPARE(chain.join(' '), "DateEditor AmountEditor NoteEditor SmCatList SaveNewExpense SaveNewIncome ReplaceRec "
+                                  "KillRec CancelEdit Today");
+        // Every grid selects whole rows.
+        for (QTableView* grid : w_->findChildren<QTableView*>())
+            QCOMPARE(grid->selectionBehavior(), QAbstractItemView::SelectRows);
 
         edit("AmountEditor")->setText("$1,234.50");
         edit("NoteEditor")->setText("Market");

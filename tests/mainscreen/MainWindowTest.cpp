@@ -83,6 +83,7 @@ private slots:
         QCOMPARE(dialogs.seen[0].text, "Passcode?");
         QCOMPARE(dialogs.seen[0].title, "Passcode entry");
         QCOMPARE(dialogs.seen[0].defaultText, "");
+        QVERIFY(dialogs.seen[0].secret);
     }
 
     void threeCancelsEndTheProgram()

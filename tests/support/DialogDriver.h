@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <functional>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QList>
 #include <QMessageBox>
 #include <QPointer>
@@ -28,6 +29,7 @@ struct Answer {
 
 struct SeenDialog {
     bool input = false;
+    bool secret = false;   // an input box showing dots
     QString title, text, defaultText;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
@@ -72,6 +74,7 @@ private:
             d.title = input->windowTitle();
             d.text = input->labelText();
             d.defaultText = input->textValue();
+            d.secret = input->textEchoMode() == QLineEdit::Password;
         } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             d.title = box->windowTitle();
             d.text = box->text();

@@ -11,7 +11,7 @@ namespace cw {
 void setUpGrid(QTableView* grid, const QString& format)
 {
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid->setSelectionBehavior(QAbstractItemView::SelectItems);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setWordWrap(false);
     grid->setTabKeyNavigation(false);

@@ -55,16 +55,20 @@ void showFileError(QWidget* parent, const Status& status) { showMessage(parent, 
 
 namespace {
 
+enum class BoxText { Plain, Stored, Secret };
+
 QString runInputBox(QWidget* parent, const QString& prompt, const QString& title, const QString& defaultText,
-                    bool storedText)
+                    BoxText kind)
 {
     QInputDialog dialog(parent);
     dialog.setInputMode(QInputDialog::TextInput);
+    if (kind == BoxText::Secret)
+        dialog.setTextEchoMode(QLineEdit::Password);
     dialog.setLabelText(prompt);
     dialog.setWindowTitle(title);
     dialog.setTextValue(defaultText);
     if (QLineEdit* box = dialog.findChild<QLineEdit*>()) {
-        if (storedText)
+        if (kind == BoxText::Stored)
             Win1252Validator::attach(box);
         else
             PlainTextValidator::attach(box);
@@ -76,12 +80,17 @@ QString runInputBox(QWidget* parent, const QString& prompt, const QString& title
 
 QString askText(QWidget* parent, const QString& prompt, const QString& title, const QString& defaultText)
 {
-    return runInputBox(parent, prompt, title, defaultText, false);
+    return runInputBox(parent, prompt, title, defaultText, BoxText::Plain);
+}
+
+QString askSecret(QWidget* parent, const QString& prompt, const QString& title)
+{
+    return runInputBox(parent, prompt, title, QString(), BoxText::Secret);
 }
 
 QString askStoredText(QWidget* parent, const QString& prompt, const QString& title, const QString& defaultText)
 {
-    return runInputBox(parent, prompt, title, defaultText, true);
+    return runInputBox(parent, prompt, title, defaultText, BoxText::Stored);
 }
 
 } // namespace cw

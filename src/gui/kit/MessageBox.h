@@ -32,6 +32,9 @@ Message fileErrorMessage(const Status& status);
 QString askText(QWidget* parent, const QString& prompt, const QString& title,
                 const QString& defaultText = QString());
 
+// An input box whose answer shows as dots (a passcode).
+QString askSecret(QWidget* parent, const QString& prompt, const QString& title);
+
 // An input box for text that is stored: its box takes only characters that
 // Windows-1252 holds, as the program's other such text boxes do.
 QString askStoredText(QWidget* parent, const QString& prompt, const QString& title,

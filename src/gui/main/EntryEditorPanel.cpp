@@ -67,6 +67,11 @@ EntryEditorPanel::EntryEditorPanel(MainWindow* window, QWidget* parent)
     for (QPushButton* b : {saveNewExpense_, saveNewIncome_, replaceRec_, killRec_})
         b->setEnabled(false);
     escapePresses(this, cancelEdit_);
+    // Tab follows the fields a user fills, then the buttons; "!" comes last.
+    QWidget* order[] = {dateEditor_, amountEditor_, noteEditor_, smCatList_, saveNewExpense_, saveNewIncome_,
+                        replaceRec_, killRec_, cancelEdit_, today_};
+    for (size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
 
     connect(today_, &QPushButton::clicked, this, &EntryEditorPanel::Today_Click);
     connect(saveNewExpense_, &QPushButton::clicked, this, [this] { SaveNew(true); });

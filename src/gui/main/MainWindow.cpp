@@ -134,7 +134,7 @@ bool MainWindow::load()
 {
     StartUpResult started = openPersonalSettings(
         *Env::current(), today(),
-        [this] { return askText(this, QStringLiteral("Passcode?"), QStringLiteral("Passcode entry")); },
+        [this] { return askSecret(this, QStringLiteral("Passcode?"), QStringLiteral("Passcode entry")); },
         [this](const Message& message) { showMessage(this, message); });
     if (started.outcome == StartUpResult::Outcome::FileFailed)
         showFileError(this, started.status);

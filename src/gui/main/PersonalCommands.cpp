@@ -48,8 +48,8 @@ void PersonalCommands::mnuUserName_Click()
 
 void PersonalCommands::mnuPassCode_Click()
 {
-    const QString answer = askText(window_, QStringLiteral("Enter passcode - 4 characters, numbers ONLY"),
-                                   QStringLiteral("Passcode entry"));
+    const QString answer = askSecret(window_, QStringLiteral("Enter passcode - 4 characters, numbers ONLY"),
+                                     QStringLiteral("Passcode entry"));
     if (answer.isEmpty())
         return;
     const PasscodeChoice choice = passcodeFromAnswer(answer);
