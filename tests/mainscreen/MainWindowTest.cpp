@@ -10,6 +10,8 @@
 #include "gui/main/MainWindow.h"
 
 #include <QAction>
+#include <QMessageBox>
+#include <QScrollBar>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -312,6 +314,25 @@ private slots:
         QCOMPARE(w.windowTitle(), "Coinwick 2");
     }
 
+    void listsNeverScrollSideways()
+    {
+        cw::MainWindow w(kToday);
+        QVERIFY(w.load());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTableView* list = w.itemList();
+        QVERIFY(!list->horizontalScrollBar()->isVisible());
+        for (const int width : {820, 500, 1400}) {
+            w.resize(width, 580);
+            const QModelIndex note = list->model()->index(4, cw::EntryListModel::NoteColumn);
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(note).center());
+            list->scrollTo(note);
+            QCOMPARE(list->columnViewportPosition(cw::EntryListModel::DateColumn), 0);
+            // The note takes the width the other columns leave.
+            QCOMPARE(list->horizontalHeader()->length(), list->viewport()->width());
+        }
+    }
+
     void resizeRulesWideAndNarrow()
     {
         cw::MainWindow w(kToday);
@@ -362,6 +383,27 @@ private slots:
             QSignalSpy unloading(&w, &cw::MainWindow::unloading);
             w.close();
             QCOMPARE(unloading.size(), 1);
+        }
+        {
+            // Typing in an editor is not thrown away without a word: No keeps the program.
+            cw::MainWindow w(kToday);
+            QVERIFY(w.load());
+            w.show();
+            QSignalSpy unloading(&w, &cw::MainWindow::unloading);
+            w.command("mnuNewItem")->trigger();
+            w.close();   // nothing typed yet: no question
+            QCOMPARE(unloading.size(), 1);
+            w.show();
+            w.command("mnuNewItem")->trigger();
+            w.findChild<QLineEdit*>("NoteEditor")->setText("half typed");
+            for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+                DialogDriver dialogs({Answer::press(answer)});
+                w.close();
+                QCOMPARE(dialogs.seen.size(), 1);
+                QCOMPARE(said(dialogs.seen[0]), "Coinwick 2 | Discard the entry you are editing? | question | Yes/[No]");
+                QCOMPARE(w.isVisible(), answer == QMessageBox::No);
+            }
+            QCOMPARE(unloading.size(), 2);
         }
         // Last: File, Exit ends every event loop of the program.
         cw::MainWindow w(kToday);

@@ -4,6 +4,7 @@
 
 #include <QEvent>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTableView>
 
 namespace cw {
@@ -25,6 +26,22 @@ void setUpGrid(QTableView* grid, const QString& format)
     const QFontMetrics metrics = grid->horizontalHeader()->fontMetrics();
     for (int i = 0; i < columns.size(); ++i)
         grid->setColumnWidth(i, metrics.horizontalAdvance(columns[i].widthText) + 12);
+}
+
+void fillWidthWithLastColumn(QTableView* grid)
+{
+    const int last = grid->model()->columnCount() - 1;
+    grid->horizontalHeader()->setSectionResizeMode(last, QHeaderView::Stretch);
+    grid->horizontalHeader()->setMinimumSectionSize(0);
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setTextElideMode(Qt::ElideRight);
+    // A click, Find or Ctrl+End in a narrow window would bring a cut column
+    // into view; the first columns stay where they are.
+    QScrollBar* sideways = grid->horizontalScrollBar();
+    QObject::connect(sideways, &QScrollBar::valueChanged, grid, [sideways](int value) {
+        if (value != 0)
+            sideways->setValue(0);
+    });
 }
 
 void GridFocusLook::attach(QTableView* grid)

@@ -13,6 +13,10 @@ namespace cw {
 
 void setUpGrid(QTableView* grid, const QString& format);
 
+// The grid's last column takes the width the others leave and shrinks with
+// the grid, its texts cut with "..."; the grid never scrolls sideways.
+void fillWidthWithLastColumn(QTableView* grid);
+
 class GridFocusLook : public QObject {
     Q_OBJECT
 public:

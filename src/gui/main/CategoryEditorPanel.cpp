@@ -64,6 +64,7 @@ void CategoryEditorPanel::mnuNewCategory_Click()
     window_->state().selectedCategory.clear();
     code_->clear();
     name_->clear();
+    fieldsAtOpening_ = {code_->text(), name_->text()};
     enterButton_ = save_;
     code_->setFocus();
 }
@@ -82,10 +83,16 @@ void CategoryEditorPanel::mnuChangeCategory_Click()
     QString name;
     window_->getlabel(selected, name);
     name_->setText(name);
+    fieldsAtOpening_ = {code_->text(), name_->text()};
     replace_->setEnabled(true);
     delete_->setEnabled(true);
     enterButton_ = replace_;
     code_->setFocus();
+}
+
+bool CategoryEditorPanel::holdsUnsavedTyping() const
+{
+    return isVisible() && QStringList{code_->text(), name_->text()} != fieldsAtOpening_;
 }
 
 bool CategoryEditorPanel::accepted(Button button)

@@ -5,6 +5,7 @@
 // entries. Every button hides it again. Hidden at start.
 
 #include <QGroupBox>
+#include <QStringList>
 
 class QLineEdit;
 class QPushButton;
@@ -20,6 +21,9 @@ class CategoryEditorPanel : public QGroupBox {
 public:
     CategoryEditorPanel(MainWindow* window, QWidget* parent);
 
+    // Whether the open panel holds typing that differs from what it showed
+    // when it opened.
+    bool holdsUnsavedTyping() const;
     void mnuNewCategory_Click();
     void mnuChangeCategory_Click();
     void CatEdSave_Click();
@@ -36,6 +40,7 @@ private:
     bool ask(const Message& question);
 
     MainWindow* window_;
+    QStringList fieldsAtOpening_;
     QLineEdit* code_;
     QLineEdit* name_;
     QPushButton* save_;

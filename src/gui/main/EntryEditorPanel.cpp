@@ -159,8 +159,16 @@ void EntryEditorPanel::CloseEntryEd()
     window_->itemList()->setFocus();
 }
 
+QStringList EntryEditorPanel::shownFields() const
+{
+    return {dateEditor_->displayText(), amountEditor_->text(), noteEditor_->text(), catCodeLabel_->text()};
+}
+
+bool EntryEditorPanel::holdsUnsavedTyping() const { return isVisible() && shownFields() != fieldsAtOpening_; }
+
 void EntryEditorPanel::openPanel(bool newEntry)
 {
+    fieldsAtOpening_ = shownFields();
     show();
     raise();
     setEnabled(true);

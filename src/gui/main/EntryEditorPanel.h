@@ -8,6 +8,7 @@
 #include "core/entries/EntryEditorLogic.h"
 
 #include <QGroupBox>
+#include <QStringList>
 
 class QLabel;
 class QLineEdit;
@@ -35,6 +36,9 @@ public:
     void ItemList_DblClick(const QModelIndex& index);
     // Ends every use of the panel; nothing is written.
     void CloseEntryEd();
+    // Whether the open panel holds typing that differs from what it showed
+    // when it opened.
+    bool holdsUnsavedTyping() const;
 
     // The opened entry exactly as stored, and whether its amount is negative.
     const LedgerEntry& rememberedEntry() const { return remembered_; }
@@ -55,6 +59,7 @@ private:
     void askAndDelete(const LedgerEntry& entry);
 
     void openPanel(bool newEntry);
+    QStringList shownFields() const;
     EntryFields fields(const QString& year) const;
     void tell(const EntryChange& change);
     // After a refusal: the message shown and the panel left open for the
@@ -62,6 +67,7 @@ private:
     bool keptForCorrection(const EntryChange& change);
 
     MainWindow* window_;
+    QStringList fieldsAtOpening_;
     LedgerEntry remembered_;
     bool negative_ = false;
 

@@ -87,6 +87,10 @@ MainWindow::MainWindow(Clock clock, QWidget* parent)
 
     itemList_ = newGrid(client_, "ItemList", entryModel_, EntryListModel::kFormat);
     catList_ = newGrid(client_, "CatList", categoryModel_, CategoryListModel::kFormat);
+    // The last column takes the width left and shrinks with the window, its
+    // texts cut with "..."; the lists never scroll sideways.
+    fillWidthWithLastColumn(itemList_);
+    fillWidthWithLastColumn(catList_);
     fullYear_ = new QPushButton(QStringLiteral("Full Year"), client_);
     fullYear_->setObjectName(QStringLiteral("FullYear"));
     statusBars_ = std::make_unique<MainStatusBars>(client_);
@@ -223,7 +227,16 @@ void MainWindow::CatList_Click(const QModelIndex& index)
 void MainWindow::mnuExit_Click()
 {
     // Ends at once: no file is open, and the window's close handling is skipped.
-    QCoreApplication::exit(0);
+    if (mayDiscardTyping())
+        QCoreApplication::exit(0);
+}
+
+bool MainWindow::mayDiscardTyping()
+{
+    if (!entryEditor_->holdsUnsavedTyping() && !categoryEditor_->holdsUnsavedTyping())
+        return true;
+    return askYesNo(this, Message{QStringLiteral("Discard the entry you are editing?"), kProgramTitle,
+                                  Message::Icon::Question});
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
@@ -244,6 +257,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    if (!mayDiscardTyping()) {
+        event->ignore();
+        return;
+    }
     emit unloading();
     QMainWindow::closeEvent(event);
 }

@@ -85,6 +85,8 @@ protected:
 private:
     void CatList_Click(const QModelIndex& index);
     void mnuExit_Click();
+    // False when an editor holds unsaved typing and the user keeps it.
+    bool mayDiscardTyping();
     // Form_Resize: the layout rules over the client area.
     void arrangeControls();
 
