@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QPointer>
+#include <QScreen>
 #include <QTest>
 
 using namespace cwtest;
@@ -48,6 +49,10 @@ private slots:
             QPointer<QWidget> w = topLevel(name).first();
             QVERIFY(w->parentWidget() == nullptr);
             QVERIFY(w->isEnabled());
+            // Centred over the main window, within the screen.
+            QVERIFY(main.screen()->availableGeometry().contains(w->frameGeometry()));
+            if (main.geometry().contains(w->geometry()))
+                QVERIFY((w->geometry().center() - main.geometry().center()).manhattanLength() <= 2);
             QVERIFY(!main.isEnabled());
             w->close();
             QVERIFY(main.isEnabled());

@@ -1,5 +1,7 @@
 #include "UtilityWindow.h"
 
+#include "gui/kit/ScreenPlace.h"
+
 #include <QCloseEvent>
 #include <QKeySequence>
 #include <QShortcut>
@@ -43,6 +45,15 @@ void UtilityWindow::closeEvent(QCloseEvent* event)
         stopRequested_ = true;
     else if (deleteOnClose_)
         deleteLater();
+}
+
+void UtilityWindow::showEvent(QShowEvent* event)
+{
+    if (!placed_) {
+        placed_ = true;
+        placeOnScreen(this, opener_);
+    }
+    QWidget::showEvent(event);
 }
 
 QWidget* UtilityWindow::messageParent() { return isVisible() ? this : opener_.data(); }

@@ -26,6 +26,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // The first show: centred over the opener, within the screen.
+    void showEvent(QShowEvent* event) override;
 
     // Marks a run for as long as it lives.
     class Running {
@@ -55,6 +57,7 @@ private:
     bool running_ = false;
     bool stopRequested_ = false;
     bool closed_ = false;
+    bool placed_ = false;
 };
 
 } // namespace cw

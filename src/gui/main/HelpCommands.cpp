@@ -2,6 +2,7 @@
 
 #include "core/session/HelpText.h"
 #include "gui/kit/HelpWindow.h"
+#include "gui/kit/ScreenPlace.h"
 #include "gui/main/MainWindow.h"
 #include "gui/kit/MessageBox.h"
 
@@ -68,8 +69,10 @@ HelpCommands::~HelpCommands() = default;
 
 void HelpCommands::showHelp(int contextId)
 {
-    if (!help_)
+    if (!help_) {
         help_ = std::make_unique<HelpWindow>();
+        placeOnScreen(help_.get(), window_);
+    }
     help_->showTopic(contextId);
 }
 

@@ -15,6 +15,7 @@
 #include "gui/main/MainMenus.h"
 #include "gui/main/MainStatusBars.h"
 #include "gui/kit/MessageBox.h"
+#include "gui/kit/ScreenPlace.h"
 #include "gui/main/PersonalCommands.h"
 #include "core/session/StartUp.h"
 #include "gui/main/YearSelectPanel.h"
@@ -253,6 +254,15 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    if (!placed_) {
+        placed_ = true;
+        placeOnScreen(this, nullptr);
+    }
+    QMainWindow::showEvent(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -81,6 +81,8 @@ public slots:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // The first show: within the screen's free area.
+    void showEvent(QShowEvent* event) override;
 
 private:
     void CatList_Click(const QModelIndex& index);
@@ -91,6 +93,7 @@ private:
     void arrangeControls();
 
     Clock clock_;
+    bool placed_ = false;
     ProgramState state_;
     QWidget* client_;
     QToolBar* toolbar_;
