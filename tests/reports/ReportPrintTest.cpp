@@ -159,6 +159,45 @@ private slots:
         QVERIFY(checkPage(pages[5], lines, 126, 130, charWidth) > 0);
     }
 
+    void previewCountsThePagesALongPrintAsksFirstAndCancelLeavesNoFile()
+    {
+        CW_QREQUIRE_TOOL(pdftotext, "pdftotext");
+        viewLongReport();
+        const QString file = QDir::current().absoluteFilePath(QStringLiteral("long.pdf"));
+        printer()->setOutputFileName(file);
+        printer()->setCopyCount(20);
+        QString previewTitle;
+        {
+            DialogDriver driver;
+            driver.onEachDialog = [&](QWidget* d) { previewTitle = d->windowTitle(); };
+            h_->press("rtbPreview");
+            QCOMPARE(driver.seen.size(), 1);
+        }
+        {
+            DialogDriver no({Answer::press(QMessageBox::No)});
+            h_->press("rtbPrint");
+            QCOMPARE(no.seen.size(), 1);
+            QVERIFY(said(no.seen[0]).startsWith("Coinwick 2 | This report is "));
+            QVERIFY(said(no.seen[0]).endsWith(" pages long. Print it all? | question | Yes/[No]"));
+        }
+        QVERIFY(!QFile::exists(file));
+        {
+            DialogDriver cancelled({Answer::press(QMessageBox::Yes)});
+            cancelled.cancelProgress = true;
+            h_->press("rtbPrint");
+            QCOMPARE(cancelled.seen.size(), 1);   // the question; a stopped print says nothing more
+        }
+        QVERIFY(!QFile::exists(file));
+        {
+            DialogDriver yes({Answer::press(QMessageBox::Yes)});
+            h_->press("rtbPrint");
+            QCOMPARE(yes.seen.size(), 1);
+        }
+        const qsizetype pages = pdfRows(pdftotext, file).size();
+        QVERIFY(pages > 50);
+        QCOMPARE(previewTitle, QStringLiteral("Print Preview - %1 pages").arg(pages));
+    }
+
     void withoutAPrinterTheReportGoesToAFileInTheWorkingFolder()
     {
         CW_QREQUIRE_TOOL(pdftotext, "pdftotext");

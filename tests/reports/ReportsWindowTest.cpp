@@ -72,7 +72,8 @@ private slots:
             if (!a->isSeparator())
                 items << a->objectName() + u'=' + a->text();
         QCOMPARE(items, (QStringList{"rmnuExport=Export comma-delimited file", "rmnuSaveChart=Save Chart...",
-                                     "rmnuPrintSetup=Print Setup...", "rmnuExit=E&xit reports screen"}));
+                                     "rmnuPreview=Print Preview", "rmnuPrintSetup=Print Setup...",
+                                     "rmnuExit=E&xit reports screen"}));
 
         QPointer<cw::ReportsWindow> gone = w;
         w->command(QStringLiteral("rmnuExit"))->trigger();
@@ -98,6 +99,7 @@ private slots:
                               "rtbFull|Full|Include line items",
                               "rtbView|View|Display report on screen",
                               "rtbPrint|Print|Print report",
+                              "rtbPreview|Preview|Show the pages as Print will put them",
                               "rtbClear|Clear|Clear report - start over",
                               "rtbChart|Chart|Show the report as charts, or as text again",
                           }));
@@ -295,8 +297,8 @@ private slots:
         QTRY_COMPARE(list->width(), client->width());
         QCOMPARE(list->y(), toolbar->height());
         QCOMPARE(list->height(), client->height() - toolbar->height() - bars);
-        // (outer width in twips - 100) / 11 for the ten buttons and Chart, back in pixels.
-        const int button = qRound((w->frameGeometry().width() * 15 - 100) / 11 / 15.0);
+        // (outer width in twips - 100) / 12 for the ten buttons, Preview and Chart, back in pixels.
+        const int button = qRound((w->frameGeometry().width() * 15 - 100) / 12 / 15.0);
         for (QAction* a : toolbar->actions())
             QCOMPARE(toolbar->widgetForAction(a)->width(), button);
 

@@ -10,6 +10,7 @@
 #include <QList>
 #include <QMessageBox>
 #include <QPointer>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTimer>
 
@@ -57,6 +58,9 @@ public:
     }
 
     QList<SeenDialog> seen;
+    // A progress dialog is left to run unless this is set: then it is
+    // cancelled as soon as it shows.
+    bool cancelProgress = false;
     // Runs on each dialog before it is answered: a test looks at the window
     // behind it, or types into it.
     std::function<void(QWidget*)> onEachDialog;
@@ -67,6 +71,11 @@ private:
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal || modal == handled_.data())
             return;
+        if (auto* progress = qobject_cast<QProgressDialog*>(modal)) {
+            if (cancelProgress)
+                progress->cancel();
+            return;
+        }
         handled_ = modal;
         SeenDialog d;
         if (auto* input = qobject_cast<QInputDialog*>(modal)) {

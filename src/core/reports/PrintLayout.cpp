@@ -67,6 +67,19 @@ bool printReportLines(const ReportText& lines, int copies, PrintSink& sink,
     return true;
 }
 
+int printedPageCount(const ReportText& lines, int copies)
+{
+    struct PageCounter : PrintSink {
+        int pages = 0;
+        bool beginDocument() override { return ++pages, true; }
+        bool newPage() override { return ++pages, true; }
+        bool printLine(const QString&) override { return true; }
+        bool endDocument() override { return true; }
+    } counter;
+    printReportLines(lines, copies, counter);
+    return counter.pages;
+}
+
 std::vector<PrintedDocument> layoutPrint(const ReportText& lines, int copies)
 {
     CollectingSink sink;

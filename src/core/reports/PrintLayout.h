@@ -34,6 +34,9 @@ inline const QString kPrintIndent = QStringLiteral("      ");
 bool printReportLines(const ReportText& lines, int copies, PrintSink& sink,
                       const std::function<void(qsizetype)>& onLine = {});
 
+// How many pages printReportLines gives for `copies` documents of `lines`.
+int printedPageCount(const ReportText& lines, int copies);
+
 // The same layout collected: per copy, per page, the printed lines.
 using PrintedPage = QStringList;
 using PrintedDocument = std::vector<PrintedPage>;

@@ -36,9 +36,9 @@ inline const QString kClearedBalanceText = QStringLiteral(" Balance ");
 // The resize rules, in twips: the report list takes the inner width and,
 // while the window is more than 2170 twips high, the inner height left by
 // the toolbar and the two status bars; the toolbar buttons (the ten of the
-// report and Chart) share the outer width less 100.
+// report, Preview and Chart) share the outer width less 100.
 struct ReportLayout {
-    static constexpr int kToolbarButtons = 11;
+    static constexpr int kToolbarButtons = 12;
 
     int outerWidth = 0, outerHeight = 0;
     int innerWidth = 0, innerHeight = 0;

@@ -313,7 +313,11 @@ follows so that the start never comes after the end.</li>
 </ol>
 <p><b>Print</b> (or Ctrl+P) prints the report shown. When the computer has
 no printer, the report is written to a PDF file in the program's folder and
-a message names it. <b>Clear</b> empties the report and the chosen
+a message names it. A report of more than 50 pages asks first; while it
+prints, a window counts the pages and <b>Cancel</b> stops it (nothing is
+left of a stopped PDF). <b>Preview</b> (or File, Print Preview) shows the
+pages exactly as Print will put them, with their number in the title.
+<b>Clear</b> empties the report and the chosen
 categories; the months and the kind stay. <b>Help</b> opens this page.</p>
 <h3>What the report shows</h3>
 <ul>

@@ -33,12 +33,17 @@ PrintFailure systemFailure(int error)
 class PrinterSink : public PrintSink {
 public:
     // `oneFile`: every copy into the one output file, not a job each.
-    PrinterSink(QPrinter& printer, bool oneFile) : printer_(printer), oneFile_(oneFile) {}
+    PrinterSink(QPrinter& printer, bool oneFile, PageHook onPage = {})
+        : printer_(printer), oneFile_(oneFile), onPage_(std::move(onPage))
+    {
+    }
 
     bool beginDocument() override
     {
         if (painter_.isActive())
             return newPage();
+        if (!pageBegins())
+            return false;
         errno = 0;
         if (!painter_.begin(&printer_))
             return fail(systemFailure(errno));
@@ -48,6 +53,8 @@ public:
 
     bool newPage() override
     {
+        if (!pageBegins())
+            return false;
         if (!printer_.newPage())
             return fail(kPrinterError);
         y_ = area_.top();
@@ -76,6 +83,7 @@ public:
     }
 
     const PrintFailure& failure() const { return failure_; }
+    bool cancelled() const { return cancelled_; }
 
     bool fail(const PrintFailure& failure)
     {
@@ -84,6 +92,16 @@ public:
     }
 
 private:
+    bool pageBegins()
+    {
+        ++page_;
+        if (onPage_ && !onPage_(page_)) {
+            cancelled_ = true;
+            return false;
+        }
+        return true;
+    }
+
     bool end()
     {
         errno = 0;
@@ -108,6 +126,9 @@ private:
 
     QPrinter& printer_;
     bool oneFile_;
+    PageHook onPage_;
+    int page_ = 0;
+    bool cancelled_ = false;
     QPainter painter_;
     QRectF area_;
     QTextOption option_;
@@ -132,7 +153,17 @@ QFont reportFont(qreal pointSize, bool bold)
     return fixed;
 }
 
-PrintOutcome printReport(QPrinter& printer, const ReportText& lines, const QString& folder)
+void paintReport(QPrinter& printer, const ReportText& lines)
+{
+    const int copies = std::max(1, printer.copyCount());
+    printer.setCopyCount(1);
+    PrinterSink sink(printer, true);
+    if (!printReportLines(lines, copies, sink) || !sink.finish())
+        sink.abandon();
+    printer.setCopyCount(copies);
+}
+
+PrintOutcome printReport(QPrinter& printer, const ReportText& lines, const QString& folder, const PageHook& onPage)
 {
     PrintOutcome outcome;
     const int copies = std::max(1, printer.copyCount());
@@ -165,7 +196,7 @@ PrintOutcome printReport(QPrinter& printer, const ReportText& lines, const QStri
     if (docName.isEmpty())
         printer.setDocName(kDefaultDocName);
 
-    PrinterSink sink(printer, toFile);
+    PrinterSink sink(printer, toFile, onPage);
     bool printed =
         printReportLines(lines, copies, sink, [&outcome](qsizetype line) { outcome.lastLine = line; }) && sink.finish();
     if (printed && noPrinter) {
@@ -178,6 +209,9 @@ PrintOutcome printReport(QPrinter& printer, const ReportText& lines, const QStri
         sink.abandon();
         if (!work.isEmpty())
             env.removeFile(work);
+        else if (sink.cancelled() && toFile)
+            env.removeFile(printer.outputFileName());   // a stopped PDF is no report
+        outcome.cancelled = sink.cancelled();
         outcome.ok = false;
         outcome.failure = sink.failure();
         outcome.fileWritten.clear();

@@ -6,6 +6,7 @@
 
 #include <QFont>
 #include <QStringList>
+#include <functional>
 
 class QPrinter;
 
@@ -17,6 +18,7 @@ QFont reportFont(qreal pointSize, bool bold = false);
 
 struct PrintOutcome {
     bool ok = true;
+    bool cancelled = false;      // stopped by the user; nothing is left of the job
     PrintFailure failure;        // why printing stopped, when not ok
     QString fileWritten;         // the working-folder PDF when the system has no printer
     qsizetype lastLine = -1;     // index of the report line printed last
@@ -27,6 +29,14 @@ struct PrintOutcome {
 // job of its own; into a PDF output file all copies go, each from a new
 // page. A printer without a device (no printer on the system, no output
 // file) writes kNoPrinterFileName in `folder`. A failure abandons the job.
-PrintOutcome printReport(QPrinter& printer, const ReportText& lines, const QString& folder);
+// `onPage` hears each page number as it begins and returns false to stop:
+// the job is then abandoned and a PDF it was writing removed.
+using PageHook = std::function<bool(int page)>;
+PrintOutcome printReport(QPrinter& printer, const ReportText& lines, const QString& folder,
+                         const PageHook& onPage = {});
+
+// The pages exactly as printReport puts them, painted on `printer` (a print
+// preview's): every copy, one document.
+void paintReport(QPrinter& printer, const ReportText& lines);
 
 } // namespace cw

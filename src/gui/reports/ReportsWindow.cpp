@@ -32,7 +32,10 @@
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
+#include <QCoreApplication>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QProgressDialog>
 #include <QPrinter>
 #include <QStatusBar>
 #include <QStyle>
@@ -69,6 +72,7 @@ const ToolbarButton kToolbarButtons[] = {
     {"rtbFull", "Full", "Include line items", QStyle::SP_FileDialogContentsView, nullptr},
     {"rtbView", "View", "Display report on screen", QStyle::SP_FileDialogInfoView, nullptr},
     {"rtbPrint", "Print", "Print report", QStyle::SP_ComputerIcon, "Ctrl+P"},
+    {"rtbPreview", "Preview", "Show the pages as Print will put them", QStyle::SP_FileDialogContentsView, nullptr},
     {"rtbClear", "Clear", "Clear report - start over", QStyle::SP_DialogResetButton, nullptr},
     {"rtbChart", "Chart", "Show the report as charts, or as text again", QStyle::SP_FileDialogStart, nullptr},
 };
@@ -181,6 +185,7 @@ void ReportsWindow::buildMenus()
     };
     addItem("rmnuExport", "Export comma-delimited file", &ReportsWindow::rmnuExport_Click);
     addItem("rmnuSaveChart", "Save Chart...", &ReportsWindow::rmnuSaveChart_Click);
+    addItem("rmnuPreview", "Print Preview", &ReportsWindow::PrintPreview);
     addItem("rmnuPrintSetup", "Print Setup...", &ReportsWindow::rmnuPrintSetup_Click);
     file->addSeparator();
     addItem("rmnuExit", "E&xit reports screen", &ReportsWindow::rmnuExit_Click);
@@ -220,6 +225,11 @@ void ReportsWindow::buildToolbar()
     chart_->setCheckable(true);
     view_->setEnabled(false);
     print_->setEnabled(false);
+    // Preview is there whenever Print is.
+    for (QAction* preview : {command(QStringLiteral("rtbPreview")), command(QStringLiteral("rmnuPreview"))}) {
+        preview->setEnabled(false);
+        connect(print_, &QAction::enabledChanged, preview, &QAction::setEnabled);
+    }
 }
 
 void ReportsWindow::buildStatusBars()
@@ -338,6 +348,8 @@ void ReportsWindow::RepToolbar_ButtonClick(const QString& key)
         StartMonth();
     } else if (key == QLatin1String("rtbEndMonth")) {
         EndMonth();
+    } else if (key == QLatin1String("rtbPreview")) {
+        PrintPreview();
     } else if (key == QLatin1String("rtbChart")) {
         ToggleChart();
     }
@@ -424,13 +436,45 @@ ReportRequest ReportsWindow::currentRequest() const
     return request;
 }
 
+void ReportsWindow::PrintPreview()
+{
+    if (!print_->isEnabled())
+        return;
+    const int pages = printedPageCount(report_->text(), std::max(1, printer_->copyCount()));
+    QPrintPreviewDialog preview(printer_.get(), this);
+    preview.setObjectName(QStringLiteral("PrintPreview"));
+    preview.setWindowTitle(QStringLiteral("Print Preview - %1 pages").arg(pages));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter* printer) { paintReport(*printer, report_->text()); });
+    preview.exec();
+}
+
 void ReportsWindow::PrintReport()
 {
     PrintOutcome outcome;
-    {
+    if (chartShown()) {
         BusyCursor busy;
-        outcome = chartShown() ? printCharts(chartPage_->figures(), *printer_, QDir::currentPath())
-                               : printReport(*printer_, report_->text(), QDir::currentPath());
+        outcome = printCharts(chartPage_->figures(), *printer_, QDir::currentPath());
+    } else {
+        const int pages = printedPageCount(report_->text(), std::max(1, printer_->copyCount()));
+        if (pages > kPagesPrintedWithoutAsking
+            && !askYesNo(this, Message{QStringLiteral("This report is %1 pages long. Print it all?").arg(pages),
+                                       kProgramTitle, Message::Icon::Question}))
+            return;
+        // Page by page, with the windows answering and a way to stop.
+        QProgressDialog progress(QStringLiteral("Printing..."), QStringLiteral("Cancel"), 0, pages, this);
+        progress.setObjectName(QStringLiteral("PrintProgress"));
+        progress.setWindowModality(Qt::WindowModal);
+        progress.setMinimumDuration(0);
+        outcome = printReport(*printer_, report_->text(), QDir::currentPath(), [&](int page) {
+            progress.setValue(page - 1);
+            progress.setLabelText(QStringLiteral("Printing page %1 of %2").arg(page).arg(pages));
+            QCoreApplication::processEvents();
+            return !progress.wasCanceled();
+        });
+        progress.reset();
+        if (outcome.cancelled)
+            return;
     }
     // The list's selection follows the printing and stays on the last line.
     if (outcome.lastLine >= 0)

@@ -76,6 +76,10 @@ private:
     void ClearReport();
     void ViewReport();
     void PrintReport();
+    // The pages as Print would put them, with their count.
+    void PrintPreview();
+    // A print of more pages first asks.
+    static constexpr int kPagesPrintedWithoutAsking = 50;
     // Chart: between List1 and the chart page.
     void ToggleChart();
     void showChartPage(bool shown);
