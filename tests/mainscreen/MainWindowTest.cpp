@@ -314,6 +314,23 @@ private slots:
         QCOMPARE(w.windowTitle(), "Coinwick 2");
     }
 
+    void everyToolbarButtonStaysVisible()
+    {
+        cw::MainWindow w(kToday);
+        QVERIFY(w.load());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        for (const QSize size : {QSize(1366, 740), QSize(820, 580), QSize(640, 420), QSize(400, 300)}) {
+            w.resize(size);
+            QApplication::processEvents();
+            for (QAction* a : w.toolbar()->actions()) {
+                QWidget* button = w.toolbar()->widgetForAction(a);
+                QVERIFY2(button && button->isVisible(), qPrintable(a->objectName()));
+                QVERIFY2(w.toolbar()->rect().contains(button->geometry()), qPrintable(a->objectName()));
+            }
+        }
+    }
+
     void listsNeverScrollSideways()
     {
         cw::MainWindow w(kToday);

@@ -296,7 +296,11 @@ void MainWindow::arrangeControls()
 
     // The toolbar and the status bars are aligned to the top and the bottom.
     toolbar_->setGeometry(0, 0, width, toPixels(layout.toolbarHeight));
-    const int buttonWidth = qMax(0, toPixels(layout.toolbarButtonWidth));
+    // The rule's share, but never more than the toolbar holds: a button that
+    // does not fit would go into the overflow menu, "New" first.
+    const QMargins margins = toolbar_->layout()->contentsMargins();
+    const int room = (width - margins.left() - margins.right()) / int(toolbar_->actions().size());
+    const int buttonWidth = qMax(0, qMin(toPixels(layout.toolbarButtonWidth), room));
     for (QAction* button : toolbar_->actions())
         if (QWidget* widget = toolbar_->widgetForAction(button))
             widget->setFixedWidth(buttonWidth);
