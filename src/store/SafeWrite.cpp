@@ -64,7 +64,7 @@ Status checkWritable(Env& env, const QString& target)
 }
 
 Status writeFileSafely(Env& env, const QString& target, QByteArrayView bytes, const QString& workName,
-                       Durability durability, AtLink atLink)
+                       AtLink atLink)
 {
     Place place;
     if (Status s = findPlace(env, target, atLink, &place); !s)
@@ -80,7 +80,7 @@ Status writeFileSafely(Env& env, const QString& target, QByteArrayView bytes, co
         s = file->append(bytes);
     if (s)
         s = file->setPermissions(place.mode);
-    if (s && durability == Durability::Durable)
+    if (s)
         s = file->sync();
     if (file) {
         Status closed = file->close();
@@ -96,8 +96,6 @@ Status writeFileSafely(Env& env, const QString& target, QByteArrayView bytes, co
         env.removeFile(work);
         return named(s, target);
     }
-    if (durability == Durability::Scratch)
-        return s;
     if (s = env.syncDir(info.path()); !s)
         return named(s.landed(), target);
     return s;

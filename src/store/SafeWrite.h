@@ -17,17 +17,11 @@ namespace cw {
 // The work file used when the caller names none: the target's name + ".$$$".
 QString defaultWorkName(const QString& target);
 
-// How far a change is taken to the disk. A work file the program deletes
-// after use (the report's selection) is still renamed into place whole, but
-// not flushed: after a crash it is only written again.
-enum class Durability { Durable, Scratch };
-
 // What a link at the target means.
 enum class AtLink { WriteWhereItLeads, ReplaceTheLink };
 
 Status writeFileSafely(Env& env, const QString& target, QByteArrayView bytes,
-                       const QString& workName = QString(), Durability durability = Durability::Durable,
-                       AtLink atLink = AtLink::WriteWhereItLeads);
+                       const QString& workName = QString(), AtLink atLink = AtLink::WriteWhereItLeads);
 
 // Whether a change of `target` may be written: a failure naming it when it is
 // read-only, not a regular file, or a link that leads nowhere.

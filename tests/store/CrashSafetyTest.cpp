@@ -78,20 +78,3 @@ TEST_P(CrashSafety, AFailureAtEveryDiskCallIsReportedAndLosesNothing)
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryChange, CrashSafety, ::testing::Range(0, int(changes().size())), cwtest::changeName);
-
-TEST(ScratchWrite, AWorkFileIsRenamedIntoPlaceWholeButNotFlushed)
-{
-    cwtest::TempFolder folder;
-    writeBytes("tempcats.$$$", "old");
-    FaultEnv durable;
-    ASSERT_TRUE(writeFileSafely(durable, "tempcats.$$$", "new").isOk());
-    FaultEnv scratch;
-    ASSERT_TRUE(writeFileSafely(scratch, "tempcats.$$$", "newer", QString(), Durability::Scratch).isOk());
-    EXPECT_EQ(durable.calls() - scratch.calls(), 2);   // the file's flush and the folder's
-    EXPECT_EQ(readBytes("tempcats.$$$"), "newer");
-    // A failure before the rename still leaves the old file and no work file.
-    FaultEnv failing(FaultEnv::Mode::Fail, 1);
-    EXPECT_FALSE(writeFileSafely(failing, "tempcats.$$$", "lost", QString(), Durability::Scratch).isOk());
-    EXPECT_EQ(readBytes("tempcats.$$$"), "newer");
-    EXPECT_FALSE(QFile::exists("tempcats.$$$.$$$"));
-}

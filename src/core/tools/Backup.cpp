@@ -47,7 +47,7 @@ Status copyForBackup(Env& env, const QString& sourceFolder, const QString& targe
     QByteArray bytes;
     Status s = env.readFile(sourceFolder + name, &bytes, false);
     if (s)
-        s = writeFileSafely(env, targetFolder + name, bytes, QString(), Durability::Durable, AtLink::ReplaceTheLink);
+        s = writeFileSafely(env, targetFolder + name, bytes, QString(), AtLink::ReplaceTheLink);
     // Named by the file the user knows, whichever step failed.
     return s ? s : Status::ioError(name, s.reason());
 }
