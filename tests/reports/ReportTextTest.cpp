@@ -22,6 +22,10 @@ TEST(ReportLines, EveryLineSurvivesTheBufferGrowing)
     EXPECT_TRUE(text.line(20000).isEmpty());
     EXPECT_TRUE(text.contains(lineNumber(19999)));
     EXPECT_FALSE(text.contains(QStringLiteral("line 20000")));
+    cw::ReportText two;
+    two.append(QStringLiteral("first"));
+    two.append(QStringLiteral("last"));
+    EXPECT_TRUE(two.contains(u"last"));
 }
 
 TEST(ReportLines, LinesWrittenInPlaceEndWhereTheWriterStopped)

@@ -17,6 +17,7 @@ TEST(WordMatch, StartOfAWordOrItsSecondCharacter)
     EXPECT_FALSE(hits("tax", "surtax"));
     EXPECT_TRUE(hits("axi", "Taxi to airport"));
     EXPECT_TRUE(hits("ax", "Taxi"));
+    EXPECT_TRUE(hits("x", "(x)"));   // a one-letter word after a lead character
     EXPECT_TRUE(hits("car", "new carpet"));
     EXPECT_TRUE(hits("to", "Taxi to airport"));
     EXPECT_FALSE(hits("xi", "Taxi"));
