@@ -16,6 +16,7 @@
 #include "gui/main/MainStatusBars.h"
 #include "gui/kit/MessageBox.h"
 #include "gui/kit/ScreenPlace.h"
+#include "gui/kit/ToolbarWidth.h"
 #include "gui/main/PersonalCommands.h"
 #include "core/session/StartUp.h"
 #include "gui/main/YearSelectPanel.h"
@@ -296,14 +297,7 @@ void MainWindow::arrangeControls()
 
     // The toolbar and the status bars are aligned to the top and the bottom.
     toolbar_->setGeometry(0, 0, width, toPixels(layout.toolbarHeight));
-    // The rule's share, but never more than the toolbar holds: a button that
-    // does not fit would go into the overflow menu, "New" first.
-    const QMargins margins = toolbar_->layout()->contentsMargins();
-    const int room = (width - margins.left() - margins.right()) / int(toolbar_->actions().size());
-    const int buttonWidth = qMax(0, qMin(toPixels(layout.toolbarButtonWidth), room));
-    for (QAction* button : toolbar_->actions())
-        if (QWidget* widget = toolbar_->widgetForAction(button))
-            widget->setFixedWidth(buttonWidth);
+    setToolbarButtonWidth(toolbar_, toPixels(layout.toolbarButtonWidth));
     const int countHeight = toPixels(layout.countBarHeight);
     const int totalsHeight = toPixels(layout.totalsBarHeight);
     countBar->setGeometry(0, height - countHeight, width, countHeight);

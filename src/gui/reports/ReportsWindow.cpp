@@ -13,6 +13,7 @@
 #include "gui/kit/GridLook.h"
 #include "core/session/HelpText.h"
 #include "gui/kit/MainLayout.h"
+#include "gui/kit/ToolbarWidth.h"
 #include "gui/kit/MessageBox.h"
 #include "store/FileContents.h"
 #include "store/FileNames.h"
@@ -607,13 +608,7 @@ void ReportsWindow::arrangeControls()
     // The toolbar is aligned to the top, the status bars to the bottom.
     const int toolbarHeight = toPixels(layout.toolbarHeight);
     toolbar_->setGeometry(0, 0, width, toolbarHeight);
-    // Never wider than the toolbar holds: the outer width can still be the
-    // old one while the window grows or shrinks.
-    const int buttonWidth =
-        qBound(0, toPixels(layout.toolbarButtonWidth), width / ReportLayout::kToolbarButtons);
-    for (QAction* button : toolbar_->actions())
-        if (QWidget* widget = toolbar_->widgetForAction(button))
-            widget->setFixedWidth(buttonWidth);
+    setToolbarButtonWidth(toolbar_, toPixels(layout.toolbarButtonWidth));
     const int resultsHeight = toPixels(layout.resultsBarHeight);
     const int settingsHeight = toPixels(layout.settingsBarHeight);
     resultsBar_->setGeometry(0, height - resultsHeight, width, resultsHeight);
