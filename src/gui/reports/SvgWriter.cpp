@@ -80,20 +80,9 @@ public:
         QString d;
         for (int i = 0; i < path.elementCount(); ++i) {
             const QPainterPath::Element e = path.elementAt(i);
-            switch (e.type) {
-            case QPainterPath::MoveToElement:
-                d += u'M' + number(e.x) + u' ' + number(e.y);
-                break;
-            case QPainterPath::LineToElement:
-                d += u'L' + number(e.x) + u' ' + number(e.y);
-                break;
-            case QPainterPath::CurveToElement:
-                d += u'C' + number(e.x) + u' ' + number(e.y);
-                break;
-            case QPainterPath::CurveToDataElement:
-                d += u' ' + number(e.x) + u' ' + number(e.y);
-                break;
-            }
+            // By element type: move, line, curve, and a curve's further points.
+            static constexpr char16_t kCommand[] = {u'M', u'L', u'C', u' '};
+            d += QChar(kCommand[e.type]) + number(e.x) + u' ' + number(e.y);
         }
         const QString rule = path.fillRule() == Qt::WindingFill ? QStringLiteral("nonzero") : QStringLiteral("evenodd");
         body_ += QStringLiteral("<path d=\"%1\" fill-rule=\"%2\"").arg(d, rule) + style(true) + QStringLiteral("/>\n");
