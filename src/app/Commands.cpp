@@ -42,13 +42,14 @@ void installCommands(MainWindow& window)
 {
     // Sort (menu and toolbar), Backup and Calculator: the utility windows.
     openUtilityOn(window, "mnuSort", [](MainWindow& w) {
-        return new SorterWindow(w.state().dataFileName, w.state().dateFlag, &w);
+        return new SorterWindow(w.state().dataFileName, w.state().dateFlag, &w, w.state().history.get());
     });
     openUtilityOn(window, "mnuBackup", [](MainWindow& w) { return new BackupWindow(&w); });
     openUtilityOn(window, "mnuTinyCalc", [](MainWindow& w) { return new CalculatorWindow(&w); });
     // Import: a bank statement into the active year; the list is refilled after it.
     openUtilityOn(window, "mnuImport", [](MainWindow& w) {
-        auto* import = new ImportWindow(w.state().dataFileName, w.state().categoryFileName, w.state().dateFlag, &w);
+        auto* import = new ImportWindow(w.state().dataFileName, w.state().categoryFileName, w.state().dateFlag, &w,
+                                        w.state().history.get());
         QObject::connect(import, &ImportWindow::imported, &w, [&w] { w.PopItemList(w.state().selectedCategory); });
         return import;
     });

@@ -242,7 +242,7 @@ private slots:
         const QList<QPair<QString, QStringList>> menus = {
             {"mnuFile", {"&File", "mnuTinyCalc", "Calculator", "mnuSort", "Sort", "mnuYear", "Select Year",
                          "mnuBackup", "Backup", "mnuImport", "Import...", "mnuExit", "E&xit"}},
-            {"mnuEdit", {"&Edit", "mnuNewItem", "New Line Item", "mnuNewCategory", "New Category",
+            {"mnuEdit", {"&Edit", "mnuUndo", "Undo", "mnuRedo", "Redo", "mnuNewItem", "New Line Item", "mnuNewCategory", "New Category",
                          "mnuChangeCategory", "Change Category", "mnuNotes", "Notes"}},
             {"mnuSearch", {"&Search", "mnuFind", "Find a word"}},
             {"mnuMacros", {"&Macros", "mnuShowMacro", "Show Macro Controls"}},

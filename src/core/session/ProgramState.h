@@ -1,11 +1,13 @@
 #pragma once
 // The program-wide state the main window owns and every other window reads:
 // the active year's file names, the entry list's filter, the date format flag,
-// the user name and the loaded personal settings.
+// the user name, the loaded personal settings and the Undo history.
 
+#include "core/session/UndoHistory.h"
 #include "store/PersonalRecord.h"
 
 #include <QString>
+#include <memory>
 
 namespace cw {
 
@@ -20,6 +22,8 @@ struct ProgramState {
     QString userName;           // 28 characters as stored
     QString currencySymbol;
     PersonalRecord personal;
+    // The session's Undo and Redo over the year files.
+    std::shared_ptr<UndoHistory> history = std::make_shared<UndoHistory>();
 
     // The active year: the first four characters of the data file name.
     QString year() const { return dataFileName.left(4); }

@@ -55,6 +55,12 @@ CategoryEditorLogic CategoryEditorPanel::logic() const
     return CategoryEditorLogic(*Env::current(), state.categoryFileName, state.dataFileName);
 }
 
+QStringList CategoryEditorPanel::yearFiles() const
+{
+    const ProgramState& state = window_->state();
+    return {state.categoryFileName, state.dataFileName};
+}
+
 bool CategoryEditorPanel::ask(const Message& question) { return askYesNo(window_, question, QMessageBox::No); }
 
 void CategoryEditorPanel::mnuNewCategory_Click()
@@ -122,8 +128,11 @@ void CategoryEditorPanel::CatEdSave_Click()
 {
     if (!accepted(Button::Save))
         return;
-    if (Status saved = logic().save(code_->text(), name_->text()); !saved)
-        showFileError(window_, saved);
+    {
+        UndoScope undo(window_->state().history.get(), *Env::current(), yearFiles());
+        if (Status saved = logic().save(code_->text(), name_->text()); !saved)
+            showFileError(window_, saved);
+    }
     window_->PopCatList();
 }
 
@@ -135,6 +144,7 @@ void CategoryEditorPanel::ReplaceCat_Click()
     Result<bool> replaced = false;
     {
         BusyCursor busy;
+        UndoScope undo(state.history.get(), *Env::current(), yearFiles());
         replaced = logic().replace(state.selectedCategory, code_->text(), name_->text());
     }
     if (!replaced) {
@@ -155,6 +165,8 @@ void CategoryEditorPanel::CatDelete_Click()
         return;
     const QString typed = code_->text();
     const CategoryEditorLogic files = logic();
+    // The category and its entries go as one step of Undo.
+    UndoScope undo(window_->state().history.get(), *Env::current(), yearFiles());
     Status removed;
     {
         BusyCursor busy;

@@ -37,6 +37,8 @@ private:
     // false when the handler ends here.
     enum class Button { Save, Replace, Delete };
     bool accepted(Button button);
+    // The year files a category change may touch.
+    QStringList yearFiles() const;
     bool ask(const Message& question);
 
     MainWindow* window_;

@@ -54,7 +54,9 @@ void DateFormatCommands::mnuDateConvert_Click()
     Status converted;
     {
         BusyCursor busy;
-        converted = convertDataFileDates(*Env::current(), window_->state().dataFileName);
+        const ProgramState& state = window_->state();
+        UndoScope undo(state.history.get(), *Env::current(), {state.dataFileName});
+        converted = convertDataFileDates(*Env::current(), state.dataFileName);
     }
     if (!converted)
         showFileError(window_, converted);

@@ -218,6 +218,7 @@ void EntryEditorPanel::SaveNew(bool expense)
     EntryChange change;
     {
         BusyCursor busy;
+        UndoScope undo(state.history.get(), *Env::current(), {state.dataFileName});
         change = saveNewEntry(LedgerFile(state.dataFileName), typed, expense, state.dateFlag, QLocale());
     }
     if (keptForCorrection(change))
@@ -236,6 +237,7 @@ void EntryEditorPanel::ReplaceRec_Click()
     EntryChange change;
     {
         BusyCursor busy;
+        UndoScope undo(state.history.get(), *Env::current(), {state.dataFileName});
         change = replaceEntry(LedgerFile(state.dataFileName), remembered_, typed, negative_, state.dateFlag, QLocale());
     }
     if (keptForCorrection(change))
@@ -284,7 +286,9 @@ void EntryEditorPanel::askAndDelete(const LedgerEntry& entry)
         EntryChange change;
         {
             BusyCursor busy;
-            change = deleteEntry(LedgerFile(window_->state().dataFileName), entry);
+            const ProgramState& state = window_->state();
+            UndoScope undo(state.history.get(), *Env::current(), {state.dataFileName});
+            change = deleteEntry(LedgerFile(state.dataFileName), entry);
         }
         tell(change);
     }

@@ -179,6 +179,7 @@ void MacroPanel::MacroPlay_Click()
     MacroPlayOutcome played;
     {
         BusyCursor busy;
+        UndoScope undo(state.history.get(), *Env::current(), {state.dataFileName});
         played = playMacroFile(*Env::current(), *name, playDate, state.dataFileName, state.dateFlag);
     }
     for (const Message& refused : played.refused)

@@ -18,6 +18,7 @@
 #include "gui/kit/ScreenPlace.h"
 #include "gui/kit/ToolbarWidth.h"
 #include "gui/main/PersonalCommands.h"
+#include "gui/main/UndoCommands.h"
 #include "core/session/StartUp.h"
 #include "gui/main/YearSelectPanel.h"
 
@@ -119,6 +120,7 @@ MainWindow::MainWindow(Clock clock, QWidget* parent)
     new FindCommand(this);
     new DateFormatCommands(this);
     new PersonalCommands(this);
+    new UndoCommands(this);
     help_ = new HelpCommands(this);
 
     connect(fullYear_, &QPushButton::clicked, this, &MainWindow::FullYear_Click);

@@ -1,6 +1,7 @@
 #include "ImportWindow.h"
 
 #include "core/imports/ImportPreviewModel.h"
+#include "core/session/UndoHistory.h"
 #include "gui/kit/BusyCursor.h"
 #include "gui/kit/MessageBox.h"
 #include "store/Blanks.h"
@@ -68,9 +69,11 @@ const char kDelimiters[] = {',', ';', '\t'};
 
 } // namespace
 
-ImportWindow::ImportWindow(const QString& dataFile, const QString& categoryFile, QChar flag, QWidget* opener)
+ImportWindow::ImportWindow(const QString& dataFile, const QString& categoryFile, QChar flag, QWidget* opener,
+                           UndoHistory* history)
     : UtilityWindow(QStringLiteral("frmImport"), QStringLiteral("Import"), opener, true),
-      dataFile_(dataFile), categoryFile_(categoryFile), flag_(flag), year_(yearOfDataFile(dataFile))
+      dataFile_(dataFile), categoryFile_(categoryFile), flag_(flag), history_(history),
+      year_(yearOfDataFile(dataFile))
 {
     file_ = new QLineEdit;
     file_->setObjectName(QStringLiteral("ImpFile"));
@@ -303,6 +306,7 @@ void ImportWindow::ImpGo_Click()
     ImportOutcome outcome;
     {
         BusyCursor busy;
+        UndoScope undo(history_, env, {dataFile_});
         outcome = writeImport(env, dataFile_, model_->rows(), flag_);
     }
     if (outcome.refused) {

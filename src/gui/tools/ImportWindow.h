@@ -20,13 +20,16 @@ class QTableView;
 namespace cw {
 
 class ImportPreviewModel;
+class UndoHistory;
 
 class ImportWindow : public UtilityWindow {
     Q_OBJECT
 public:
     // Imports into `dataFile` (the active year's) under the date format
-    // `flag`; the categories come from `categoryFile`.
-    ImportWindow(const QString& dataFile, const QString& categoryFile, QChar flag, QWidget* opener);
+    // `flag`; the categories come from `categoryFile`. An import is kept as
+    // a step of `history` when one is given.
+    ImportWindow(const QString& dataFile, const QString& categoryFile, QChar flag, QWidget* opener,
+                 UndoHistory* history = nullptr);
 
     ImportPreviewModel* preview() const { return model_; }
 
@@ -51,6 +54,7 @@ private:
     QString dataFile_;
     QString categoryFile_;
     QChar flag_;
+    UndoHistory* history_;
     int year_;
     StatementImport statement_;
     ImportMemory memory_;

@@ -1,5 +1,6 @@
 #include "SorterWindow.h"
 
+#include "core/session/UndoHistory.h"
 #include "core/tools/Sorter.h"
 
 #include "gui/kit/BusyCursor.h"
@@ -14,10 +15,11 @@
 
 namespace cw {
 
-SorterWindow::SorterWindow(const QString& dataFile, QChar flag, QWidget* opener)
+SorterWindow::SorterWindow(const QString& dataFile, QChar flag, QWidget* opener, UndoHistory* history)
     : UtilityWindow(QStringLiteral("frmSorter"), QStringLiteral("Data File Sorter"), opener, true),
       dataFile_(dataFile),
       flag_(flag),
+      history_(history),
       startSort_(new QPushButton(QStringLiteral("Start"), this)),
       stopSort_(new QPushButton(QStringLiteral("Stop!"), this)),
       progressBar_(new QProgressBar(this)),
@@ -65,6 +67,7 @@ void SorterWindow::SortMainFile()
     Running run(this);
     Result<SortRun> result = [&] {
         BusyCursor busy;
+        UndoScope undo(history_, *Env::current(), {dataFile_});
         return sortMainFile(*Env::current(), dataFile_, flag_.toLatin1(), [this](qsizetype pass, qsizetype total) {
             if (pass == 1)
                 progressBar_->setMaximum(int(total));

@@ -10,11 +10,14 @@ class QPushButton;
 
 namespace cw {
 
+class UndoHistory;
+
 class SorterWindow : public UtilityWindow {
     Q_OBJECT
 public:
-    // Sorts `dataFile` (the active year's) under the date format `flag`.
-    SorterWindow(const QString& dataFile, QChar flag, QWidget* opener);
+    // Sorts `dataFile` (the active year's) under the date format `flag`; a
+    // sort is kept as a step of `history` when one is given.
+    SorterWindow(const QString& dataFile, QChar flag, QWidget* opener, UndoHistory* history = nullptr);
 
     // Passes the progress bar may show: it advances in at most this many steps.
     static constexpr int kProgressSteps = 100;
@@ -26,6 +29,7 @@ private:
 
     QString dataFile_;
     QChar flag_;
+    UndoHistory* history_;
     QPushButton* startSort_;
     QPushButton* stopSort_;
     QProgressBar* progressBar_;

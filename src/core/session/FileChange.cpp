@@ -1,0 +1,162 @@
+#include "FileChange.h"
+
+#include <QHash>
+
+#include <algorithm>
+#include <cstring>
+#include <string_view>
+#include <unordered_map>
+
+namespace cw {
+namespace {
+
+constexpr qsizetype kBlock = 4096;
+
+qsizetype sharedHead(QByteArrayView a, QByteArrayView b)
+{
+    const qsizetype n = std::min(a.size(), b.size());
+    qsizetype i = 0;
+    while (i + kBlock <= n && std::memcmp(a.data() + i, b.data() + i, kBlock) == 0)
+        i += kBlock;
+    while (i < n && a[i] == b[i])
+        ++i;
+    return i;
+}
+
+qsizetype sharedTail(QByteArrayView a, QByteArrayView b, qsizetype limit)
+{
+    const char* ea = a.data() + a.size();
+    const char* eb = b.data() + b.size();
+    qsizetype i = 0;
+    while (i + kBlock <= limit && std::memcmp(ea - i - kBlock, eb - i - kBlock, kBlock) == 0)
+        i += kBlock;
+    while (i < limit && ea[-i - 1] == eb[-i - 1])
+        ++i;
+    return i;
+}
+
+// Per record: the offset and length of the span that differs, then its bytes.
+QByteArray patches(QByteArrayView now, QByteArrayView wanted, int size)
+{
+    QByteArray out;
+    for (qsizetype at = 0; at < wanted.size(); at += size) {
+        int first = 0;
+        while (first < size && now[at + first] == wanted[at + first])
+            ++first;
+        int last = size;
+        while (last > first && now[at + last - 1] == wanted[at + last - 1])
+            --last;
+        out.append(char(quint8(first))).append(char(quint8(last - first)));
+        out.append(wanted.data() + at + first, last - first);
+    }
+    return out;
+}
+
+// Per record of `wanted`, the number of a record of `now` with the same bytes;
+// empty when one is not there.
+QByteArray copies(QByteArrayView now, QByteArrayView wanted, int size)
+{
+    std::unordered_map<std::string_view, quint32> where;
+    where.reserve(size_t(now.size() / size));
+    for (qsizetype at = 0; at < now.size(); at += size)
+        where.emplace(std::string_view(now.data() + at, size_t(size)), quint32(at / size));
+    QByteArray out(wanted.size() / size * qsizetype(sizeof(quint32)), Qt::Uninitialized);
+    quint32* index = reinterpret_cast<quint32*>(out.data());
+    for (qsizetype at = 0; at < wanted.size(); at += size) {
+        auto found = where.find(std::string_view(wanted.data() + at, size_t(size)));
+        if (found == where.end())
+            return {};
+        *index++ = found->second;
+    }
+    return out;
+}
+
+void chooseMiddle(FileChange& c, QByteArrayView now, QByteArrayView wanted)
+{
+    c.form = FileChange::Form::Bytes;
+    c.payload = wanted.toByteArray();
+    const int size = c.recordSize;
+    if (size <= 1 || size > 255 || now.size() != wanted.size() || wanted.size() % size != 0)
+        return;
+    const qsizetype asCopies = wanted.size() / size * qsizetype(sizeof(quint32));
+    QByteArray patched = patches(now, wanted, size);
+    if (patched.size() < c.payload.size()) {
+        c.form = FileChange::Form::Patches;
+        c.payload = std::move(patched);
+    }
+    if (asCopies < c.payload.size()) {
+        QByteArray moved = copies(now, wanted, size);
+        if (!moved.isEmpty()) {
+            c.form = FileChange::Form::Copies;
+            c.payload = std::move(moved);
+        }
+    }
+}
+
+} // namespace
+
+size_t fileHash(QByteArrayView bytes) { return qHashBits(bytes.data(), size_t(bytes.size()), 0); }
+
+FileChange changeBetween(const QString& file, QByteArrayView now, bool nowExists, QByteArrayView wanted,
+                         bool wantedExists, int recordSize)
+{
+    FileChange c;
+    c.file = file;
+    c.fromExists = nowExists;
+    c.fromSize = now.size();
+    c.fromHash = fileHash(now);
+    c.toExists = wantedExists;
+    c.recordSize = recordSize;
+    // Whole records on both sides keep the middle in whole records.
+    const int step = recordSize > 1 && now.size() % recordSize == 0 && wanted.size() % recordSize == 0 ? recordSize : 1;
+    qsizetype head = sharedHead(now, wanted);
+    head -= head % step;
+    qsizetype tail = sharedTail(now, wanted, std::min(now.size(), wanted.size()) - head);
+    tail -= tail % step;
+    c.head = head;
+    c.tail = tail;
+    c.toMiddle = wanted.size() - head - tail;
+    chooseMiddle(c, now.sliced(head, now.size() - head - tail), wanted.sliced(head, c.toMiddle));
+    return c;
+}
+
+bool changeAppliesTo(const FileChange& c, QByteArrayView now, bool nowExists)
+{
+    return nowExists == c.fromExists && now.size() == c.fromSize && fileHash(now) == c.fromHash;
+}
+
+QByteArray applyChange(const FileChange& c, QByteArrayView now)
+{
+    const QByteArrayView nowMiddle = now.sliced(c.head, now.size() - c.head - c.tail);
+    QByteArray out;
+    out.reserve(c.head + c.toMiddle + c.tail);
+    out.append(now.first(c.head));
+    const int size = c.recordSize;
+    switch (c.form) {
+    case FileChange::Form::Bytes:
+        out.append(c.payload);
+        break;
+    case FileChange::Form::Copies: {
+        const quint32* index = reinterpret_cast<const quint32*>(c.payload.constData());
+        for (qsizetype i = 0; i < c.toMiddle / size; ++i)
+            out.append(nowMiddle.data() + qsizetype(index[i]) * size, size);
+        break;
+    }
+    case FileChange::Form::Patches: {
+        const char* p = c.payload.constData();
+        for (qsizetype at = 0; at < c.toMiddle; at += size) {
+            const qsizetype start = out.size();
+            out.append(nowMiddle.data() + at, size);
+            const int first = quint8(p[0]);
+            const int length = quint8(p[1]);
+            std::memcpy(out.data() + start + first, p + 2, size_t(length));
+            p += 2 + length;
+        }
+        break;
+    }
+    }
+    out.append(now.last(c.tail));
+    return out;
+}
+
+} // namespace cw
