@@ -42,6 +42,10 @@ struct FileChange {
 FileChange changeBetween(const QString& file, QByteArrayView now, bool nowExists, QByteArrayView wanted,
                          bool wantedExists, int recordSize);
 
+// The change back from `other` (what `change` made of `now`) to `now`; the
+// two share the start and end the change kept.
+FileChange reverseChange(const FileChange& change, QByteArrayView now, QByteArrayView other);
+
 // Whether the file as it stands is the one the change was made against.
 bool changeAppliesTo(const FileChange& change, QByteArrayView now, bool nowExists);
 

@@ -116,8 +116,7 @@ UndoHistory::Outcome UndoHistory::takeBack(Env& env, std::deque<Step>& from, std
                 writeFileSafely(env, step[j].file, now[j].view());
             return {s, {}};
         }
-        back.push_back(changeBetween(step[i].file, other, step[i].toExists, now[i].view(), step[i].fromExists,
-                                     step[i].recordSize));
+        back.push_back(reverseChange(step[i], now[i].view(), other));
     }
     from.pop_back();
     to.push_back(std::move(back));
