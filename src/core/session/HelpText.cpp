@@ -572,6 +572,14 @@ saved.</li>
 
     TopicText{"menu-edit", "Edit menu", HelpContext::EditMenu, R"HTML(
 <ul>
+<li><b>Undo</b>: takes back the last change to the year's files (Ctrl+Z): an
+entry saved, replaced or deleted, a category made, re-coded or deleted, a macro
+played, a sort, a date conversion or an import. Up to 20 changes of this
+session can be taken back, newest first. When a file was changed since (by the
+program or by anything else), Undo says so and changes nothing. While you type
+in a box, Ctrl+Z takes back your typing instead.</li>
+<li><b>Redo</b>: gives back what Undo took back (Ctrl+Shift+Z), until you make
+another change.</li>
 <li><b>New Line Item</b>: adds an entry (Ctrl+N; <a href="#entry-editor">Entry editor</a>).</li>
 <li><b>New Category</b>: adds a category (<a href="#category-editor">Category editor</a>).</li>
 <li><b>Change Category</b>: changes or deletes the category chosen in the
