@@ -23,6 +23,7 @@
 #include <QLineSeries>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrintPreviewWidget>
 #include <QRegularExpression>
 #include <QTimer>
 
@@ -341,6 +342,22 @@ private slots:
         const QRegularExpressionMatch m = box.match(QString::fromLatin1(pdf));
         QVERIFY(m.hasMatch());
         QVERIFY(m.captured(1).toDouble() > m.captured(2).toDouble());
+
+        // Preview shows that same one landscape page.
+        QString title;
+        int pages = 0;
+        QPageLayout::Orientation shown = QPageLayout::Portrait;
+        driver.onEachDialog = [&](QWidget* d) {
+            title = d->windowTitle();
+            auto* pageView = d->findChild<QPrintPreviewWidget*>();
+            pages = pageView->pageCount();
+            shown = pageView->orientation();
+        };
+        h.press("rtbPreview");
+        QCOMPARE(title, QStringLiteral("Print Preview - 1 page"));
+        QCOMPARE(pages, 1);
+        QCOMPARE(shown, QPageLayout::Landscape);
+        QCOMPARE(printer->pageLayout().orientation(), QPageLayout::Portrait);
     }
 };
 

@@ -35,6 +35,7 @@
 #include <QMenuBar>
 #include <QCoreApplication>
 #include <QPrintDialog>
+#include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QProgressDialog>
 #include <QPrinter>
@@ -441,13 +442,26 @@ void ReportsWindow::PrintPreview()
 {
     if (!print_->isEnabled())
         return;
-    const int pages = printedPageCount(report_->text(), std::max(1, printer_->copyCount()));
+    // The chart page prints as one landscape page, the text as its pages.
+    const bool charts = chartShown();
+    const int pages = charts ? 1 : printedPageCount(report_->text(), std::max(1, printer_->copyCount()));
+    const QPageLayout::Orientation orientation = printer_->pageLayout().orientation();
+    if (charts)
+        printer_->setPageOrientation(QPageLayout::Landscape);
     QPrintPreviewDialog preview(printer_.get(), this);
     preview.setObjectName(QStringLiteral("PrintPreview"));
-    preview.setWindowTitle(QStringLiteral("Print Preview - %1 pages").arg(pages));
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter* printer) { paintReport(*printer, report_->text()); });
+    preview.setWindowTitle(pages == 1 ? QStringLiteral("Print Preview - 1 page")
+                                      : QStringLiteral("Print Preview - %1 pages").arg(pages));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this, charts](QPrinter* printer) {
+        if (!charts) {
+            paintReport(*printer, report_->text());
+            return;
+        }
+        QPainter painter(printer);
+        paintCharts(chartPage_->figures(), painter, QRectF(QPointF(0, 0), printer->pageRect(QPrinter::DevicePixel).size()));
+    });
     preview.exec();
+    printer_->setPageOrientation(orientation);
 }
 
 void ReportsWindow::PrintReport()
