@@ -73,15 +73,15 @@ EntryEditorPanel::EntryEditorPanel(MainWindow* window, QWidget* parent)
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
-    connect(today_, &QPushButton::clicked, this, &EntryEditorPanel::Today_Click);
+    connect(today_, &QPushButton::clicked, this, &EntryEditorPanel::putTodayInDate);
     connect(saveNewExpense_, &QPushButton::clicked, this, [this] { SaveNew(true); });
     connect(saveNewIncome_, &QPushButton::clicked, this, [this] { SaveNew(false); });
-    connect(replaceRec_, &QPushButton::clicked, this, &EntryEditorPanel::ReplaceRec_Click);
-    connect(killRec_, &QPushButton::clicked, this, &EntryEditorPanel::KillRec_Click);
+    connect(replaceRec_, &QPushButton::clicked, this, &EntryEditorPanel::replaceOpenedEntry);
+    connect(killRec_, &QPushButton::clicked, this, &EntryEditorPanel::deleteOpenedEntry);
     connect(cancelEdit_, &QPushButton::clicked, this, &EntryEditorPanel::CloseEntryEd);
     // A click, a double-click or a key that moves to a row chooses its category.
-    connect(smCatList_, &QTableView::clicked, this, &EntryEditorPanel::SmCatList_Pick);
-    connect(smCatList_, &QTableView::doubleClicked, this, &EntryEditorPanel::SmCatList_Pick);
+    connect(smCatList_, &QTableView::clicked, this, &EntryEditorPanel::chooseCategory);
+    connect(smCatList_, &QTableView::doubleClicked, this, &EntryEditorPanel::chooseCategory);
 
     QTableView* itemList = window_->itemList();
     connect(itemList, &QTableView::doubleClicked, this, &EntryEditorPanel::ItemList_DblClick);
@@ -186,7 +186,7 @@ void EntryEditorPanel::PopSmCatList()
         showFileError(window_, status);
 }
 
-void EntryEditorPanel::SmCatList_Pick(const QModelIndex& index)
+void EntryEditorPanel::chooseCategory(const QModelIndex& index)
 {
     if (!index.isValid())
         return;
@@ -196,7 +196,7 @@ void EntryEditorPanel::SmCatList_Pick(const QModelIndex& index)
     catNameLabel_->setText(smCatModel_->index(index.row(), CategoryListModel::DescriptionColumn).data().toString());
 }
 
-void EntryEditorPanel::Today_Click() { dateEditor_->setText(todayEditorDate(window_->today(), window_->state().dateFlag)); }
+void EntryEditorPanel::putTodayInDate() { dateEditor_->setText(todayEditorDate(window_->today(), window_->state().dateFlag)); }
 
 EntryFields EntryEditorPanel::fields(const QString& year) const
 {
@@ -230,7 +230,7 @@ void EntryEditorPanel::SaveNew(bool expense)
     CloseEntryEd();
 }
 
-void EntryEditorPanel::ReplaceRec_Click()
+void EntryEditorPanel::replaceOpenedEntry()
 {
     ProgramState& state = window_->state();
     const EntryFields typed = fields(window_->yearSelector()->curYear().right(2));
@@ -266,7 +266,7 @@ bool EntryEditorPanel::keptForCorrection(const EntryChange& change)
     return true;
 }
 
-void EntryEditorPanel::KillRec_Click()
+void EntryEditorPanel::deleteOpenedEntry()
 {
     // The entry opened goes, whatever was typed over its fields since.
     CloseEntryEd();
@@ -324,12 +324,12 @@ bool EntryEditorPanel::eventFilter(QObject* watched, QEvent* event)
             smCatList_->removeEventFilter(this);
             QCoreApplication::sendEvent(smCatList_, event);
             smCatList_->installEventFilter(this);
-            SmCatList_Pick(smCatList_->currentIndex());
+            chooseCategory(smCatList_->currentIndex());
             return true;
         default:
             // A character key (Return and Enter among them) picks the current row.
             if (!key->text().isEmpty()) {
-                SmCatList_Pick(smCatList_->currentIndex());
+                chooseCategory(smCatList_->currentIndex());
                 return true;
             }
         }

@@ -49,11 +49,11 @@ protected:
 
 private:
     void PopSmCatList();
-    void SmCatList_Pick(const QModelIndex& index);
-    void Today_Click();
+    void chooseCategory(const QModelIndex& index);
+    void putTodayInDate();
     void SaveNew(bool expense);
-    void ReplaceRec_Click();
-    void KillRec_Click();
+    void replaceOpenedEntry();
+    void deleteOpenedEntry();
     // The Delete key in the entry list.
     void deleteListRow(const QModelIndex& index);
     void askAndDelete(const LedgerEntry& entry);

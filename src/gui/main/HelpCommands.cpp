@@ -58,7 +58,7 @@ HelpCommands::HelpCommands(MainWindow* window)
     contents_->installEventFilter(this);
     connect(contents_, &QAction::triggered, this, &HelpCommands::mnuHelpContents_Click);
     connect(window_->command(QStringLiteral("mnuHelpAbout")), &QAction::triggered, this,
-            &HelpCommands::mnuHelpAbout_Click);
+            &HelpCommands::showAbout);
     connect(window_, &MainWindow::unloading, this, [this] {
         if (help_)
             help_->close();
@@ -96,7 +96,7 @@ int HelpCommands::focusedHelpContext() const
 
 void HelpCommands::mnuHelpContents_Click() { showHelp(HelpContext::Contents); }
 
-void HelpCommands::mnuHelpAbout_Click() { showMessage(window_, aboutMessage()); }
+void HelpCommands::showAbout() { showMessage(window_, aboutMessage()); }
 
 void HelpCommands::helpKey()
 {

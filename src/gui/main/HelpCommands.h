@@ -32,7 +32,7 @@ public:
     int focusedHelpContext() const;
 
     void mnuHelpContents_Click();
-    void mnuHelpAbout_Click();
+    void showAbout();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -124,8 +124,8 @@ MainWindow::MainWindow(Clock clock, QWidget* parent)
     help_ = new HelpCommands(this);
 
     connect(fullYear_, &QPushButton::clicked, this, &MainWindow::FullYear_Click);
-    connect(catList_, &QTableView::clicked, this, &MainWindow::CatList_Click);
-    connect(command(QStringLiteral("mnuExit")), &QAction::triggered, this, &MainWindow::mnuExit_Click);
+    connect(catList_, &QTableView::clicked, this, &MainWindow::filterByCategory);
+    connect(command(QStringLiteral("mnuExit")), &QAction::triggered, this, &MainWindow::exitProgram);
     catList_->installEventFilter(this);
     client_->installEventFilter(this);
     // Tab reads the lists as they stand: entries, then Full Year above the categories.
@@ -220,7 +220,7 @@ void MainWindow::FullYear_Click()
     state_.selectedCategory = kAllCategories;
 }
 
-void MainWindow::CatList_Click(const QModelIndex& index)
+void MainWindow::filterByCategory(const QModelIndex& index)
 {
     if (!index.isValid())
         return;
@@ -228,7 +228,7 @@ void MainWindow::CatList_Click(const QModelIndex& index)
     PopItemList(state_.selectedCategory);
 }
 
-void MainWindow::mnuExit_Click()
+void MainWindow::exitProgram()
 {
     // Ends at once: no file is open, and the window's close handling is skipped.
     if (mayDiscardTyping())
@@ -252,7 +252,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         // A character key picks the current row, as a click does; the arrows
         // and Tab keep their usual work.
         if (!key->text().isEmpty() && key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab) {
-            CatList_Click(catList_->currentIndex());
+            filterByCategory(catList_->currentIndex());
             return true;
         }
     }

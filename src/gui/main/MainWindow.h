@@ -85,8 +85,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void CatList_Click(const QModelIndex& index);
-    void mnuExit_Click();
+    void filterByCategory(const QModelIndex& index);
+    void exitProgram();
     // False when an editor holds unsaved typing and the user keeps it.
     bool mayDiscardTyping();
     // Form_Resize: the layout rules over the client area.

@@ -13,8 +13,8 @@ namespace cw {
 UndoCommands::UndoCommands(MainWindow* window) : QObject(window), window_(window)
 {
     setObjectName(QStringLiteral("UndoCommands"));
-    connect(window_->command(QStringLiteral("mnuUndo")), &QAction::triggered, this, &UndoCommands::mnuUndo_Click);
-    connect(window_->command(QStringLiteral("mnuRedo")), &QAction::triggered, this, &UndoCommands::mnuRedo_Click);
+    connect(window_->command(QStringLiteral("mnuUndo")), &QAction::triggered, this, &UndoCommands::undoLastStep);
+    connect(window_->command(QStringLiteral("mnuRedo")), &QAction::triggered, this, &UndoCommands::redoLastStep);
     connect(window_->state().history.get(), &UndoHistory::changed, this, &UndoCommands::updateEnabled);
     updateEnabled();
 }

@@ -13,8 +13,8 @@ class UndoCommands : public QObject {
 public:
     explicit UndoCommands(MainWindow* window);
 
-    void mnuUndo_Click() { takeStep(false); }
-    void mnuRedo_Click() { takeStep(true); }
+    void undoLastStep() { takeStep(false); }
+    void redoLastStep() { takeStep(true); }
 
 private:
     // Takes back (or gives back) the last step, tells a refusal or a disk

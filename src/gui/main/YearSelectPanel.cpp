@@ -37,9 +37,9 @@ YearSelectPanel::YearSelectPanel(MainWindow* window, QWidget* parent)
     yearOff_ = addButton(this, "YearOff", "Cancel", nullptr, {120, 74, 90, 28});
 
     connect(dataYear_, &QSpinBox::valueChanged, this, [this](int year) { curYear_->setText(QString::number(year)); });
-    connect(setYear_, &QPushButton::clicked, this, &YearSelectPanel::SetYear_Click);
-    connect(yearOff_, &QPushButton::clicked, this, &YearSelectPanel::YearOff_Click);
-    connect(window_->command(QStringLiteral("mnuYear")), &QAction::triggered, this, &YearSelectPanel::mnuYear_Click);
+    connect(setYear_, &QPushButton::clicked, this, &YearSelectPanel::switchToChosenYear);
+    connect(yearOff_, &QPushButton::clicked, this, &YearSelectPanel::closeYearSelector);
+    connect(window_->command(QStringLiteral("mnuYear")), &QAction::triggered, this, &YearSelectPanel::openYearSelector);
     // Return in the spinner takes the year typed there.
     enterPresses({dataYear_}, [this] {
         dataYear_->interpretText();
@@ -54,7 +54,7 @@ QString YearSelectPanel::curYear() const { return curYear_->text(); }
 void YearSelectPanel::setCurYear(const QString& year) { curYear_->setText(year); }
 void YearSelectPanel::setSpinnerYear(int year) { dataYear_->setValue(year); }
 
-void YearSelectPanel::mnuYear_Click()
+void YearSelectPanel::openYearSelector()
 {
     show();
     raise();
@@ -67,7 +67,7 @@ void YearSelectPanel::mnuYear_Click()
     dataYear_->setFocus();
 }
 
-void YearSelectPanel::SetYear_Click()
+void YearSelectPanel::switchToChosenYear()
 {
     ProgramState& state = window_->state();
     const YearSwitch change(curYear(), state);
@@ -91,7 +91,7 @@ void YearSelectPanel::SetYear_Click()
     window_->statusBars().setYearText(yearChangePanelText(change.year()));
 }
 
-void YearSelectPanel::YearOff_Click() { closePanel(); }
+void YearSelectPanel::closeYearSelector() { closePanel(); }
 
 void YearSelectPanel::closePanel()
 {

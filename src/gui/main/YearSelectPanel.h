@@ -23,9 +23,9 @@ public:
     void setCurYear(const QString& year);
     void setSpinnerYear(int year);
 
-    void mnuYear_Click();
-    void SetYear_Click();
-    void YearOff_Click();
+    void openYearSelector();
+    void switchToChosenYear();
+    void closeYearSelector();
 
 private:
     void closePanel();

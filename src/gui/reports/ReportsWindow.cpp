@@ -186,9 +186,9 @@ void ReportsWindow::buildMenus()
         connect(action, &QAction::triggered, this, handler);
     };
     addItem("rmnuExport", "Export comma-delimited file", &ReportsWindow::rmnuExport_Click);
-    addItem("rmnuSaveChart", "Save Chart...", &ReportsWindow::rmnuSaveChart_Click);
+    addItem("rmnuSaveChart", "Save Chart...", &ReportsWindow::saveChartAs);
     addItem("rmnuPreview", "Print Preview", &ReportsWindow::PrintPreview);
-    addItem("rmnuPrintSetup", "Print Setup...", &ReportsWindow::rmnuPrintSetup_Click);
+    addItem("rmnuPrintSetup", "Print Setup...", &ReportsWindow::choosePrinter);
     file->addSeparator();
     addItem("rmnuExit", "E&xit reports screen", &ReportsWindow::rmnuExit_Click);
 
@@ -541,7 +541,7 @@ Status ReportsWindow::saveChart(const QString& fileName)
     return saveCharts(chartPage_->figures(), fileName, chartPage_->size().expandedTo(kSmallestChartPicture));
 }
 
-void ReportsWindow::rmnuSaveChart_Click()
+void ReportsWindow::saveChartAs()
 {
     QFileDialog dialog(this, QStringLiteral("Save Chart"), QDir::currentPath());
     dialog.setObjectName(QStringLiteral("SaveChartDialog"));
@@ -575,7 +575,7 @@ void ReportsWindow::rmnuExport_Click()
     openExportWindow(ExportRequest{state.dataFileName, state.dateFlag, months_.start, months_.end}, this);
 }
 
-void ReportsWindow::rmnuPrintSetup_Click() { commonDialog1_->exec(); }
+void ReportsWindow::choosePrinter() { commonDialog1_->exec(); }
 
 void ReportsWindow::rmnuExit_Click()
 {

@@ -85,9 +85,9 @@ private:
     void showChartPage(bool shown);
     void rebuildCharts();
     ReportRequest currentRequest() const;
-    void rmnuSaveChart_Click();
+    void saveChartAs();
     void rmnuExport_Click();
-    void rmnuPrintSetup_Click();
+    void choosePrinter();
     void rmnuExit_Click();
     // Form_Resize.
     void arrangeControls();

@@ -157,23 +157,23 @@ ImportWindow::ImportWindow(const QString& dataFile, const QString& categoryFile,
     layout->setColumnStretch(2, 1);
     resize(760, 520);
 
-    connect(file_, &QLineEdit::returnPressed, this, [this] { ImpFile_Load(true); });
-    connect(file_, &QLineEdit::editingFinished, this, [this] { ImpFile_Load(false); });
-    connect(browse_, &QPushButton::clicked, this, &ImportWindow::ImpBrowse_Click);
+    connect(file_, &QLineEdit::returnPressed, this, [this] { loadStatement(true); });
+    connect(file_, &QLineEdit::editingFinished, this, [this] { loadStatement(false); });
+    connect(browse_, &QPushButton::clicked, this, &ImportWindow::chooseStatementFile);
     for (QComboBox* box : {delimiter_, dateOrder_})
-        connect(box, &QComboBox::currentIndexChanged, this, &ImportWindow::ImpMapping_Change);
+        connect(box, &QComboBox::currentIndexChanged, this, &ImportWindow::rereadWithMapping);
     for (QSpinBox* box : {skip_, dateCol_, amountCol_, debitCol_, creditCol_, codeCol_})
-        connect(box, &QSpinBox::valueChanged, this, &ImportWindow::ImpMapping_Change);
-    connect(decimalComma_, &QCheckBox::toggled, this, &ImportWindow::ImpMapping_Change);
-    connect(noteCols_, &QLineEdit::editingFinished, this, &ImportWindow::ImpMapping_Change);
-    connect(defaultCat_, &QComboBox::currentIndexChanged, this, &ImportWindow::ImpDefaultCat_Change);
-    connect(go_, &QPushButton::clicked, this, &ImportWindow::ImpGo_Click);
+        connect(box, &QSpinBox::valueChanged, this, &ImportWindow::rereadWithMapping);
+    connect(decimalComma_, &QCheckBox::toggled, this, &ImportWindow::rereadWithMapping);
+    connect(noteCols_, &QLineEdit::editingFinished, this, &ImportWindow::rereadWithMapping);
+    connect(defaultCat_, &QComboBox::currentIndexChanged, this, &ImportWindow::applyDefaultCategory);
+    connect(go_, &QPushButton::clicked, this, &ImportWindow::importChosenRows);
     connect(cancel_, &QPushButton::clicked, this, &QWidget::close);
 }
 
 QString ImportWindow::defaultCode() const { return defaultCat_->currentData().toString(); }
 
-void ImportWindow::ImpFile_Load(bool always)
+void ImportWindow::loadStatement(bool always)
 {
     const QString path = file_->text().trimmed();
     if (path.isEmpty() || (!always && path == loadedPath_))
@@ -206,7 +206,7 @@ void ImportWindow::ImpFile_Load(bool always)
     plan();
 }
 
-void ImportWindow::ImpBrowse_Click()
+void ImportWindow::chooseStatementFile()
 {
     QFileDialog dialog(this, QStringLiteral("Import a statement"), QDir::currentPath(),
                        QStringLiteral("Statements (*.ofx *.qfx *.qif *.csv *.txt *.OFX *.QFX *.QIF *.CSV *.TXT);;All files (*)"));
@@ -219,7 +219,7 @@ void ImportWindow::ImpBrowse_Click()
     const QString chosen = dialog.selectedFiles().first();
     const QString relative = QDir::current().relativeFilePath(chosen);
     file_->setText(relative.startsWith(QStringLiteral("..")) ? chosen : relative);
-    ImpFile_Load(true);
+    loadStatement(true);
 }
 
 void ImportWindow::showMapping(const CsvMapping& m)
@@ -256,7 +256,7 @@ CsvMapping ImportWindow::mappingShown() const
     return m;
 }
 
-void ImportWindow::ImpMapping_Change()
+void ImportWindow::rereadWithMapping()
 {
     if (!loaded_ || !statement_.isCsv() || mappingShown() == statement_.mapping())
         return;
@@ -270,7 +270,7 @@ void ImportWindow::ImpMapping_Change()
     plan();
 }
 
-void ImportWindow::ImpDefaultCat_Change() { model_->setDefaultCategory(defaultCode()); }
+void ImportWindow::applyDefaultCategory() { model_->setDefaultCategory(defaultCode()); }
 
 void ImportWindow::showProblem(const StatementProblem& problem)
 {
@@ -298,7 +298,7 @@ void ImportWindow::plan()
     go_->setEnabled(true);
 }
 
-void ImportWindow::ImpGo_Click()
+void ImportWindow::importChosenRows()
 {
     if (!loaded_)
         return;

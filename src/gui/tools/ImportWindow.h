@@ -38,11 +38,11 @@ signals:
     void imported();
 
 private:
-    void ImpFile_Load(bool always);
-    void ImpBrowse_Click();
-    void ImpMapping_Change();
-    void ImpDefaultCat_Change();
-    void ImpGo_Click();
+    void loadStatement(bool always);
+    void chooseStatementFile();
+    void rereadWithMapping();
+    void applyDefaultCategory();
+    void importChosenRows();
 
     void showMapping(const CsvMapping& mapping);
     CsvMapping mappingShown() const;
