@@ -213,6 +213,17 @@ private slots:
             QTRY_VERIFY(w.isNull());
         }
         QCOMPARE(readBytes(QStringLiteral("IMPORT.INI")), QByteArray("[mappings]\n[fitids 2026]\nQ1\nQ2\n"));
+
+        // Undo takes the entries back with the ids remembered for them, so
+        // the statement imports again.
+        main_->command(QStringLiteral("mnuUndo"))->trigger();
+        QCOMPARE(readBytes(QStringLiteral("2026CWK.DAT")), cw::encodeRecords(sampleYear()));
+        QVERIFY(!QFile::exists(QStringLiteral("IMPORT.INI")));
+        main_->command(QStringLiteral("mnuImport"))->trigger();
+        typeFile(topLevel("frmImport"), QStringLiteral("card.qfx"));
+        DialogDriver driver;
+        control<QPushButton>(topLevel("frmImport"), "ImpGo")->click();
+        QVERIFY(said(driver.seen.value(0)).contains(" | 2 entries imported, "));
     }
 
 private:

@@ -303,10 +303,12 @@ void ImportWindow::importChosenRows()
     if (!loaded_)
         return;
     Env& env = *Env::current();
+    // The entries and the statement ids remembered with them are one step of
+    // Undo: an import taken back can be made again.
+    UndoScope undo(history_, env, {dataFile_, kImportMemoryName});
     ImportOutcome outcome;
     {
         BusyCursor busy;
-        UndoScope undo(history_, env, {dataFile_});
         outcome = writeImport(env, dataFile_, model_->rows(), flag_);
     }
     if (outcome.refused) {
