@@ -2,8 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
-#include <string_view>
-#include <unordered_map>
+#include <vector>
 
 namespace cw {
 namespace {
@@ -51,20 +50,31 @@ QByteArray patches(QByteArrayView now, QByteArrayView wanted, int size)
 }
 
 // Per record of `wanted`, the number of a record of `now` with the same bytes;
-// empty when one is not there.
+// empty when one is not there. The records of `now` are found through their
+// hashes, sorted: 16 bytes a record, where a hash table would take three times that.
 QByteArray copies(QByteArrayView now, QByteArrayView wanted, int size)
 {
-    std::unordered_map<std::string_view, quint32> where;
-    where.reserve(size_t(now.size() / size));
-    for (qsizetype at = 0; at < now.size(); at += size)
-        where.emplace(std::string_view(now.data() + at, size_t(size)), quint32(at / size));
+    struct Key {
+        size_t hash;
+        quint32 index;
+        bool operator<(const Key& o) const { return hash < o.hash; }
+    };
+    const qsizetype n = now.size() / size;
+    std::vector<Key> keys(static_cast<size_t>(n));
+    for (qsizetype i = 0; i < n; ++i)
+        keys[size_t(i)] = {fileHash(now.sliced(i * size, size)), quint32(i)};
+    std::sort(keys.begin(), keys.end());
     QByteArray out(wanted.size() / size * qsizetype(sizeof(quint32)), Qt::Uninitialized);
     quint32* index = reinterpret_cast<quint32*>(out.data());
     for (qsizetype at = 0; at < wanted.size(); at += size) {
-        auto found = where.find(std::string_view(wanted.data() + at, size_t(size)));
-        if (found == where.end())
+        const QByteArrayView record = wanted.sliced(at, size);
+        const size_t hash = fileHash(record);
+        auto k = std::lower_bound(keys.begin(), keys.end(), Key{hash, 0});
+        while (k != keys.end() && k->hash == hash && now.sliced(qsizetype(k->index) * size, size) != record)
+            ++k;
+        if (k == keys.end() || k->hash != hash)
             return {};
-        *index++ = found->second;
+        *index++ = k->index;
     }
     return out;
 }
