@@ -70,7 +70,6 @@ class HarshInputTest : public QObject {
 private slots:
     void initTestCase()
     {
-        pinLocale();
         folder_ = std::make_unique<TempFolder>();
         writeBytes("2026CATS.DAT", "FOFood            PYPay             ");
         writeBytes("PAY.MCR", "'payday\r\npy\r\n2500\r\nPaycheck\r\n");
@@ -197,5 +196,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(HarshInputTest)
+static RegisterWindowTest<HarshInputTest> registered;
 #include "HarshInputTest.moc"

@@ -228,7 +228,6 @@ class KeyboardTest : public QObject, private WindowFixture {
     std::vector<cw::LedgerEntry> entries() { return cw::LedgerFile(QStringLiteral("2026CWK.DAT")).readAll().value(); }
 
 private slots:
-    void initTestCase() { pinLocale(); }
     void init() { startFolder(); }
     void cleanup() { stopAll(); }
 
@@ -410,5 +409,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(KeyboardTest)
+static RegisterWindowTest<KeyboardTest> registered;
 #include "KeyboardTest.moc"

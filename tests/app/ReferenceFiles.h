@@ -12,7 +12,7 @@
 #include <algorithm>
 #include <cstdint>
 
-namespace reference {
+namespace cwtest::reference {
 
 // Windows-1252 for the ASCII characters the test types, fixed width:
 // blank-padded on the right or cut.
@@ -101,10 +101,6 @@ public:
         Q_ASSERT(it != entries.end());
         entries.erase(it);
     }
-    void removeCode(const QString& code)
-    {
-        entries.removeIf([&](const Entry& e) { return e.code() == fixedText(code, 2); });
-    }
     void recode(const QString& from, const QString& to)
     {
         for (Entry& e : entries)
@@ -155,7 +151,6 @@ public:
         }
         sort();
     }
-    void remove(const QString& code) { records.removeAt(rowOf(code)); }
     int rowOf(const QString& code) const
     {
         for (int i = 0; i < records.size(); ++i)
@@ -221,4 +216,4 @@ inline QString dollars(std::int64_t tenThousandths)
     return negative ? u'(' + text + u')' : text;
 }
 
-} // namespace reference
+} // namespace cwtest::reference

@@ -252,7 +252,6 @@ class WindowFaultsTest : public QObject, private WindowFixture {
 private slots:
     void initTestCase()
     {
-        pinLocale();
         // The offscreen platform's notes on every window shown.
         static const QtMessageHandler previous = qInstallMessageHandler(nullptr);
         qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
@@ -305,5 +304,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(WindowFaultsTest)
+static RegisterWindowTest<WindowFaultsTest> registered;
 #include "WindowFaultsTest.moc"

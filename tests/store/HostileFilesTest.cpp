@@ -1,9 +1,10 @@
 // Files that cannot be turned against the user: links planted at the names
 // the program creates, linked and read-only user files, pipes, folders and
 // oversized files at a file's name, names in the original platform's code
-// page, and work files left by a crash.
+// page, work files left by a crash, and the folder lock.
 
 #include "store/FileNames.h"
+#include "store/FolderLock.h"
 #include "store/SafeWrite.h"
 #include "store/WorkingFolder.h"
 #include "support/FaultEnv.h"
@@ -266,4 +267,30 @@ TEST(HostileFiles, LedgerFileNamesInAnyLetterCase)
         EXPECT_TRUE(isLedgerFileName(QString::fromLatin1(kept))) << kept;
     for (const char* other : {"CWK_DATA.TXT", "2026CWK.DAT.txt", "report.pdf", "26CWK.DAT", "OLD.DAT"})
         EXPECT_FALSE(isLedgerFileName(QString::fromLatin1(other))) << other;
+}
+
+TEST(FolderLock, OneProgramPerFolderNeverThroughALinkNorFromAPipe)
+{
+    cwtest::TempFolder folder;
+    QTemporaryDir elsewhere;
+    const QString planted = elsewhere.filePath("planted");
+    link(planted, ".coinwick.lock");
+    {
+        auto first = std::make_unique<FolderLock>(folder.path());
+        EXPECT_EQ(first->state(), FolderLock::State::Held);
+        EXPECT_FALSE(QFile::exists(planted));
+        EXPECT_FALSE(isLink(".coinwick.lock"));
+        EXPECT_EQ(modeOf(".coinwick.lock"), 0600u);
+        EXPECT_EQ(FolderLock(folder.path()).state(), FolderLock::State::HeldByAnother);
+        first.reset();   // as a crashed run's lock goes with its process
+        EXPECT_EQ(FolderLock(folder.path()).state(), FolderLock::State::Held);
+    }
+    const FolderLock nowhere(folder.path("missing"));
+    EXPECT_EQ(nowhere.state(), FolderLock::State::Failed);
+    EXPECT_FALSE(nowhere.status().toString().isEmpty());
+    ::unlink(".coinwick.lock");
+    ASSERT_EQ(::mkfifo(".coinwick.lock", 0600), 0);
+    const FolderLock onPipe(folder.path());
+    EXPECT_EQ(onPipe.state(), FolderLock::State::Failed);
+    EXPECT_TRUE(onPipe.status().toString().endsWith(".coinwick.lock: Not a regular file (a pipe, device or folder)"));
 }

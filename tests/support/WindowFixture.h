@@ -1,22 +1,43 @@
 #pragma once
-// What the window tests share: a fresh working folder with the sample year
-// for each test, the real main window opened on it, and its controls found
-// by object name.
+// What the window tests share: every test class of one executable registered
+// to run in one offscreen application (WindowTestMain.cpp), controls found by
+// object name, and a fixture with a fresh working folder holding the sample
+// year and the real main window opened on it.
 
-#include "support/Seed.h"
+#include "support/Records.h"
+#include "support/TempFolder.h"
 
 #include "gui/main/MainWindow.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
 
 namespace cwtest {
+
+using WindowTestFactory = std::function<std::unique_ptr<QObject>()>;
+
+inline std::vector<WindowTestFactory>& windowTests()
+{
+    static std::vector<WindowTestFactory> tests;
+    return tests;
+}
+
+template <class T>
+struct RegisterWindowTest {
+    RegisterWindowTest() { windowTests().push_back([] { return std::make_unique<T>(); }); }
+};
 
 // The visible top-level window of that name, or none.
 inline QWidget* topLevel(const char* name)
@@ -25,6 +46,27 @@ inline QWidget* topLevel(const char* name)
         if (w->objectName() == QLatin1String(name) && w->isVisible())
             return w;
     return nullptr;
+}
+
+template <class T = QWidget>
+T* child(const QObject* in, const char* name)
+{
+    return in->findChild<T*>(QString::fromLatin1(name));
+}
+
+inline QString labelText(const QObject* in, const char* name)
+{
+    auto* label = child<QLabel>(in, name);
+    return label ? label->text() : QStringLiteral("<no label %1>").arg(QLatin1String(name));
+}
+
+inline QStringList listRows(const QObject* in, const char* name)
+{
+    QStringList rows;
+    if (auto* list = child<QListWidget>(in, name))
+        for (int i = 0; i < list->count(); ++i)
+            rows << list->item(i)->text();
+    return rows;
 }
 
 // A click, then the double-click event the second press of a pair brings.
@@ -36,12 +78,18 @@ inline void doubleClick(QWidget* viewport, const QPoint& at)
     QApplication::sendEvent(viewport, &second);
 }
 
+inline void clickRow(QTableView* grid, int row, int column = 0)
+{
+    grid->scrollTo(grid->model()->index(row, column));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(row, column)).center());
+}
+
 class WindowFixture {
 protected:
     // For init(): the folder with the sample year.
     void startFolder()
     {
-        folder_ = std::make_unique<WorkFolder>();
+        folder_ = std::make_unique<TempFolder>();
         writeSampleYear();
     }
     // For cleanup(): the window first, then its folder.
@@ -60,26 +108,22 @@ protected:
     }
 
     void command(const char* key) { w_->command(QString::fromLatin1(key))->trigger(); }
-
-    // A click on a row of the category list.
-    void pickCategory(int row)
-    {
-        QTableView* cats = w_->catList();
-        QTest::mouseClick(cats->viewport(), Qt::LeftButton, {}, cats->visualRect(cats->model()->index(row, 0)).center());
-    }
+    void pickCategory(int row) { clickRow(w_->catList(), row); }
 
     // Opens an entry in the editor as the user does, by a double-click on its row.
     void openRow(int row)
     {
         QTableView* list = w_->itemList();
+        list->scrollTo(list->model()->index(row, 1));
         doubleClick(list->viewport(), list->visualRect(list->model()->index(row, 1)).center());
     }
 
-    QGroupBox* frame(const char* name) const { return w_->findChild<QGroupBox*>(QString::fromLatin1(name)); }
-    QPushButton* button(const char* name) const { return w_->findChild<QPushButton*>(QString::fromLatin1(name)); }
-    QLineEdit* edit(const char* name) const { return w_->findChild<QLineEdit*>(QString::fromLatin1(name)); }
+    QGroupBox* frame(const char* name) const { return child<QGroupBox>(w_.get(), name); }
+    QPushButton* button(const char* name) const { return child<QPushButton>(w_.get(), name); }
+    QLineEdit* edit(const char* name) const { return child<QLineEdit>(w_.get(), name); }
+    QString text(const char* name) const { return labelText(w_.get(), name); }
 
-    std::unique_ptr<WorkFolder> folder_;
+    std::unique_ptr<TempFolder> folder_;
     std::unique_ptr<cw::MainWindow> w_;
 };
 

@@ -1,0 +1,228 @@
+// Print through CommonDialog1's printer into PDF files, read back with
+// pdftotext -bbox: the page layout, the preview and the question before a
+// long print, the no-printer path and a failure. Copies are printed through
+// the print server (CupsPrintTest.cpp). CUPS_SERVER points at nothing, so no printer of the machine is
+// ever used.
+
+#include "PdfWords.h"
+#include "ReportsWindowHarness.h"
+
+#include "support/DialogDriver.h"
+#include "support/RequireTool.h"
+
+#include <QPageLayout>
+#include <QTemporaryDir>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+using namespace cwtest;
+
+namespace {
+
+constexpr double kMargin = 36;   // points, on every side
+
+// A year whose Full report over all categories is 130 lines long: 94
+// expenses of one category, so line 65 is a line item.
+void writeLongYear()
+{
+    std::vector<cw::LedgerEntry> entries;
+    for (int i = 0; i < 94; ++i) {
+        const QByteArray date = QStringLiteral("03-%1-26").arg(28 - i % 28, 2, 10, QChar(u'0')).toLatin1();
+        const QByteArray note = QStringLiteral("Item %1").arg(i + 1).toLatin1();
+        entries.push_back(entry(date.constData(), "FO", -cw::Money(100 + i) * 10000, note.constData()));
+    }
+    must(cw::writeRecords(*cw::Env::posix(), QStringLiteral("2026CWK.DAT"), entries));
+}
+
+} // namespace
+
+class ReportPrintTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<ReportsHarness> h_;
+    QString pdftotext_;
+
+    QPrinter* printer() { return h_->window->printDialog()->printer(); }
+
+    QStringList viewLongReport()
+    {
+        writeLongYear();
+        h_->press("rtbAll");
+        h_->press("rtbFull");
+        h_->press("rtbView");
+        return h_->window->reportLines();
+    }
+
+    void printToPdf(const QString& file)
+    {
+        QPrinter* p = printer();
+        p->setOutputFileName(file);
+        p->setPageSize(QPageSize(QPageSize::A4));
+        p->setPageMargins(QMarginsF(kMargin, kMargin, kMargin, kMargin), QPageLayout::Point);
+        DialogDriver driver;
+        h_->press("rtbPrint");
+        QCOMPARE(driver.seen.size(), 0);
+    }
+
+    // The rows of `page` are the report lines from..to-1 that are not blank,
+    // in order, at their line's height below three empty lines, each six
+    // blanks (and its own leading blanks) in. Returns the line spacing.
+    static double checkPage(const PdfPage& page, const QStringList& lines, int from, int to, double charWidth)
+    {
+        QList<int> printed;   // line positions on the page that show text
+        for (int i = from; i < to; ++i)
+            if (!lines[i].trimmed().isEmpty())
+                printed << i - from;
+        if (page.size() != printed.size()) {
+            qWarning("page holds %lld rows, expected %lld", qlonglong(page.size()), qlonglong(printed.size()));
+            return 0;
+        }
+        const double spacing = (page.last().y - page.first().y) / (printed.last() - printed.first());
+        const double lineZero = page.first().y - printed.first() * spacing;   // where the page's line 1 stands
+        bool ok = qAbs(lineZero - (kMargin + 3 * spacing)) < spacing / 2;
+        for (int k = 0; k < page.size(); ++k) {
+            const QString& line = lines[from + printed[k]];
+            int blanks = 0;
+            while (line.at(blanks) == u' ')
+                ++blanks;
+            const double x = kMargin + (6 + blanks) * charWidth;
+            ok = ok && page[k].text() == line.simplified() && qAbs(page[k].y - (lineZero + printed[k] * spacing)) < 0.2 &&
+                 qAbs(page[k].x() - x) < charWidth / 3;
+            if (!ok) {
+                qWarning("line %d: \"%s\" at %.2f,%.2f", from + printed[k] + 1, qPrintable(page[k].text()), page[k].x(),
+                         page[k].y);
+                return 0;
+            }
+        }
+        return spacing;
+    }
+
+    static double charWidthOf(const PdfRow& row)
+    {
+        const PdfWord& w = row.words.first();
+        return (w.xMax - w.xMin) / w.text.size();
+    }
+
+private slots:
+    void initTestCase() { hideThePrinters(); }
+    void init()
+    {
+        h_ = std::make_unique<ReportsHarness>();
+        QVERIFY(QPrinterInfo::availablePrinterNames().isEmpty());
+    }
+    void cleanup() { h_.reset(); }
+
+    void sixtyFourLinesAPageBelowThreeEmptyLines()
+    {
+        CW_QREQUIRE_TOOL(pdftotext, "pdftotext");
+        const QStringList lines = viewLongReport();
+        QCOMPARE(lines.size(), 130);
+        const QString file = QDir::current().absoluteFilePath(QStringLiteral("report.pdf"));
+        printToPdf(file);
+        QCOMPARE(h_->list1()->currentIndex().row(), 129);
+
+        const QList<PdfPage> pages = pdfRows(pdftotext, file);
+        QCOMPARE(pages.size(), 3);
+        const double charWidth = charWidthOf(pages[0].first());
+        QVERIFY(charWidth > 4 && charWidth < 8);   // a fixed-pitch 10 point font
+        const double spacing = checkPage(pages[0], lines, 0, 64, charWidth);
+        QVERIFY(spacing > 0);
+        QVERIFY(checkPage(pages[1], lines, 64, 128, charWidth) > 0);
+        QVERIFY(checkPage(pages[2], lines, 128, 130, charWidth) > 0);
+        // Line 65 opens page two where line 1 stood on page one.
+        QCOMPARE(pages[1].first().text(), lines[64].simplified());
+        QVERIFY(qAbs(pages[1].first().y - pages[0].first().y) < 0.2);
+    }
+
+    void previewCountsThePagesALongPrintAsksFirstAndCancelLeavesNoFile()
+    {
+        CW_QREQUIRE_TOOL(pdftotext, "pdftotext");
+        viewLongReport();
+        const QString file = QDir::current().absoluteFilePath(QStringLiteral("long.pdf"));
+        printer()->setOutputFileName(file);
+        printer()->setCopyCount(20);
+        QString previewTitle;
+        {
+            DialogDriver driver;
+            driver.onEachDialog = [&](QWidget* d) { previewTitle = d->windowTitle(); };
+            h_->press("rtbPreview");
+            QCOMPARE(driver.seen.size(), 1);
+        }
+        {
+            DialogDriver no({Answer::press(QMessageBox::No)});
+            h_->press("rtbPrint");
+            QCOMPARE(no.seen.size(), 1);
+            QVERIFY(said(no.seen[0]).startsWith("Coinwick 2 | This report is "));
+            QVERIFY(said(no.seen[0]).endsWith(" pages long. Print it all? | question | Yes/[No]"));
+        }
+        QVERIFY(!QFile::exists(file));
+        {
+            DialogDriver cancelled({Answer::press(QMessageBox::Yes)});
+            cancelled.cancelProgress = true;
+            h_->press("rtbPrint");
+            QCOMPARE(cancelled.seen.size(), 1);   // the question; a stopped print says nothing more
+        }
+        QVERIFY(!QFile::exists(file));
+        {
+            DialogDriver yes({Answer::press(QMessageBox::Yes)});
+            h_->press("rtbPrint");
+            QCOMPARE(yes.seen.size(), 1);
+        }
+        const qsizetype pages = pdfRows(pdftotext, file).size();
+        QVERIFY(pages > 50);
+        QCOMPARE(previewTitle, QStringLiteral("Print Preview - %1 pages").arg(pages));
+    }
+
+    void withoutAPrinterTheReportGoesToAFileInTheWorkingFolder()
+    {
+        CW_QREQUIRE_TOOL(pdftotext, "pdftotext");
+        h_->press("rtbAll");
+        h_->press("rtbView");
+        QCOMPARE(printer()->outputFileName(), QString());
+        // Links planted at the file's name and its work name are replaced, never followed.
+        QTemporaryDir elsewhere;
+        for (const QString& name : {QStringLiteral("CWK_REPORT.PDF"), QStringLiteral("CWK_REPORT.PDF.$$$")}) {
+            writeBytes(elsewhere.filePath(name), "victim");
+            QVERIFY(QFile::link(elsewhere.filePath(name), name));
+        }
+        DialogDriver driver;
+        h_->press("rtbPrint");
+        const QString file = QDir::current().absoluteFilePath(QStringLiteral("CWK_REPORT.PDF"));
+        for (const QString& name : {QStringLiteral("CWK_REPORT.PDF"), QStringLiteral("CWK_REPORT.PDF.$$$")})
+            QCOMPARE(readBytes(elsewhere.filePath(name)), QByteArray("victim"));
+        QVERIFY(!QFileInfo(file).isSymLink());
+        QVERIFY(!QFile::exists(QStringLiteral("CWK_REPORT.PDF.$$$")));
+        QCOMPARE(driver.seen.size(), 1);
+        QCOMPARE(driver.seen[0].text,
+                 QStringLiteral("There is no printer on this system.\nThe report was written to the file:\n") + file);
+        QCOMPARE(driver.seen[0].title, QStringLiteral("Coinwick 2"));
+        QCOMPARE(driver.seen[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+
+        const QList<PdfPage> pages = pdfRows(pdftotext, file);
+        QCOMPARE(pages.size(), 1);
+        QVERIFY(pages[0].first().text().startsWith(QStringLiteral("Cashflow Record for Pat Smith")));
+        QCOMPARE(pages[0].last().text(), QStringLiteral("END"));
+        // The print settings are as they were: still no output file.
+        QCOMPARE(printer()->outputFileName(), QString());
+    }
+
+    void aFailureIsShownWithTheSystemsDescriptionAndNumber()
+    {
+        h_->press("rtbAll");
+        h_->press("rtbView");
+        const QStringList before = h_->window->reportLines();
+        printer()->setOutputFileName(QStringLiteral("/nonexistent-coinwick-folder/report.pdf"));
+        DialogDriver driver;
+        h_->press("rtbPrint");
+        QCOMPARE(driver.seen.size(), 1);
+        QCOMPARE(driver.seen[0].text, QStringLiteral("No such file or directory 2"));
+        QCOMPARE(driver.seen[0].title, QStringLiteral("Coinwick 2"));
+        QCOMPARE(driver.seen[0].icon, QMessageBox::NoIcon);
+        QCOMPARE(h_->window->reportLines(), before);
+    }
+};
+
+static RegisterWindowTest<ReportPrintTest> registered;
+#include "ReportPrintTest.moc"
