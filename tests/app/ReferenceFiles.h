@@ -2,37 +2,28 @@
 // A small writer of its own for the files the program keeps: the 58-byte
 // entries, the 18-byte categories and the 690-byte settings record, changed
 // by the same actions the user takes in the window. It shares nothing with
-// the program, so the byte comparison at the end checks the program against
-// an independent reading of the file rules.
+// the program, so the byte comparison checks the program against an
+// independent reading of the file rules.
 
 #include <QByteArray>
 #include <QList>
-#include <QMap>
 #include <QString>
 #include <algorithm>
 #include <cstdint>
 
 namespace cwtest::reference {
 
-// Windows-1252 for the ASCII characters the test types, fixed width:
-// blank-padded on the right or cut.
+// ASCII text, fixed width: blank-padded on the right or cut.
 inline QByteArray fixedText(const QString& text, int width)
 {
-    QByteArray out;
-    for (QChar c : text) {
-        Q_ASSERT(c.unicode() < 0x80);
-        out.append(char(c.unicode()));
-    }
-    out.truncate(width);
-    out.append(QByteArray(width - out.size(), ' '));
-    return out;
+    QByteArray out = text.toLatin1().left(width);
+    return out + QByteArray(width - out.size(), ' ');
 }
 
 inline QByteArray littleEndian(std::int64_t value, int bytes)
 {
     QByteArray out;
-    auto u = static_cast<std::uint64_t>(value);
-    for (int i = 0; i < bytes; ++i, u >>= 8)
+    for (auto u = static_cast<std::uint64_t>(value); out.size() < bytes; u >>= 8)
         out.append(char(u & 0xFF));
     return out;
 }
@@ -56,17 +47,14 @@ struct Entry {
         return static_cast<std::int64_t>(u);
     }
     void setDate(const QByteArray& d) { bytes.replace(0, 8, d); }
-    void setCode(const QString& c) { bytes.replace(8, 2, fixedText(c, 2)); }
     bool operator==(const Entry&) const = default;
 };
 
-// YYMMDD, then the decimal character codes of the two code characters.
-inline std::uint64_t sortKey(const Entry& e, char flag)
+// MM-DD-YY: YYMMDD, then the decimal character codes of the two code characters.
+inline std::uint64_t sortKey(const Entry& e)
 {
     const QByteArray d = e.date();
-    const QByteArray month = flag == 'E' ? d.mid(3, 2) : d.mid(0, 2);
-    const QByteArray day = flag == 'E' ? d.mid(0, 2) : d.mid(3, 2);
-    QByteArray digits = d.mid(6, 2) + month + day;
+    QByteArray digits = d.mid(6, 2) + d.mid(0, 2) + d.mid(3, 2);
     for (char c : e.code())
         digits += QByteArray::number(static_cast<unsigned char>(c));
     return digits.toULongLong();
@@ -77,49 +65,19 @@ public:
     QList<Entry> entries;
 
     // Before the first entry whose key is less than or equal to the new one's.
-    void insert(const Entry& e, char flag)
+    void insert(const Entry& e)
     {
-        const std::uint64_t k = sortKey(e, flag);
-        for (qsizetype i = 0; i < entries.size(); ++i) {
-            if (sortKey(entries[i], flag) <= k) {
-                entries.insert(i, e);
-                return;
-            }
-        }
-        entries.append(e);
+        const auto at = std::find_if(entries.begin(), entries.end(), [&](const Entry& x) { return sortKey(x) <= sortKey(e); });
+        entries.insert(at, e);
     }
     // The first entry equal in all four fields.
-    void replace(const Entry& old, const Entry& edited)
-    {
-        const auto it = std::find(entries.begin(), entries.end(), old);
-        Q_ASSERT(it != entries.end());
-        *it = edited;
-    }
-    void removeOne(const Entry& e)
-    {
-        const auto it = std::find(entries.begin(), entries.end(), e);
-        Q_ASSERT(it != entries.end());
-        entries.erase(it);
-    }
+    void replace(const Entry& old, const Entry& edited) { *std::find(entries.begin(), entries.end(), old) = edited; }
+    void removeOne(const Entry& e) { entries.removeOne(e); }
     void recode(const QString& from, const QString& to)
     {
         for (Entry& e : entries)
             if (e.code() == fixedText(from, 2))
-                e.setCode(to);
-    }
-    // Month and day change places; the year stays.
-    void swapDayAndMonth()
-    {
-        for (Entry& e : entries) {
-            const QByteArray d = e.date();
-            e.setDate(d.mid(3, 2) + '-' + d.mid(0, 2) + '-' + d.mid(6, 2));
-        }
-    }
-    // Newest first; equal keys keep their order.
-    void sort(char flag)
-    {
-        std::stable_sort(entries.begin(), entries.end(),
-                         [flag](const Entry& a, const Entry& b) { return sortKey(a, flag) > sortKey(b, flag); });
+                e.bytes.replace(8, 2, fixedText(to, 2));
     }
     QByteArray bytes() const
     {
@@ -143,12 +101,7 @@ public:
     // The first record of `selected` takes the new code and name.
     void replace(const QString& selected, const QString& code, const QString& name)
     {
-        for (QByteArray& r : records) {
-            if (r.left(2) == fixedText(selected, 2)) {
-                r = fixedText(code.trimmed().toUpper(), 2) + fixedText(name.trimmed(), 16);
-                break;
-            }
-        }
+        records[rowOf(selected)] = fixedText(code.trimmed().toUpper(), 2) + fixedText(name.trimmed(), 16);
         sort();
     }
     int rowOf(const QString& code) const
@@ -173,47 +126,22 @@ inline QByteArray newSettings(const QString& today)
 {
     QByteArray p(690, '\0');
     p.replace(0, 28, fixedText(QStringLiteral("Your Name (click Options)"), 28));
-    p.replace(33, 30, QByteArray(30, ' '));
-    p.replace(63, 30, QByteArray(30, ' '));
-    p[94] = '$';
-    p[95] = 'A';
-    p.replace(128, 10, fixedText(QStringLiteral("00-00-0000"), 10));
-    p.replace(138, 40, fixedText(QStringLiteral("your mom's birthday (for example)"), 40));
+    p.replace(33, 60, QByteArray(60, ' '));
+    p.replace(94, 2, "$A");
+    p.replace(128, 50, fixedText(QStringLiteral("00-00-0000your mom's birthday (for example)"), 50));
     p.replace(630, 10, fixedText(today, 10));
     return p;
-}
-
-// An export line: "DD-MM-YYYY","CD"," 12.5 ","note of 40"
-inline QByteArray exportLine(const Entry& e, const QByteArray& year)
-{
-    const std::int64_t a = e.amount();
-    const std::uint64_t units = a < 0 ? std::uint64_t(0) - std::uint64_t(a) : std::uint64_t(a);
-    QByteArray amount(1, a < 0 ? '-' : ' ');
-    const std::uint64_t whole = units / 10000, fraction = units % 10000;
-    if (whole != 0 || fraction == 0)
-        amount += QByteArray::number(qulonglong(whole));
-    if (fraction != 0) {
-        QByteArray digits = QByteArray::number(qulonglong(fraction)).rightJustified(4, '0');
-        while (digits.endsWith('0'))
-            digits.chop(1);
-        amount += '.' + digits;
-    }
-    amount += ' ';
-    QByteArray note = e.note();
-    note.replace('"', ' ');
-    return '"' + e.date().left(6) + year + "\",\"" + e.code() + "\",\"" + amount + "\",\"" + note + "\"\r\n";
 }
 
 // "$1,234.50", negatives in brackets, for amounts in whole cents.
 inline QString dollars(std::int64_t tenThousandths)
 {
-    const bool negative = tenThousandths < 0;
-    const std::int64_t cents = (negative ? -tenThousandths : tenThousandths) / 100;
+    const std::int64_t cents = std::abs(tenThousandths) / 100;
     QString whole = QString::number(cents / 100);
     for (int i = int(whole.size()) - 3; i > 0; i -= 3)
         whole.insert(i, u',');
     const QString text = u'$' + whole + u'.' + QStringLiteral("%1").arg(cents % 100, 2, 10, QChar(u'0'));
-    return negative ? u'(' + text + u')' : text;
+    return tenThousandths < 0 ? u'(' + text + u')' : text;
 }
 
 } // namespace cwtest::reference

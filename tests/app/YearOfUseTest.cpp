@@ -6,7 +6,6 @@
 #include "ReferenceFiles.h"
 
 #include "app/Commands.h"
-#include "gui/reports/ReportsWindow.h"
 #include "support/DialogDriver.h"
 #include "support/WindowFixture.h"
 
@@ -38,7 +37,6 @@ class YearOfUseTest : public QObject, private WindowFixture {
     reference::Ledger data_;
     reference::Categories cats_;
     QByteArray settings_;
-    char flag_ = 'A';
 
     // A new entry through the editor, its category picked in the small list;
     // the reference inserts the same.
@@ -54,7 +52,7 @@ class YearOfUseTest : public QObject, private WindowFixture {
         edit("NoteEditor")->setText(note);
         const bool income = code == "PY";
         button(income ? "SaveNewIncome" : "SaveNewExpense")->click();
-        data_.insert(Entry::make(date + "-26", code, (income ? cents : -cents) * 100, note), flag_);
+        data_.insert(Entry::make(date + "-26", code, (income ? cents : -cents) * 100, note));
     }
 
     bool filesMatch() { return readBytes("2026CWK.DAT") == data_.bytes() && readBytes("2026CATS.DAT") == cats_.bytes(); }
@@ -143,7 +141,7 @@ private slots:
         button("SaveNewIncome")->click();
         Entry added = opened;
         added.bytes.replace(10, 8, reference::littleEndian(std::abs(opened.amount()), 8));
-        data_.insert(added, flag_);
+        data_.insert(added);
         QCOMPARE(readBytes("2026CWK.DAT"), data_.bytes());
         // Delete from the editor, then with the Delete key on the list.
         const Entry first = e[30];
@@ -174,81 +172,6 @@ private slots:
         data_.recode("AU", "CA");
         QVERIFY(filesMatch());
         button("FullYear")->click();
-    }
-
-    // The year holds entries: the converter's question follows at once, and
-    // the dates are day first from then on.
-    void theDateFormatChangesWithTheYearsDates()
-    {
-        {
-            DialogDriver dialogs({Answer::press(QMessageBox::Yes), Answer::press(), Answer::press(QMessageBox::Yes)});
-            command("mnuDateFormat");
-            QCOMPARE(dialogs.seen.size(), 3);
-        }
-        settings_[95] = 'E';
-        flag_ = 'E';
-        QCOMPARE(readBytes("PERSONAL.DAT"), settings_);
-        data_.swapDayAndMonth();
-        QCOMPARE(readBytes("2026CWK.DAT"), data_.bytes());
-        DialogDriver none;
-        saveEntry("TX", "25-02", 31025, 0, "Property tax");
-        saveEntry("PY", "28-02", 199999, 0, "Bonus");
-        QVERIFY(none.seen.isEmpty());
-        QCOMPARE(readBytes("2026CWK.DAT"), data_.bytes());
-    }
-
-    void theSorterRestoresTheOrder()
-    {
-        const QByteArray before = data_.bytes();
-        data_.sort(flag_);
-        QVERIFY(data_.bytes() != before);   // the replaced date broke the order
-        command("mnuSort");
-        QWidget* sorter = topLevel("frmSorter");
-        QVERIFY(sorter && !w_->isEnabled());
-        child<QPushButton>(sorter, "StartSort")->click();
-        QTRY_COMPARE(labelText(sorter, "SorterLabel"), "Finished!");
-        QCOMPARE(readBytes("2026CWK.DAT"), data_.bytes());
-        child<QPushButton>(sorter, "StopSort")->click();
-        QVERIFY(w_->isEnabled());
-    }
-
-    // The whole year's totals in the report, and its export.
-    void aReportIsViewedAndExported()
-    {
-        command("mnuReports");
-        auto* reports = qobject_cast<cw::ReportsWindow*>(topLevel("frmReports"));
-        QVERIFY(reports);
-        for (const char* key : {"rtbAll", "rtbFull", "rtbView"})
-            reports->command(key)->trigger();
-        QVERIFY(reports->reportLines().value(0).startsWith("Cashflow Record for Your Name (click Options)"));
-        qint64 income = 0, expense = 0;
-        int incomes = 0, expenses = 0;
-        for (const Entry& e : data_.entries) {
-            if (e.amount() > 0)
-                income += e.amount(), ++incomes;
-            else if (e.amount() < 0)
-                expense += e.amount(), ++expenses;
-        }
-        QCOMPARE(labelText(reports, "RSBic"), QStringLiteral("(%1 Items) Income = %2 ").arg(incomes).arg(reference::dollars(income)));
-        QCOMPARE(labelText(reports, "RSBex"), QStringLiteral("(%1 Items) Expense = %2 ").arg(expenses).arg(reference::dollars(expense)));
-        QCOMPARE(labelText(reports, "RSBbal"), QStringLiteral("Balance = %1 ").arg(reference::dollars(income + expense)));
-
-        reports->command("rmnuExport")->trigger();
-        QWidget* exporter = topLevel("frmExport");
-        QVERIFY(exporter);
-        QCOMPARE(labelText(exporter, "exRangeLab"), "January through December, 2026; 6 categories.");
-        {
-            DialogDriver dialogs({Answer::press()});
-            child<QPushButton>(exporter, "ExportGo")->click();
-            QVERIFY(dialogs.seen.value(0).text.startsWith("Finished!"));
-        }
-        QByteArray lines;
-        for (const Entry& e : data_.entries)
-            lines += reference::exportLine(e, "2026");
-        QCOMPARE(readBytes("CWK_DATA.TXT"), lines);
-        QTRY_VERIFY(!topLevel("frmExport"));
-        reports->command("rmnuExit")->trigger();
-        QTRY_VERIFY(w_->isEnabled());
     }
 
     void theFilesHoldWhatTheActionsWrote()
