@@ -45,8 +45,7 @@ public:
     cw::Status readFile(const QString& path, QByteArray* out, bool createIfMissing) override
     {
         out->clear();
-        if (auto s = step(path); !s)
-            return s;
+        if (auto s = step(path); !s) return s;
         auto [folder, name] = place(path);
         if (!folder->seen.contains(name)) {
             if (!createIfMissing)
@@ -70,8 +69,7 @@ public:
     }
     cw::Status renameFile(const QString& from, const QString& to) override
     {
-        if (auto s = step(to); !s)
-            return s;
+        if (auto s = step(to); !s) return s;
         auto [source, oldName] = place(from);
         if (!source->seen.contains(oldName))
             return cw::Status::fromErrno(to, ENOENT);
@@ -82,8 +80,7 @@ public:
     }
     cw::Status removeFile(const QString& path) override
     {
-        if (auto s = step(path); !s)
-            return s;
+        if (auto s = step(path); !s) return s;
         auto [folder, name] = place(path);
         if (folder->seen.remove(name) == 0)
             return cw::Status::fromErrno(path, ENOENT);
@@ -91,8 +88,7 @@ public:
     }
     cw::Status syncDir(const QString& dir) override
     {
-        if (auto s = step(dir); !s)
-            return s;
+        if (auto s = step(dir); !s) return s;
         const QString key = folderKey(dir.isEmpty() ? QStringLiteral(".") : dir);
         Folder& f = folder(key);
         for (auto it = f.flushed.cbegin(); it != f.flushed.cend(); ++it)
@@ -148,15 +144,13 @@ private:
         File(PowerLossEnv* env, QString path, int node) : env_(env), path_(std::move(path)), node_(node) {}
         cw::Status append(QByteArrayView data) override
         {
-            if (auto s = env_->step(path_); !s)
-                return s;
+            if (auto s = env_->step(path_); !s) return s;
             env_->nodes_[node_].seen.append(data);
             return cw::Status::ok();
         }
         cw::Status sync() override
         {
-            if (auto s = env_->step(path_); !s)
-                return s;
+            if (auto s = env_->step(path_); !s) return s;
             env_->flushNode(node_);
             return cw::Status::ok();
         }
@@ -183,8 +177,7 @@ private:
 
     cw::Status open(const QString& path, bool truncate, std::unique_ptr<cw::WritableFile>* out)
     {
-        if (auto s = step(path); !s)
-            return s;
+        if (auto s = step(path); !s) return s;
         auto [folder, name] = place(path);
         if (!folder->seen.contains(name))
             folder->seen.insert(name, newNode());

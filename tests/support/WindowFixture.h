@@ -118,6 +118,13 @@ protected:
         doubleClick(list->viewport(), list->visualRect(list->model()->index(row, 1)).center());
     }
 
+    void click(const char* name) { button(name)->click(); }
+    void fill(std::initializer_list<std::pair<const char*, QString>> boxes)
+    {
+        for (const auto& [name, value] : boxes)
+            edit(name)->setText(value);
+    }
+
     QGroupBox* frame(const char* name) const { return child<QGroupBox>(w_.get(), name); }
     QPushButton* button(const char* name) const { return child<QPushButton>(w_.get(), name); }
     QLineEdit* edit(const char* name) const { return child<QLineEdit>(w_.get(), name); }

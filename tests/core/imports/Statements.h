@@ -1,37 +1,31 @@
 #pragma once
-// The committed statement files, and rows as one line of text for tables.
+// The committed statement files (statements/), the rows a reader is to find
+// in each (data/NAME.rows, one row a line), and rows as one line of text.
 
 #include "core/imports/StatementRow.h"
+#include "support/TempFolder.h"
 
-#include <QFile>
 #include <QString>
 
 namespace cwtest {
 
-inline QString statementPath(const char* name) { return QStringLiteral(CW_STATEMENTS_DIR "/") + QString::fromLatin1(name); }
+inline QByteArray statementBytes(const char* name) { return readBytes(QStringLiteral(CW_STATEMENTS_DIR "/") + name); }
 
-inline QByteArray statementBytes(const char* name)
+inline QString expectedRows(const char* name)
 {
-    QFile f(statementPath(name));
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
+    return QString::fromUtf8(readBytes(QStringLiteral(CW_STATEMENTS_DIR "/../data/") + name + ".rows"));
 }
 
-// "line|date|amount in ten-thousandths|note|fitid|code|error"
-inline QString rowText(const cw::StatementRow& r)
+// "line|date|amount in ten-thousandths|note|fitid|code|error", a line each.
+inline QString rowTexts(const std::vector<cw::StatementRow>& rows)
 {
-    return QStringLiteral("%1|%2|%3|%4|%5|%6|%7")
-        .arg(r.line)
-        .arg(r.date.isValid() ? r.date.toString(Qt::ISODate) : QString())
-        .arg(r.amount ? QString::number(*r.amount) : QString())
-        .arg(r.note(), r.fitid, r.code, r.error);
-}
-
-inline QStringList rowTexts(const std::vector<cw::StatementRow>& rows)
-{
-    QStringList out;
+    QString out;
     for (const cw::StatementRow& r : rows)
-        out.append(rowText(r));
+        out += QStringLiteral("%1|%2|%3|%4|%5|%6|%7\n")
+                   .arg(r.line)
+                   .arg(r.date.isValid() ? r.date.toString(Qt::ISODate) : QString())
+                   .arg(r.amount ? QString::number(*r.amount) : QString())
+                   .arg(r.note(), r.fitid, r.code, r.error);
     return out;
 }
 

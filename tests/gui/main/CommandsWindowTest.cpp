@@ -7,7 +7,6 @@
 #include "support/EditorStandIn.h"
 #include "support/WindowFixture.h"
 
-#include "core/session/DateFormatLogic.h"
 #include "core/session/HelpText.h"
 #include "gui/kit/HelpWindow.h"
 #include "gui/main/HelpCommands.h"
@@ -92,90 +91,74 @@ private slots:
         open();
         VisibilityLog log;
         w_->itemList()->installEventFilter(&log);
-        for (const Answer& a : {Answer::cancel(), Answer::type("    ")}) {
-            DialogDriver dialogs({a});
-            command("mnuFind");
-            QCOMPARE(dialogs.seen.size(), 1);
-        }
+        for (const Answer& a : {Answer::cancel(), Answer::type("    ")})
+            QCOMPARE(saidBy([this] { command("mnuFind"); }, {a}), "Search for a word | Find what?");
         QVERIFY(log.events.isEmpty());
-        {
-            DialogDriver dialogs({Answer::type("bus fare"), Answer::press()});
-            command("mnuFind");
-            QCOMPARE(dialogs.seen.value(1).text, "That's all!");
-            QCOMPARE(w_->itemList()->currentIndex().row(), 4);
-        }
+        const QString none = "Search for a word | Find what? // Done searching | That's all! | warning | [Ok]";
+        QCOMPARE(saidBy([this] { command("mnuFind"); }, {Answer::type("bus fare")}), none);
+        QCOMPARE(w_->itemList()->currentIndex().row(), 4);
         w_->PopItemList("");   // an empty list: nothing examined
-        DialogDriver empty({Answer::type("tax"), Answer::press()});
-        command("mnuFind");
-        QCOMPARE(empty.seen.value(1).text, "That's all!");
+        QCOMPARE(saidBy([this] { command("mnuFind"); }, {Answer::type("tax")}), none);
         QVERIFY(!w_->itemList()->currentIndex().isValid());
     }
 
     // ---- Date Format and Date Coverter ----------------------------------
 
-    // Yes stores the other flag and offers the converter; No and a flag other
-    // than A or E store nothing.
+    // Yes stores the other flag, tells it and offers the converter at once;
+    // No, or a flag other than A or E, stores nothing.
     void dateFormatStoresTheOtherFlag()
     {
-        for (const auto& [flag, answer, stored] : {std::tuple(u'A', QMessageBox::Yes, 'E'), {u'E', QMessageBox::Yes, 'A'},
-                                                   {u'A', QMessageBox::No, 'A'}, {u'X', QMessageBox::Yes, 'X'}}) {
+        for (const auto& [flag, answer, stored] : {std::tuple('A', QMessageBox::Yes, 'E'), {'E', QMessageBox::No, 'E'},
+                                                   {'X', QMessageBox::Yes, 'X'}}) {
             writeSettings(QChar(flag));
             open();
-            DialogDriver dialogs({Answer::press(answer), Answer::press()});
+            DialogDriver dialogs({Answer::press(answer), Answer::press(), Answer::press(QMessageBox::No)});
             command("mnuDateFormat");
-            const bool changed = stored != QChar(flag);
-            QCOMPARE(dialogs.seen.size(), changed ? 3 : flag == u'X' ? 0 : 1);
-            if (changed) {
-                QCOMPARE(said(dialogs.seen[0]).section(" | ", 2), "question | Yes/[No]");
-                QCOMPARE(said(dialogs.seen[1]), "Coinwick 2 | " + cw::dateFormatSetMessage(QChar(stored)).text + " | no icon | [Ok]");
-                QCOMPARE(dialogs.seen[2].title, "Convert date format of existing records");
-            }
+            QStringList told;
+            for (const SeenDialog& d : dialogs.seen)
+                told << said(d);
+            QCOMPARE(told.join(" // "), flag == 'X' ? "" : answer == QMessageBox::No
+                ? "Change Date Format | Current date format is DD-MM-YY\nChange to MM-DD-YY ? | question | Yes/[No]"
+                : "Change Date Format | Current date format is MM-DD-YY\nChange to DD-MM-YY ? | question | Yes/[No] // "
+                  "Coinwick 2 | Date format set to DD-MM-YY (E) | no icon | [Ok] // Convert date format of existing "
+                  "records | Swap place of month and day in this year's data? | question | Yes/[No]");
             QCOMPARE(readBytes("PERSONAL.DAT").at(95), stored);
             QCOMPARE(w_->state().dateFlag, QChar(stored));
+            QCOMPARE(readBytes(kData), bytesOf(sampleYear()));
         }
     }
 
+    // Yes swaps the year's dates and lists the whole year again.
     void dateConverterSwapsTheYearAndListsItWhole()
     {
         open();
-        pickCategory(1);   // FO: the converter lists the whole year again
-        {
-            DialogDriver dialogs({Answer::press(QMessageBox::No)});
-            command("mnuDateConvert");
-            QCOMPARE(said(dialogs.seen.value(0)), "Convert date format of existing records | Swap place of month and "
-                                                  "day in this year's data? | question | Yes/[No]");
-            QCOMPARE(readBytes(kData), bytesOf(sampleYear()));
-            QCOMPARE(w_->itemList()->model()->rowCount(), 2);
-        }
+        pickCategory(1);
         DialogDriver dialogs({Answer::press(QMessageBox::Yes)});
         command("mnuDateConvert");
+        QCOMPARE(dialogs.seen.value(0).title, "Convert date format of existing records");
         QCOMPARE(w_->state().selectedCategory, "all");
         QCOMPARE(w_->itemList()->model()->rowCount(), 5);
-        QCOMPARE(w_->itemList()->model()->index(0, 0).data().toString(), "14-03-26");
-        QCOMPARE(readBytes(kData).left(8), "14-03-26");
+        QCOMPARE(w_->itemList()->model()->index(0, 0).data().toString() + '|' + readBytes(kData).left(8), "14-03-26|14-03-26");
     }
 
     // ---- User Name and Pass Code -----------------------------------------
 
+    // The box's texts; Cancel stores nothing; the box itself does not take
+    // what Windows-1252 lacks, and the answer goes into its field.
     void userNameIsStoredInItsField()
     {
         open();
         const QByteArray before = readBytes("PERSONAL.DAT");
-        {
-            DialogDriver dialogs({Answer::cancel()});
-            command("mnuUserName");
-            QCOMPARE(asked(dialogs.seen.value(0)), "Enter name to show on reports|Your Name?|Your Name (click Options)   ");
-            QCOMPARE(readBytes("PERSONAL.DAT"), before);
-        }
-        // The box itself does not take what Windows-1252 lacks.
-        DialogDriver dialogs({Answer::accept()});
+        DialogDriver dialogs({Answer::cancel(), Answer::accept()});
         QString typed;
         dialogs.onEachDialog = [&](QWidget* d) {
-            QLineEdit* box = d->findChild<QLineEdit*>();
-            box->selectAll();
-            box->insert(QString::fromUtf8("\u674eAnn\u00e9\u2603"));
-            typed = box->text();
+            d->findChild<QLineEdit*>()->selectAll();
+            d->findChild<QLineEdit*>()->insert(QString::fromUtf8("\u674eAnn\u00e9\u2603"));
+            typed = d->findChild<QLineEdit*>()->text();
         };
+        command("mnuUserName");
+        QCOMPARE(asked(dialogs.seen.value(0)), "Enter name to show on reports|Your Name?|Your Name (click Options)   ");
+        QCOMPARE(readBytes("PERSONAL.DAT"), before);
         command("mnuUserName");
         QCOMPARE(typed, QString::fromUtf8("Ann\u00e9"));
         QCOMPARE(readBytes("PERSONAL.DAT"), "Ann\xe9" + QByteArray(24, ' ') + before.mid(28));
@@ -185,23 +168,16 @@ private slots:
     void passcodeAnswersAreToldAndStored()
     {
         writeSettings(u'A', 7);
-        {
-            DialogDriver start({Answer::type("7")});
-            open();
-        }
+        saidBy([this] { open(); }, {Answer::type("7")});
         const QByteArray before = readBytes("PERSONAL.DAT");
-        for (const auto& [answer, told, stored] : {std::tuple("0042", "Your passcode is set to: 42\nDont't forget!", 42),
-                                                   {"12a4", "Bad Code! Try again...", 42}, {nullptr, "", 42}}) {
+        for (const auto& [answer, message] : {std::pair("0042", "Your passcode is set to: 42\nDont't forget!"),
+                                           {"12a4", "Bad Code! Try again..."}, {nullptr, ""}}) {
             DialogDriver dialogs({answer ? Answer::type(answer) : Answer::cancel(), Answer::press()});
             w_->toolbar()->actions()[6]->trigger();   // tbbSetup
             QCOMPARE(asked(dialogs.seen.value(0)), "Enter passcode - 4 characters, numbers ONLY|Passcode entry|");
             QVERIFY(dialogs.seen.value(0).secret);
-            QCOMPARE(dialogs.seen.size(), answer ? 2 : 1);
-            if (answer)
-                QCOMPARE(said(dialogs.seen[1]), "Coinwick 2 | " + QString::fromLatin1(told) + " | no icon | [Ok]");
-            QByteArray expected = before;
-            expected[31] = char(stored);
-            QCOMPARE(readBytes("PERSONAL.DAT"), expected);
+            QCOMPARE(told(dialogs.seen.mid(1)), answer ? "Coinwick 2 | " + QString::fromLatin1(message) + " | no icon | [Ok]" : "");
+            QCOMPARE(readBytes("PERSONAL.DAT"), before.left(31) + "\x2A" + before.mid(32));
         }
     }
 
@@ -224,9 +200,7 @@ private slots:
         QVERIFY(!QFile::exists("2026_cwk.nts"));
 
         EditorStandIn::Missing noEditor;
-        DialogDriver dialogs({Answer::press()});
-        command("mnuNotes");
-        QCOMPARE(said(dialogs.seen.value(0)), "Coinwick 2 | xdg-open: not found on the PATH | warning | [Ok]");
+        QCOMPARE(saidBy([this] { command("mnuNotes"); }), "Coinwick 2 | xdg-open: not found on the PATH | warning | [Ok]");
     }
 
     // ---- Help and About --------------------------------------------------
@@ -235,19 +209,16 @@ private slots:
     {
         open();
         QCOMPARE(helpKeyOn(w_->itemList()), cw::kHelpContentsAnchor);
-        command("mnuNewItem");
-        QCOMPARE(helpKeyOn(edit("NoteEditor")), cw::helpAnchorFor(30));
-        button("CancelEdit")->click();
-        command("mnuYear");
-        QCOMPARE(helpKeyOn(child<QSpinBox>(w_.get(), "DataYear")), cw::helpAnchorFor(15));
-        button("YearOff")->click();
-        command("mnuNewCategory");
-        QCOMPARE(helpKeyOn(edit("CatEdCatName")), cw::helpAnchorFor(20));
-        button("CatEdCancel")->click();
-        command("mnuShowMacro");
-        QCOMPARE(helpKeyOn(child<QListWidget>(w_.get(), "MacroSelect")), cw::helpAnchorFor(80));
-        QCOMPARE(helpKeyOn(edit("MacDate")), cw::helpAnchorFor(80));
-        button("MacroCancel")->click();
+        for (const auto& [item, box, id, leave] : {std::tuple("mnuNewItem", "NoteEditor", 30, "CancelEdit"),
+                                                   {"mnuYear", "DataYear", 15, "YearOff"},
+                                                   {"mnuNewCategory", "CatEdCatName", 20, "CatEdCancel"},
+                                                   {"mnuShowMacro", "MacroSelect", 80, ""}, {"", "MacDate", 80, "MacroCancel"}}) {
+            if (*item)
+                command(item);
+            QCOMPARE(helpKeyOn(child(w_.get(), box)), cw::helpAnchorFor(id));
+            if (*leave)
+                click(leave);
+        }
 
         // In an open menu: the menu's topic, and the menu closes.
         for (const auto& [name, id] : {std::pair("mnuOptions", 260), {"mnuHelp", 270}, {"mnuFile", 210}}) {
@@ -274,9 +245,7 @@ private slots:
         w_->showHelp(cw::HelpContext::ReportsWindow);   // the reports window's Help button
         QCOMPARE(help->currentAnchor(), cw::helpAnchorFor(250));
 
-        DialogDriver dialogs({Answer::press()});
-        command("mnuHelpAbout");
-        QCOMPARE(said(dialogs.seen.value(0)), "About Coinwick 2 | " + cw::aboutMessage().text + " | no icon | [Ok]");
+        QCOMPARE(saidBy([this] { command("mnuHelpAbout"); }), "About Coinwick 2 | " + cw::aboutMessage().text + " | no icon | [Ok]");
         w_->close();
         QVERIFY(!help->isVisible());
     }

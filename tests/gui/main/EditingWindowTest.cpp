@@ -16,6 +16,7 @@ namespace {
 
 const QString kData = QStringLiteral("2026CWK.DAT");
 const QString kCats = QStringLiteral("2026CATS.DAT");
+const Answer kYes = Answer::press(QMessageBox::Yes), kNo = Answer::press(QMessageBox::No);
 
 } // namespace
 
@@ -23,21 +24,25 @@ class EditingWindowTest : public QObject, private WindowFixture {
     Q_OBJECT
 
     QString labels() const { return text("CatCodeLabel") + '|' + text("CatNameLabel"); }
+    QString fields() const { return edit("DateEditor")->displayText() + '|' + edit("AmountEditor")->text() + '|' + edit("NoteEditor")->text(); }
     QString focused() const { return w_->focusWidget() ? w_->focusWidget()->objectName() : QString(); }
-
-    void expectOpen(bool newEntry)
+    // Which of the four storing buttons are enabled, as "SSRK" with "-" for a disabled one.
+    QString storing() const
     {
-        QVERIFY(frame("EntryEdFrame")->isVisible() && frame("EntryEdFrame")->isEnabled());
-        QVERIFY(!w_->itemList()->isEnabled() && !w_->catList()->isEnabled());
-        QCOMPARE(w_->toolbar()->isEnabled(), !newEntry);
-    }
-
-    void expectClosed()
-    {
-        QVERIFY(frame("EntryEdFrame")->isHidden() && !frame("EntryEdFrame")->isEnabled());
+        QString out;
         for (const char* b : {"SaveNewExpense", "SaveNewIncome", "ReplaceRec", "KillRec"})
-            QVERIFY2(!button(b)->isEnabled(), b);
-        QVERIFY(w_->itemList()->isEnabled() && w_->catList()->isEnabled() && w_->toolbar()->isEnabled());
+            out += button(b)->isEnabled() ? QChar(b[0]) : u'-';
+        return out;
+    }
+    // The panel shown and enabled with the lists disabled, the toolbar
+    // disabled for a new entry; or all of it the other way round.
+    void expectEditor(bool open, bool newEntry = true)
+    {
+        QCOMPARE(frame("EntryEdFrame")->isVisible() && frame("EntryEdFrame")->isEnabled(), open);
+        QCOMPARE(w_->itemList()->isEnabled() || w_->catList()->isEnabled(), !open);
+        QCOMPARE(w_->toolbar()->isEnabled(), !open || !newEntry);
+        if (!open)
+            QCOMPARE(storing(), "----");
     }
 
 private slots:
@@ -51,11 +56,9 @@ private slots:
         open();
         pickCategory(1);   // FO
         command("mnuNewItem");
-        expectOpen(true);
-        QCOMPARE(edit("DateEditor")->displayText() + '|' + labels(), "03-15|FO|Food            ");
-        QVERIFY(button("SaveNewExpense")->isEnabled() && button("SaveNewIncome")->isEnabled());
-        QVERIFY(!button("ReplaceRec")->isEnabled() && !button("KillRec")->isEnabled());
-        QCOMPARE(focused(), "DateEditor");
+        expectEditor(true);
+        QCOMPARE(edit("DateEditor")->displayText() + '|' + labels() + '|' + storing() + '|' + focused(),
+                 "03-15|FO|Food            |SS--|DateEditor");
         // Tab goes through the fields a user fills, then the buttons; "!" last.
         QStringList chain;
         for (QWidget* w = edit("DateEditor"); chain.size() < 10; w = w->nextInFocusChain())
@@ -63,16 +66,13 @@ private slots:
                 chain << w->objectName();
         QCOMPARE(chain.join(' '), "DateEditor AmountEditor NoteEditor SmCatList SaveNewExpense SaveNewIncome ReplaceRec "
                                   "KillRec CancelEdit Today");
-        edit("AmountEditor")->setText("$1,234.50");
-        edit("NoteEditor")->setText("Market");
-        button("SaveNewExpense")->click();
-        std::vector<LedgerEntry> expected = sampleYear();
-        expected.insert(expected.begin(), entry("03-15-26", "FO", -12345000, "Market"));
-        QCOMPARE(readBytes(kData), bytesOf(expected));
+        fill({{"AmountEditor", "$1,234.50"}, {"NoteEditor", "Market"}});
+        click("SaveNewExpense");
+        QCOMPARE(readBytes(kData).left(58), bytesOf({entry("03-15-26", "FO", -12345000, "Market")}));
         QCOMPARE(edit("AmountEditor")->text(), "1,234.50");   // the cleaned text, written back
         QCOMPARE(w_->state().selectedCategory, "FO");
         QCOMPARE(w_->itemList()->model()->rowCount(), 3);
-        expectClosed();
+        expectEditor(false);
     }
 
     // Without a filter the small list chooses: Return, a click or an arrow key.
@@ -81,30 +81,24 @@ private slots:
         open();
         w_->itemList()->setFocus();
         QTest::keyClick(w_->itemList(), Qt::Key_Insert);
-        expectOpen(true);
-        QCOMPARE(labels(), "|(select)");
-        QVERIFY(!button("SaveNewExpense")->isEnabled() && !button("SaveNewIncome")->isEnabled());
+        expectEditor(true);
+        QCOMPARE(labels() + '|' + storing(), "|(select)|----");
         edit("DateEditor")->setText("01-01");
-        button("Today")->click();
+        click("Today");
         QCOMPARE(edit("DateEditor")->displayText(), "03-15");
-
         auto* small = child<QTableView>(w_.get(), "SmCatList");
         QCOMPARE(small->toolTip(), "Double-click or press <Enter> to select");
         small->setFocus();
         small->setCurrentIndex(small->model()->index(2, 1));
         QTest::keyClick(small, Qt::Key_Return);
-        QCOMPARE(labels(), "PY|Pay             ");
-        QVERIFY(button("SaveNewExpense")->isEnabled() && button("SaveNewIncome")->isEnabled());
+        QCOMPARE(labels() + '|' + storing(), "PY|Pay             |SS--");
         clickRow(small, 1);
         QCOMPARE(text("CatCodeLabel"), "FO");
         QTest::keyClick(small, Qt::Key_Up);
         QCOMPARE(text("CatCodeLabel"), "A ");
-
         edit("AmountEditor")->setText("-25");   // the minus is dropped
-        button("SaveNewIncome")->click();
-        std::vector<LedgerEntry> expected = sampleYear();
-        expected.insert(expected.begin(), entry("03-15-26", "A", 250000, ""));
-        QCOMPARE(readBytes(kData), bytesOf(expected));
+        click("SaveNewIncome");
+        QCOMPARE(readBytes(kData).left(58), bytesOf({entry("03-15-26", "A", 250000, "")}));
         QCOMPARE(w_->state().selectedCategory, "all");
     }
 
@@ -114,22 +108,15 @@ private slots:
     {
         open();
         command("mnuNewCategory");
-        button("CatEdCancel")->click();   // no category selected now
+        click("CatEdCancel");   // no category selected now
         command("mnuNewItem");
-        for (const auto& [date, amount, told, field] :
-             {std::tuple("03-16", "12.00", "No Category Selected", "SmCatList"),
-              std::tuple("02-29", "12.00", "Invalid Date - 02-29-26", "DateEditor"),
-              std::tuple("03-16", "1O0.00", "Invalid Amount - 1O0.00", "AmountEditor")}) {
-            edit("DateEditor")->setText(date);
-            edit("AmountEditor")->setText(amount);
-            edit("NoteEditor")->setText("Market");
-            DialogDriver dialogs;
-            button("SaveNewExpense")->click();
-            QCOMPARE(said(dialogs.seen.value(0)), QStringLiteral("Entry Aborted | %1 | warning | [Ok]").arg(told));
-            expectOpen(true);
-            QCOMPARE(edit("DateEditor")->displayText() + '|' + edit("AmountEditor")->text() + '|' + edit("NoteEditor")->text(),
-                     QString::fromLatin1(date) + '|' + amount + "|Market");
-            QCOMPARE(focused(), QString::fromLatin1(field));
+        for (const auto& [date, amount, told, field] : {std::tuple("03-16", "12.00", "No Category Selected", "SmCatList"),
+                                                        {"02-29", "12.00", "Invalid Date - 02-29-26", "DateEditor"},
+                                                        {"03-16", "1O0.00", "Invalid Amount - 1O0.00", "AmountEditor"}}) {
+            fill({{"DateEditor", date}, {"AmountEditor", amount}, {"NoteEditor", "Market"}});
+            QCOMPARE(saidBy([this] { click("SaveNewExpense"); }), QStringLiteral("Entry Aborted | %1 | warning | [Ok]").arg(told));
+            expectEditor(true);
+            QCOMPARE(fields() + '|' + focused(), QStringLiteral("%1|%2|Market|%3").arg(date, amount, field));
             QCOMPARE(readBytes(kData), bytesOf(sampleYear()));
             clickRow(child<QTableView>(w_.get(), "SmCatList"), 1);
         }
@@ -151,36 +138,24 @@ private slots:
     }
 
     // An opened entry shows its fields with every button; Replace with
-    // nothing changed writes it back as it was stored.
+    // nothing changed writes it back as stored; Delete takes the opened
+    // entry, whatever the fields now say.
     void anOpenedEntryIsReplacedOrDeleted()
     {
-        const std::vector<LedgerEntry> year = {entry("03-12-26", "FO", -123456, "  two blanks"), entry("03-11-26", "FO", 0, "zero"),
-                                               entry("02-28-26", "A", -72500, "Lunch")};
+        const std::vector<LedgerEntry> year = {entry("03-12-26", "FO", -123456, "  two blanks"), entry("03-11-26", "A", 0, "zero")};
         must(cw::writeRecords(*cw::Env::posix(), kData, year));
         open();
-        auto none = std::make_unique<DialogDriver>();
         openRow(0);
-        expectOpen(false);
-        QCOMPARE(edit("DateEditor")->displayText() + '|' + edit("AmountEditor")->text() + '|' + edit("NoteEditor")->text() + '|'
-                     + labels(), "03-12|12.3456|  two blanks|FO|Food            ");
-        for (const char* b : {"SaveNewExpense", "SaveNewIncome", "ReplaceRec", "KillRec"})
-            QVERIFY2(button(b)->isEnabled(), b);
-        button("ReplaceRec")->click();
+        expectEditor(true, false);
+        QCOMPARE(fields() + '|' + labels() + '|' + storing(), "03-12|12.3456|  two blanks|FO|Food            |SSRK");
+        QCOMPARE(saidBy([this] { click("ReplaceRec"); }), "");
         QCOMPARE(readBytes(kData), bytesOf(year));
+        expectEditor(false);
         openRow(1);
-        edit("NoteEditor")->setText("zero checked");
-        button("ReplaceRec")->click();
-        QVERIFY(none->seen.isEmpty());
-        none.reset();
-        expectClosed();
-        // Delete takes the opened entry, whatever the fields now say.
-        openRow(2);
         edit("AmountEditor")->setText("99");
-        DialogDriver dialogs({Answer::press(QMessageBox::Yes)});
-        button("KillRec")->click();
-        QCOMPARE(said(dialogs.seen.value(0)), "Confirm | Delete record ? | question | Yes/[No]");
-        QCOMPARE(readBytes(kData), bytesOf(std::vector{year[0], entry("03-11-26", "FO", 0, "zero checked")}));
-        expectClosed();
+        QCOMPARE(saidBy([this] { click("KillRec"); }, {kYes}), "Confirm | Delete record ? | question | Yes/[No]");
+        QCOMPARE(readBytes(kData), bytesOf(std::vector{year[0]}));
+        expectEditor(false);
     }
 
     // A refused replace keeps the panel in its mode.
@@ -191,27 +166,24 @@ private slots:
         std::vector<LedgerEntry> changed = sampleYear();
         changed.erase(changed.begin() + 1);
         must(cw::writeRecords(*cw::Env::posix(), kData, changed));
-        DialogDriver dialogs({Answer::press()});
-        button("ReplaceRec")->click();
-        QCOMPARE(said(dialogs.seen.value(0)), "Entry Aborted | Entry not found - nothing changed | warning | [Ok]");
+        QCOMPARE(saidBy([this] { click("ReplaceRec"); }), "Entry Aborted | Entry not found - nothing changed | warning | [Ok]");
         QCOMPARE(readBytes(kData), bytesOf(changed));
-        expectOpen(false);
-        QVERIFY(button("ReplaceRec")->isEnabled() && button("KillRec")->isEnabled());
+        expectEditor(true, false);
+        QCOMPARE(storing(), "SSRK");
     }
 
     // Without a current cell, Delete and Return on the list do nothing.
     void listKeysNeedACurrentCell()
     {
         open();
-        QTableView* list = w_->itemList();
-        list->setFocus();
-        list->setCurrentIndex(QModelIndex());
-        DialogDriver none;
-        QTest::keyClick(list, Qt::Key_Delete);
-        QTest::keyClick(list, Qt::Key_Return);
-        QVERIFY(none.seen.isEmpty());
+        w_->itemList()->setFocus();
+        w_->itemList()->setCurrentIndex(QModelIndex());
+        QCOMPARE(saidBy([this] {
+                     QTest::keyClick(w_->itemList(), Qt::Key_Delete);
+                     QTest::keyClick(w_->itemList(), Qt::Key_Return);
+                 }),
+                 "");
         QVERIFY(frame("EntryEdFrame")->isHidden());
-        QCOMPARE(readBytes(kData), bytesOf(sampleYear()));
     }
 
     // ---- year selection --------------------------------------------------
@@ -225,17 +197,11 @@ private slots:
         QVERIFY(!w_->toolbar()->isEnabled() && !w_->itemList()->isEnabled() && !w_->catList()->isEnabled());
         child<QSpinBox>(w_.get(), "DataYear")->stepUp();
         QCOMPARE(text("CurYear"), "2027");
-        {
-            DialogDriver dialogs({Answer::press(QMessageBox::Yes)});
-            button("SetYear")->click();
-            QCOMPARE(said(dialogs.seen.value(0)),
-                     "No categories! | There is no category file for 2027\nCopy over 2026's categories ? | question | [Yes]/No");
-        }
+        QCOMPARE(saidBy([this] { click("SetYear"); }, {kYes}),
+                 "No categories! | There is no category file for 2027\nCopy over 2026's categories ? | question | [Yes]/No");
         QCOMPARE(readBytes("2027CATS.DAT"), readBytes(kCats));
-        QCOMPARE(w_->state().dataFileName + '|' + w_->state().categoryFileName + '|' + w_->state().selectedCategory,
-                 "2027CWK.DAT|2027CATS.DAT|FO");   // the filter unchanged, though all are listed
-        QCOMPARE(w_->catList()->model()->rowCount(), 3);
-        QCOMPARE(w_->itemList()->model()->rowCount(), 0);
+        QCOMPARE(w_->state().dataFileName + '|' + w_->state().selectedCategory, "2027CWK.DAT|FO");   // all listed, the filter kept
+        QCOMPARE(w_->catList()->model()->rowCount() + 10 * w_->itemList()->model()->rowCount(), 3);
         QCOMPARE(text("stbYear") + '|' + text("SmYr"), "  Active Year = 2027  |2027");
         QVERIFY(frame("YearEdFrame")->isHidden() && !frame("YearEdFrame")->isEnabled());
         QVERIFY(w_->toolbar()->isEnabled() && w_->itemList()->isEnabled() && w_->catList()->isEnabled());
@@ -244,14 +210,11 @@ private slots:
         // No copies nothing; Cancel changes nothing but the label.
         command("mnuYear");
         child<QSpinBox>(w_.get(), "DataYear")->setValue(1999);
-        {
-            DialogDriver no({Answer::press(QMessageBox::No)});
-            button("SetYear")->click();
-        }
+        saidBy([this] { click("SetYear"); }, {kNo});
         QCOMPARE(fileSize("1999CATS.DAT"), 0);   // made by the listing
         command("mnuYear");
         child<QSpinBox>(w_.get(), "DataYear")->stepUp();
-        button("YearOff")->click();
+        click("YearOff");
         QCOMPARE(text("CurYear") + '|' + w_->state().dataFileName, "2000|1999CWK.DAT");
         QCOMPARE(fileSize("2000CATS.DAT"), -1);
         QVERIFY(w_->toolbar()->isEnabled() && frame("YearEdFrame")->isHidden());
@@ -259,94 +222,67 @@ private slots:
 
     // ---- category editor -------------------------------------------------
 
+    // Checks are said; New Category clears the selection, so Change
+    // Category finds none; Cancel clears it too.
     void categoryChecksAreSaidAndCancelClears()
     {
         open();
         pickCategory(1);
-        DialogDriver dialogs({Answer::press(), Answer::press()});
         command("mnuNewCategory");
         QCOMPARE(w_->state().selectedCategory, "");
         QVERIFY(!button("ReplaceCat")->isEnabled() && !button("CatDelete")->isEnabled());
-        command("mnuChangeCategory");   // New Category cleared the selection
+        QCOMPARE(saidBy([this] { command("mnuChangeCategory"); }), "Nothing to do! | Please select a category | warning | [Ok]");
         command("mnuNewCategory");
         edit("CatEdCatCode")->setText("Q");
-        button("CatEdSave")->click();
-        QCOMPARE(said(dialogs.seen.value(0)), "Nothing to do! | Please select a category | warning | [Ok]");
-        QCOMPARE(said(dialogs.seen.value(1)), "Entry Aborted | No category name! | warning | [Ok]");
+        QCOMPARE(saidBy([this] { click("CatEdSave"); }), "Entry Aborted | No category name! | warning | [Ok]");
         QCOMPARE(readBytes(kCats), bytesOf(sampleCategories()));
         pickCategory(1);
         command("mnuChangeCategory");
-        button("CatEdCancel")->click();
+        click("CatEdCancel");
         QVERIFY(frame("CatEdFrame")->isHidden());
         QCOMPARE(w_->state().selectedCategory, "");
     }
 
-    // Saving an existing code warns first; a replace that keeps its own code does not.
+    // Saving an existing code warns first; a replace that keeps its own code
+    // does not; a replace with no category of the selected code is said.
     void onlyAnotherCategorysCodeIsWarnedAbout()
     {
         open();
         command("mnuNewCategory");
-        edit("CatEdCatCode")->setText("fo");
-        edit("CatEdCatName")->setText("Fodder");
-        {
-            DialogDriver no({Answer::press(QMessageBox::No)});
-            button("CatEdSave")->click();
-            QVERIFY(said(no.seen.value(0)).startsWith("Confirm | Category FO already exists!\n"));
-            QVERIFY(said(no.seen.value(0)).endsWith("\nContinue? | warning | Yes/[No]"));
-            QCOMPARE(readBytes(kCats), bytesOf(sampleCategories()));
-        }
+        fill({{"CatEdCatCode", "fo"}, {"CatEdCatName", "Fodder"}});
+        const QString warning = saidBy([this] { click("CatEdSave"); }, {kNo});
+        QVERIFY(warning.startsWith("Confirm | Category FO already exists!\n") && warning.endsWith("\nContinue? | warning | Yes/[No]"));
+        QCOMPARE(readBytes(kCats), bytesOf(sampleCategories()));
         pickCategory(1);
         command("mnuChangeCategory");
         QCOMPARE(edit("CatEdCatCode")->text() + '|' + edit("CatEdCatName")->text(), "FO|Food            ");
-        edit("CatEdCatCode")->setText("fo ");
-        edit("CatEdCatName")->setText("Groceries");
-        {
-            DialogDriver none;
-            button("ReplaceCat")->click();
-            QVERIFY(none.seen.isEmpty());
-        }
+        fill({{"CatEdCatCode", "fo "}, {"CatEdCatName", "Groceries"}});
+        QCOMPARE(saidBy([this] { click("ReplaceCat"); }), "");
         QCOMPARE(readBytes(kCats), bytesOf(std::vector{category("A", "Auto"), category("FO", "Groceries"), category("PY", "Pay")}));
-
-        // Replace stays enabled after New Category clears the selection: nothing of that code is found.
-        command("mnuNewCategory");
-        QVERIFY(button("ReplaceCat")->isEnabled());
-        edit("CatEdCatCode")->setText("ZZ");
-        edit("CatEdCatName")->setText("Zed");
-        DialogDriver dialogs({Answer::press()});
-        button("ReplaceCat")->click();
-        QCOMPARE(said(dialogs.seen.value(0)), "Entry Aborted | Category not found - nothing changed | warning | [Ok]");
+        command("mnuNewCategory");   // Replace stays enabled
+        fill({{"CatEdCatCode", "ZZ"}, {"CatEdCatName", "Zed"}});
+        QCOMPARE(saidBy([this] { click("ReplaceCat"); }), "Entry Aborted | Category not found - nothing changed | warning | [Ok]");
         QCOMPARE(readBytes(kData), bytesOf(sampleYear()));
     }
 
+    // No at the first question changes nothing; three Yes take the category
+    // and its entries, and every entry is listed.
     void categoryDeleteAnswers()
     {
-        for (const QList<int>& answers : {QList<int>{0}, QList<int>{1, 0}, QList<int>{1, 1, 1}}) {
-            stopAll();
-            startFolder();
-            open();
+        open();
+        for (const bool yes : {false, true}) {
             pickCategory(0);   // "A ", a one-character code
             command("mnuChangeCategory");
-            QList<Answer> presses;
-            for (int a : answers)
-                presses << Answer::press(a ? QMessageBox::Yes : QMessageBox::No);
-            DialogDriver dialogs(presses);
-            button("CatDelete")->click();
-            QCOMPARE(dialogs.seen.size(), answers.size());
-            QCOMPARE(said(dialogs.seen[0]), "Confirm | Delete category Auto ? | warning | Yes/[No]");
-            if (answers.size() == 3)
-                QCOMPARE(said(dialogs.seen[2]), "Confirm | ARE YOU SURE? | critical | Yes/[No]");
-            std::vector<cw::CategoryRecord> cats = sampleCategories();
-            if (answers[0])
-                cats.erase(cats.begin());
-            QCOMPARE(readBytes(kCats), bytesOf(cats));
-            std::vector<LedgerEntry> year = sampleYear();
-            if (answers.size() == 3)
-                year = {year[0], year[1], year[3]};
-            QCOMPARE(readBytes(kData), bytesOf(year));
+            QCOMPARE(saidBy([this] { click("CatDelete"); }, yes ? QList<Answer>{kYes, kYes, kYes} : QList<Answer>{kNo}),
+                     yes ? "Confirm | Delete category Auto ? | warning | Yes/[No] // Confirm | Category deleted. Delete records "
+                           "too? | warning | Yes/[No] // Confirm | ARE YOU SURE? | critical | Yes/[No]"
+                         : "Confirm | Delete category Auto ? | warning | Yes/[No]");
             QCOMPARE(w_->state().selectedCategory, "A ");
-            // Once the category is gone every entry is listed; No at the first question lists nothing anew.
-            QCOMPARE(w_->itemList()->model()->rowCount(), answers[0] ? int(year.size()) : 2);
         }
+        const std::vector<LedgerEntry> year = sampleYear();
+        QCOMPARE(readBytes(kCats), bytesOf(std::vector{category("FO", "Food"), category("PY", "Pay")}));
+        QCOMPARE(readBytes(kData), bytesOf(std::vector{year[0], year[1], year[3]}));
+        QCOMPARE(w_->itemList()->model()->rowCount(), 3);
     }
 };
 

@@ -59,7 +59,7 @@ private slots:
         QCOMPARE(edit("MacroEd")->text(), "pay.mcr");
         QVERIFY(button("MacroEdit")->isEnabled() && button("MacroPlay")->isEnabled());
         edit("MacDate")->setText("01-02");
-        button("MacroCancel")->click();
+        click("MacroCancel");
         QVERIFY(panel()->isHidden());
 
         // Shown again: reset, and files written since are listed.
@@ -77,7 +77,7 @@ private slots:
         command("mnuShowMacro");
         QCOMPARE(edit("MacDate")->displayText(), "15-03");
         edit("MacDate")->clear();
-        button("MacToday")->click();
+        click("MacToday");
         QCOMPARE(edit("MacDate")->displayText(), "15-03");
     }
 
@@ -88,37 +88,31 @@ private slots:
         writeBytes("rent.mcr", "FT\r\n");
         open();
         command("mnuShowMacro");
-        {
-            DialogDriver dialogs({Answer::press()});
-            edit("MacroEd")->setText("   ");
-            button("MacroNew")->click();
-            QCOMPARE(said(dialogs.seen.value(0)), "Nothing to do! | Please provide a file name with no extension. | warning | [Ok]");
-            QVERIFY(panel()->isVisible());
-            QCOMPARE(w_->focusWidget(), edit("MacroEd"));
-        }
+        edit("MacroEd")->setText("   ");
+        QCOMPARE(saidBy([this] { click("MacroNew"); }), "Nothing to do! | Please provide a file name with no extension. | warning | [Ok]");
+        QVERIFY(panel()->isVisible());
+        QCOMPARE(w_->focusWidget(), edit("MacroEd"));
         edit("MacroEd")->setText("Pay");
-        button("MacroNew")->click();
+        click("MacroNew");
         QVERIFY(panel()->isHidden());
         QCOMPARE(readBytes("PAY.MCR"), cw::macroTemplateBytes());
         QCOMPARE(editor_.lastCall(), QStringList({workingFolder(), "PAY.MCR"}));
         editor_.clear();
         command("mnuShowMacro");
         edit("MacroEd")->setText("Rent");
-        button("MacroNew")->click();
+        click("MacroNew");
         QCOMPARE(readBytes("rent.mcr"), "FT\r\n" + cw::macroTemplateBytes());
         QVERIFY(!QFile::exists("RENT.MCR"));
         QCOMPARE(editor_.lastCall(), QStringList({workingFolder(), "rent.mcr"}));
 
         editor_.clear();
         pick("PAY.MCR");
-        button("MacroEdit")->click();
+        click("MacroEdit");
         QVERIFY(panel()->isHidden());
         QCOMPARE(editor_.lastCall(), QStringList({workingFolder(), "PAY.MCR"}));
         pick("PAY.MCR");
         edit("MacroEd")->clear();
-        DialogDriver dialogs({Answer::press()});
-        button("MacroEdit")->click();
-        QCOMPARE(said(dialogs.seen.value(0)), "Nothing to do! | Please select a macro file | warning | [Ok]");
+        QCOMPARE(saidBy([this] { click("MacroEdit"); }), "Nothing to do! | Please select a macro file | warning | [Ok]");
     }
 
     // Under the day-first format: a date it refuses, No at the question,
@@ -132,26 +126,18 @@ private slots:
         open();
         pick("PAY.MCR");
         edit("MacDate")->setText("12-31");
-        {
-            DialogDriver dialogs({Answer::press()});
-            button("MacroPlay")->click();
-            QCOMPARE(said(dialogs.seen.value(0)), "Operation Aborted | Invalid Date - 12-31-26 | warning | [Ok]");
-            QVERIFY(panel()->isVisible());
-        }
+        QCOMPARE(saidBy([this] { click("MacroPlay"); }), "Operation Aborted | Invalid Date - 12-31-26 | warning | [Ok]");
+        QVERIFY(panel()->isVisible());
         edit("MacDate")->setText("31-12");
-        {
-            DialogDriver dialogs({Answer::press(QMessageBox::No)});
-            button("MacroPlay")->click();
-            QCOMPARE(said(dialogs.seen.value(0)), "Confirm | Play macro file? | question | Yes/[No]");
-            QVERIFY(panel()->isHidden());
-            QCOMPARE(readBytes("2026CWK.DAT"), bytesOf(year));
-        }
+        const QString question = "Confirm | Play macro file? | question | Yes/[No]";
+        QCOMPARE(saidBy([this] { click("MacroPlay"); }, {Answer::press(QMessageBox::No)}), question);
+        QVERIFY(panel()->isHidden());
+        QCOMPARE(readBytes("2026CWK.DAT"), bytesOf(year));
         pickCategory(0);
         pick("PAY.MCR");
         edit("MacDate")->setText("31-12");
-        DialogDriver dialogs({Answer::press(QMessageBox::Yes), Answer::press()});
-        button("MacroPlay")->click();
-        QCOMPARE(said(dialogs.seen.value(1)), "Entry Aborted | No Category Selected | warning | [Ok]");
+        QCOMPARE(saidBy([this] { click("MacroPlay"); }, {Answer::press(QMessageBox::Yes)}),
+                 question + " // Entry Aborted | No Category Selected | warning | [Ok]");
         QCOMPARE(readBytes("2026CWK.DAT"), bytesOf(std::vector{entry("31-12-26", "FT", -1000000, "payroll deduction"), year[0]}));
         QVERIFY(panel()->isHidden());
         QCOMPARE(w_->itemList()->model()->rowCount(), 2);   // the whole year listed
@@ -163,9 +149,8 @@ private slots:
         open();
         pick("gone.mcr");
         QFile::remove("gone.mcr");
-        DialogDriver dialogs({Answer::press(QMessageBox::Yes), Answer::press()});
-        button("MacroPlay")->click();
-        QCOMPARE(said(dialogs.seen.value(1)), "Coinwick 2 | gone.mcr: No such file or directory | warning | [Ok]");
+        QCOMPARE(saidBy([this] { click("MacroPlay"); }, {Answer::press(QMessageBox::Yes)}).section(" // ", 1),
+                 "Coinwick 2 | gone.mcr: No such file or directory | warning | [Ok]");
         QCOMPARE(readBytes("2026CWK.DAT"), bytesOf(sampleYear()));
         QVERIFY(QDir().entryList({"*.$$$"}, QDir::Files).isEmpty());
     }
@@ -179,9 +164,8 @@ private slots:
         edit("MacroEd")->insert(QString::fromUtf8("P\u00e4y\u674e/../\x01x"));
         QCOMPARE(edit("MacroEd")->text(), QString::fromUtf8("P\u00e4y..x"));
         edit("MacroEd")->setText(QString(300, u'n'));
-        DialogDriver dialogs({Answer::press()});
-        button("MacroNew")->click();
-        QVERIFY2(dialogs.seen.value(0).text.endsWith(": File name too long"), qPrintable(dialogs.seen.value(0).text));
+        const QString tooLong = saidBy([this] { click("MacroNew"); });
+        QVERIFY2(tooLong.endsWith(": File name too long | warning | [Ok]"), qPrintable(tooLong));
         QVERIFY(QDir().entryList({"*.MCR"}, QDir::Files).isEmpty());
         QVERIFY(!editor_.called());
     }

@@ -78,10 +78,8 @@ private slots:
     {
         QWidget opener;
         QPointer<cw::ExportWindow> w = cw::openExportWindow(kRequest, &opener);
-        DialogDriver dialogs;
-        go(w);
-        QCOMPARE(said(dialogs.seen.value(0)), "Coinwick 2 | Finished! Import the comma-delimited text file:\n" + target("CWK_DATA.TXT")
-                                                  + "\ninto your spreadsheet program. | no icon | [Ok]");
+        QCOMPARE(saidBy([&] { go(w); }), "Coinwick 2 | Finished! Import the comma-delimited text file:\n" + target("CWK_DATA.TXT")
+                                             + "\ninto your spreadsheet program. | no icon | [Ok]");
         QCOMPARE(readBytes("CWK_DATA.TXT"), lines());
         QVERIFY(!w->isVisible() && opener.isEnabled());
         QVERIFY(!QFile::exists(kSelection));   // the export command's work file is gone
@@ -97,26 +95,16 @@ private slots:
         QWidget opener;
         cw::ExportWindow w(kRequest, &opener);
         w.show();
-        {
-            DialogDriver dialogs({Answer::press(QMessageBox::No)});
-            go(&w);
-            QCOMPARE(said(dialogs.seen.value(0)), "Confirm | " + target("CWK_DATA.TXT")
-                                                      + " already exists!\nDo you wish to append this data to it? | question | Yes/[No]");
-        }
+        const QString append = "Confirm | " + target("CWK_DATA.TXT") + " already exists!\nDo you wish to append this data to it? | question | Yes/[No]";
+        QCOMPARE(saidBy([&] { go(&w); }, {Answer::press(QMessageBox::No)}), append);
         QCOMPARE(readBytes("CWK_DATA.TXT"), "old\r\n");
         QVERIFY(w.isVisible() && !opener.isEnabled());
         child<QLineEdit>(&w, "exFileName")->setText("EMPTY.TXT");
-        {
-            DialogDriver dialogs;
-            go(&w);
-            QCOMPARE(dialogs.seen.size(), 1);
-        }
+        QVERIFY(saidBy([&] { go(&w); }).startsWith("Coinwick 2 | Finished!"));
         QCOMPARE(readBytes("EMPTY.TXT"), lines());
         writeBytes(kSelection, bytesOf(selection({"FD", "A"})));
         cw::ExportWindow again(kRequest, nullptr);
-        DialogDriver dialogs({Answer::press(QMessageBox::Yes), Answer::press()});
-        go(&again);
-        QVERIFY(dialogs.seen.value(1).text.startsWith("Finished!"));
+        QVERIFY(saidBy([&] { go(&again); }, {Answer::press(QMessageBox::Yes)}).startsWith(append + " // Coinwick 2 | Finished!"));
         QCOMPARE(readBytes("CWK_DATA.TXT"), "old\r\n" + lines());
     }
 
@@ -132,11 +120,9 @@ private slots:
                                          {"taken.txt", "Coinwick 2 | %1/taken.txt: "},
                                          {"1998cwk.dat", "Data Export | This file belongs to the ledger; choose another name."}}) {
             child<QLineEdit>(&w, "exFileName")->setText(name);
-            DialogDriver dialogs;
-            go(&w);
-            QCOMPARE(dialogs.seen.size(), 1);
-            QVERIFY2(said(dialogs.seen[0]).startsWith(QString::fromLatin1(told).arg(QDir::currentPath())), qPrintable(said(dialogs.seen[0])));
-            QCOMPARE(dialogs.seen[0].icon, QMessageBox::Warning);
+            const QString shown = saidBy([&] { go(&w); });
+            QVERIFY2(shown.startsWith(QString::fromLatin1(told).arg(QDir::currentPath())) && shown.endsWith(" | warning | [Ok]"),
+                     qPrintable(shown));
             QVERIFY(w.isVisible());
         }
         QCOMPARE(readBytes(kData), before);

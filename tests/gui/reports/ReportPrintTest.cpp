@@ -42,7 +42,6 @@ class ReportPrintTest : public QObject {
 
 private:
     std::unique_ptr<ReportsHarness> h_;
-    QString pdftotext_;
 
     QPrinter* printer() { return h_->window->printDialog()->printer(); }
 
@@ -61,9 +60,7 @@ private:
         p->setOutputFileName(file);
         p->setPageSize(QPageSize(QPageSize::A4));
         p->setPageMargins(QMarginsF(kMargin, kMargin, kMargin, kMargin), QPageLayout::Point);
-        DialogDriver driver;
-        h_->press("rtbPrint");
-        QCOMPARE(driver.seen.size(), 0);
+        QCOMPARE(saidBy([this] { h_->press("rtbPrint"); }), "");
     }
 
     // The rows of `page` are the report lines from..to-1 that are not blank,
@@ -136,11 +133,13 @@ private slots:
         QVERIFY(qAbs(pages[1].first().y - pages[0].first().y) < 0.2);
     }
 
+    // Preview names the page count; a long print asks first, No prints
+    // nothing and a print stopped at its progress box leaves no file.
     void previewCountsThePagesALongPrintAsksFirstAndCancelLeavesNoFile()
     {
         CW_QREQUIRE_TOOL(pdftotext, "pdftotext");
         viewLongReport();
-        const QString file = QDir::current().absoluteFilePath(QStringLiteral("long.pdf"));
+        const QString file = QDir::current().absoluteFilePath("long.pdf");
         printer()->setOutputFileName(file);
         printer()->setCopyCount(20);
         QString previewTitle;
@@ -148,63 +147,44 @@ private slots:
             DialogDriver driver;
             driver.onEachDialog = [&](QWidget* d) { previewTitle = d->windowTitle(); };
             h_->press("rtbPreview");
-            QCOMPARE(driver.seen.size(), 1);
         }
-        {
-            DialogDriver no({Answer::press(QMessageBox::No)});
-            h_->press("rtbPrint");
-            QCOMPARE(no.seen.size(), 1);
-            QVERIFY(said(no.seen[0]).startsWith("Coinwick 2 | This report is "));
-            QVERIFY(said(no.seen[0]).endsWith(" pages long. Print it all? | question | Yes/[No]"));
-        }
-        QVERIFY(!QFile::exists(file));
+        const QString asked = saidBy([this] { h_->press("rtbPrint"); }, {Answer::press(QMessageBox::No)});
+        QVERIFY2(asked.startsWith("Coinwick 2 | This report is ") && asked.endsWith(" pages long. Print it all? | question | Yes/[No]"),
+                 qPrintable(asked));
         {
             DialogDriver cancelled({Answer::press(QMessageBox::Yes)});
             cancelled.cancelProgress = true;
             h_->press("rtbPrint");
-            QCOMPARE(cancelled.seen.size(), 1);   // the question; a stopped print says nothing more
+            QCOMPARE(told(cancelled.seen), asked);   // a stopped print says nothing more
         }
         QVERIFY(!QFile::exists(file));
-        {
-            DialogDriver yes({Answer::press(QMessageBox::Yes)});
-            h_->press("rtbPrint");
-            QCOMPARE(yes.seen.size(), 1);
-        }
+        QCOMPARE(saidBy([this] { h_->press("rtbPrint"); }, {Answer::press(QMessageBox::Yes)}), asked);
         const qsizetype pages = pdfRows(pdftotext, file).size();
         QVERIFY(pages > 50);
         QCOMPARE(previewTitle, QStringLiteral("Print Preview - %1 pages").arg(pages));
     }
 
+    // Links planted at the file's name and its work name are replaced, never
+    // followed; the print settings are left as they were.
     void withoutAPrinterTheReportGoesToAFileInTheWorkingFolder()
     {
         CW_QREQUIRE_TOOL(pdftotext, "pdftotext");
         h_->press("rtbAll");
         h_->press("rtbView");
-        QCOMPARE(printer()->outputFileName(), QString());
-        // Links planted at the file's name and its work name are replaced, never followed.
         QTemporaryDir elsewhere;
-        for (const QString& name : {QStringLiteral("CWK_REPORT.PDF"), QStringLiteral("CWK_REPORT.PDF.$$$")}) {
+        for (const char* name : {"CWK_REPORT.PDF", "CWK_REPORT.PDF.$$$"}) {
             writeBytes(elsewhere.filePath(name), "victim");
             QVERIFY(QFile::link(elsewhere.filePath(name), name));
         }
-        DialogDriver driver;
-        h_->press("rtbPrint");
-        const QString file = QDir::current().absoluteFilePath(QStringLiteral("CWK_REPORT.PDF"));
-        for (const QString& name : {QStringLiteral("CWK_REPORT.PDF"), QStringLiteral("CWK_REPORT.PDF.$$$")})
-            QCOMPARE(readBytes(elsewhere.filePath(name)), QByteArray("victim"));
-        QVERIFY(!QFileInfo(file).isSymLink());
-        QVERIFY(!QFile::exists(QStringLiteral("CWK_REPORT.PDF.$$$")));
-        QCOMPARE(driver.seen.size(), 1);
-        QCOMPARE(driver.seen[0].text,
-                 QStringLiteral("There is no printer on this system.\nThe report was written to the file:\n") + file);
-        QCOMPARE(driver.seen[0].title, QStringLiteral("Coinwick 2"));
-        QCOMPARE(driver.seen[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-
+        const QString file = QDir::current().absoluteFilePath("CWK_REPORT.PDF");
+        QCOMPARE(saidBy([this] { h_->press("rtbPrint"); }),
+                 "Coinwick 2 | There is no printer on this system.\nThe report was written to the file:\n" + file + " | no icon | [Ok]");
+        for (const char* name : {"CWK_REPORT.PDF", "CWK_REPORT.PDF.$$$"})
+            QCOMPARE(readBytes(elsewhere.filePath(name)), "victim");
+        QVERIFY(!QFileInfo(file).isSymLink() && !QFile::exists("CWK_REPORT.PDF.$$$"));
         const QList<PdfPage> pages = pdfRows(pdftotext, file);
         QCOMPARE(pages.size(), 1);
-        QVERIFY(pages[0].first().text().startsWith(QStringLiteral("Cashflow Record for Pat Smith")));
-        QCOMPARE(pages[0].last().text(), QStringLiteral("END"));
-        // The print settings are as they were: still no output file.
+        QCOMPARE(pages[0].first().text().left(29) + '|' + pages[0].last().text(), "Cashflow Record for Pat Smith|END");
         QCOMPARE(printer()->outputFileName(), QString());
     }
 
@@ -213,13 +193,8 @@ private slots:
         h_->press("rtbAll");
         h_->press("rtbView");
         const QStringList before = h_->window->reportLines();
-        printer()->setOutputFileName(QStringLiteral("/nonexistent-coinwick-folder/report.pdf"));
-        DialogDriver driver;
-        h_->press("rtbPrint");
-        QCOMPARE(driver.seen.size(), 1);
-        QCOMPARE(driver.seen[0].text, QStringLiteral("No such file or directory 2"));
-        QCOMPARE(driver.seen[0].title, QStringLiteral("Coinwick 2"));
-        QCOMPARE(driver.seen[0].icon, QMessageBox::NoIcon);
+        printer()->setOutputFileName("/nonexistent-coinwick-folder/report.pdf");
+        QCOMPARE(saidBy([this] { h_->press("rtbPrint"); }), "Coinwick 2 | No such file or directory 2 | no icon | [Ok]");
         QCOMPARE(h_->window->reportLines(), before);
     }
 };

@@ -169,10 +169,7 @@ private slots:
         h_->window->close();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(QFile::remove("2026CATS.DAT") && QDir().mkdir("2026CATS.DAT"));
-        DialogDriver driver;
-        h_->main.command("mnuReports")->trigger();
-        QCOMPARE(driver.seen.size(), 1);
-        QCOMPARE(driver.seen[0].text, "2026CATS.DAT: Is a directory");
+        QCOMPARE(saidBy([this] { h_->main.command("mnuReports")->trigger(); }), "Coinwick 2 | 2026CATS.DAT: Is a directory | warning | [Ok]");
         h_->window = openReportsWindow();
         QVERIFY(h_->window);
     }
@@ -181,11 +178,8 @@ private slots:
     // over the reports window, with the window's months.
     void exportNeedsCategoriesThenOpensTheExportWindow()
     {
-        {
-            DialogDriver driver;
-            h_->window->command("rmnuExport")->trigger();
-            QCOMPARE(said(driver.seen.value(0)), "Coinwick 2 | You must select categories first! | no icon | [Ok]");
-        }
+        QCOMPARE(saidBy([this] { h_->window->command("rmnuExport")->trigger(); }),
+                 "Coinwick 2 | You must select categories first! | no icon | [Ok]");
         QVERIFY(!QFileInfo::exists("tempcats.$$$"));
         h_->press("rtbAll");
         h_->press("rtbEndMonth");
