@@ -7,7 +7,6 @@
 #include "support/WindowFixture.h"
 
 #include <QScreen>
-#include <QTimer>
 
 using namespace cwtest;
 

@@ -9,12 +9,9 @@
 #include "gui/reports/ReportsWindow.h"
 
 #include <QAbstractItemView>
-#include <QApplication>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSpinBox>
-#include <QTest>
 #include <QToolBar>
 
 using namespace cwtest;

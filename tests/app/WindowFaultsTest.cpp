@@ -10,8 +10,6 @@
 #include "gui/reports/ReportsWindow.h"
 #include "support/FaultEnv.h"
 
-#include <QLabel>
-#include <QListWidget>
 #include <QSpinBox>
 
 using namespace cwtest;

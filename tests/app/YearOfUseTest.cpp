@@ -9,8 +9,6 @@
 #include "support/DialogDriver.h"
 #include "support/WindowFixture.h"
 
-#include <random>
-
 using namespace cwtest;
 using reference::Entry;
 

@@ -9,9 +9,6 @@
 #include "support/StoreChanges.h"
 #include "support/TempFolder.h"
 
-#include <gtest/gtest.h>
-
-
 using namespace cw;
 using cwtest::FaultEnv;
 using cwtest::readBytes;

@@ -11,13 +11,9 @@
 #include "support/StoreChanges.h"
 #include "support/TempFolder.h"
 
-#include <gtest/gtest.h>
-
-#include <QTemporaryDir>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 using namespace cw;
 using cwtest::changes;

@@ -6,7 +6,6 @@
 #include "support/TempFolder.h"
 #include "support/FaultEnv.h"
 
-#include <QDir>
 #include <gtest/gtest.h>
 
 using cwtest::writeBytes;
@@ -63,7 +62,6 @@ TEST_F(MapFileTest, AFileReplacedWhileHeldReadsAsItWas)
     EXPECT_EQ(contents.size(), 0);
     EXPECT_EQ(moved.view(), QByteArray(5000, 'a'));
 }
-
 
 TEST_F(MapFileTest, AWrappedEnvMapsThroughItsOwnRead)
 {

@@ -7,8 +7,6 @@
 #include "support/StoreChanges.h"
 #include "support/TempFolder.h"
 
-#include <gtest/gtest.h>
-
 using namespace cw;
 using cwtest::Change;
 using cwtest::changes;

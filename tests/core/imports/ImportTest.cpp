@@ -11,7 +11,6 @@
 #include "support/TempFolder.h"
 #include "core/tools/CommaExport.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace cw;

@@ -5,8 +5,6 @@
 #include "core/imports/StatementRow.h"
 #include "support/TempFolder.h"
 
-#include <QString>
-
 namespace cwtest {
 
 inline QByteArray statementBytes(const char* name) { return readBytes(QStringLiteral(CW_STATEMENTS_DIR "/") + name); }

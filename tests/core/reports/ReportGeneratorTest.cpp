@@ -6,8 +6,6 @@
 #include "store/ReportSelection.h"
 #include "support/FaultEnv.h"
 
-#include <QFile>
-
 using namespace cwtest;
 
 namespace {

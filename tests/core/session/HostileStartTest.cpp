@@ -8,11 +8,7 @@
 #include "support/StoreChanges.h"
 #include "support/TempFolder.h"
 
-#include <gtest/gtest.h>
-
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 using namespace cw;
 using cwtest::FaultEnv;

@@ -7,11 +7,7 @@
 #include "support/TempFolder.h"
 #include "core/tools/Backup.h"
 
-#include <QDir>
-#include <QTemporaryDir>
 #include <sys/stat.h>
-#include <gtest/gtest.h>
-#include <unistd.h>
 
 using namespace cw;
 using cwtest::FaultEnv;

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 #include <cstring>
 #include <sys/wait.h>
-#include <unistd.h>
 
 namespace cw {
 namespace {

@@ -9,7 +9,6 @@
 
 #include <QCoreApplication>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
 

@@ -12,10 +12,8 @@
 #include "support/RequireTool.h"
 
 #include <QDateTime>
-#include <QDir>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QTemporaryDir>
 
 #include <pwd.h>
 #include <unistd.h>

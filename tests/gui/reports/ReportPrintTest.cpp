@@ -11,7 +11,6 @@
 #include "support/RequireTool.h"
 
 #include <QPageLayout>
-#include <QTemporaryDir>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
