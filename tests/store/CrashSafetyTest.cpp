@@ -10,12 +10,8 @@
 #include "support/TempFolder.h"
 
 using namespace cw;
-using cwtest::FaultEnv;
-using cwtest::readBytes;
-using cwtest::writeBytes;
+using namespace cwtest;
 
-using cwtest::changes;
-using cwtest::seedFolder;
 
 namespace {
 

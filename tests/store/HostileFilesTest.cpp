@@ -16,11 +16,7 @@
 #include <sys/wait.h>
 
 using namespace cw;
-using cwtest::changes;
-using cwtest::FaultEnv;
-using cwtest::readBytes;
-using cwtest::seedFolder;
-using cwtest::writeBytes;
+using namespace cwtest;
 
 namespace {
 

@@ -8,12 +8,7 @@
 #include "support/TempFolder.h"
 
 using namespace cw;
-using cwtest::Change;
-using cwtest::changes;
-using cwtest::PowerLossEnv;
-using cwtest::seedFolder;
-using cwtest::readBytes;
-using cwtest::writeBytes;
+using namespace cwtest;
 
 namespace {
 
@@ -21,76 +16,49 @@ QStringList namesIn(const cwtest::TempFolder& folder) { return QDir(folder.path(
 
 // The simulator itself: each classic mistake must lose data under it, or the
 // tests below would prove nothing.
-class PowerLossEnvModel : public ::testing::Test {
-protected:
-    void SetUp() override { writeBytes(QStringLiteral("a"), "old"); }
-
-    void write(const char* name, const char* bytes, bool flush)
-    {
+TEST(PowerLossEnvModel, OnlyAFlushedFileRenamedInAFlushedFolderSurvives)
+{
+    struct Case {
+        const char* name;
+        bool flush, rename, flushFolder;
+        const char* after;   // "a" after the cut, and the names in the folder
+    };
+    const Case cases[] = {{"a", false, false, false, "old|a"},   // written in place, never flushed
+                          {"a.tmp", true, true, false, "old|a"},   // renamed, the folder never flushed
+                          {"a.tmp", false, true, true, "|a"},      // renamed and flushed, its bytes never
+                          {"a.tmp", true, true, true, "new|a"}};
+    for (const Case& c : cases) {
+        TempFolder folder;
+        writeBytes("a", "old");
+        PowerLossEnv env;
         std::unique_ptr<WritableFile> f;
-        ASSERT_TRUE(env.newWritableFile(QString::fromLatin1(name), &f).isOk());
-        ASSERT_TRUE(f->append(bytes).isOk());
-        if (flush) {
+        ASSERT_TRUE(env.newWritableFile(QString::fromLatin1(c.name), &f).isOk());
+        ASSERT_TRUE(f->append("new").isOk());
+        if (c.flush)
             ASSERT_TRUE(f->sync().isOk());
-        }
         ASSERT_TRUE(f->close().isOk());
+        if (c.rename)
+            ASSERT_TRUE(env.renameFile(QString::fromLatin1(c.name), "a").isOk());
+        if (c.flushFolder)
+            ASSERT_TRUE(env.syncDir(".").isOk());
+        QByteArray seen;
+        ASSERT_TRUE(env.readFile("a", &seen, false).isOk());
+        EXPECT_EQ(seen, "new");   // what the program sees before the cut
+        env.cut();
+        EXPECT_EQ(readBytes("a") + '|' + namesIn(folder).join(' ').toLatin1(), c.after);
+        ASSERT_TRUE(env.readFile("a", &seen, false).isOk());
+        EXPECT_EQ(seen, readBytes("a"));
     }
-
-    cwtest::TempFolder folder;
+    // Calls after the power goes off fail.
+    TempFolder folder;
+    writeBytes("a", "old");
     PowerLossEnv env;
-};
-
-TEST_F(PowerLossEnvModel, WritesInPlaceWithoutAFlushAreDropped)
-{
-    write("a", "new", false);
-    QByteArray seen;
-    ASSERT_TRUE(env.readFile(QStringLiteral("a"), &seen, false).isOk());
-    EXPECT_EQ(seen, "new");
-    EXPECT_EQ(readBytes(QStringLiteral("a")), "old");
-    env.cut();
-    ASSERT_TRUE(env.readFile(QStringLiteral("a"), &seen, false).isOk());
-    EXPECT_EQ(seen, "old");
-}
-
-TEST_F(PowerLossEnvModel, ARenameIsUndoneUntilItsFolderIsFlushed)
-{
-    write("a.tmp", "new", true);
-    ASSERT_TRUE(env.renameFile(QStringLiteral("a.tmp"), QStringLiteral("a")).isOk());
-    EXPECT_FALSE(env.fileExists(QStringLiteral("a.tmp")));
-    env.cut();
-    EXPECT_EQ(readBytes(QStringLiteral("a")), "old");
-    EXPECT_EQ(namesIn(folder), QStringList{QStringLiteral("a")});
-    EXPECT_FALSE(env.fileExists(QStringLiteral("a.tmp")));
-}
-
-TEST_F(PowerLossEnvModel, ARenamedFileNeverFlushedComesBackEmpty)
-{
-    write("a.tmp", "new", false);
-    ASSERT_TRUE(env.renameFile(QStringLiteral("a.tmp"), QStringLiteral("a")).isOk());
-    ASSERT_TRUE(env.syncDir(QStringLiteral(".")).isOk());
-    env.cut();
-    EXPECT_TRUE(QFileInfo::exists(QStringLiteral("a")));
-    EXPECT_EQ(readBytes(QStringLiteral("a")), "");
-}
-
-TEST_F(PowerLossEnvModel, FlushRenameAndFolderFlushKeepTheNewFile)
-{
-    write("a.tmp", "new", true);
-    ASSERT_TRUE(env.renameFile(QStringLiteral("a.tmp"), QStringLiteral("a")).isOk());
-    ASSERT_TRUE(env.syncDir(QString()).isOk());
-    env.cut();
-    EXPECT_EQ(readBytes(QStringLiteral("a")), "new");
-    EXPECT_EQ(namesIn(folder), QStringList{QStringLiteral("a")});
-}
-
-TEST_F(PowerLossEnvModel, CallsAfterTheCutFail)
-{
     env.cutAfter(1);
     QByteArray seen;
-    EXPECT_TRUE(env.readFile(QStringLiteral("a"), &seen, false).isOk());
-    EXPECT_FALSE(env.removeFile(QStringLiteral("a")).isOk());
+    EXPECT_TRUE(env.readFile("a", &seen, false).isOk());
+    EXPECT_FALSE(env.removeFile("a").isOk());
     EXPECT_TRUE(env.powerOff());
-    EXPECT_EQ(readBytes(QStringLiteral("a")), "old");
+    EXPECT_EQ(readBytes("a"), "old");
 }
 
 class PowerLoss : public ::testing::TestWithParam<int> {

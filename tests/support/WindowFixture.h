@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTableView>
@@ -68,6 +69,44 @@ inline QStringList listRows(const QObject* in, const char* name)
             rows << list->item(i)->text();
     return rows;
 }
+
+// Every named control of a window, one a line in the order they were made:
+// its class, object name, caption and tool tip; an action's shortcut after
+// its caption. The working folder's path reads "<folder>".
+inline QString controlsText(const QWidget* window)
+{
+    QStringList lines = {window->objectName() + " | " + window->windowTitle()};
+    for (const QObject* o : window->findChildren<QObject*>()) {
+        QString text, tip;
+        if (auto* a = qobject_cast<const QAction*>(o))
+            text = a->text() + (a->shortcut().isEmpty() ? QString() : " [" + a->shortcut().toString() + ']'), tip = a->toolTip();
+        else if (auto* m = qobject_cast<const QMenu*>(o))
+            text = m->title();
+        else if (auto* b = qobject_cast<const QAbstractButton*>(o))
+            text = b->text(), tip = b->toolTip();
+        else if (auto* l = qobject_cast<const QLabel*>(o))
+            text = l->text(), tip = l->toolTip();
+        else if (auto* g = qobject_cast<const QGroupBox*>(o))
+            text = g->title(), tip = g->toolTip();
+        else if (auto* w = qobject_cast<const QWidget*>(o))
+            tip = w->toolTip();
+        if (!o->isWidgetType() && !qobject_cast<const QAction*>(o))
+            continue;
+        if (!o->objectName().isEmpty() && !o->objectName().startsWith("qt_"))
+            lines << QStringLiteral("%1 %2 | %3 | %4").arg(o->metaObject()->className(), o->objectName(), text, tip);
+    }
+    return lines.join(u'\n').replace(QDir::currentPath(), "<folder>") + u'\n';
+}
+
+// The controls against data/NAME.txt beside the test; CW_UPDATE_CONTROLS=1
+// writes the file afresh.
+#define CW_COMPARE_CONTROLS(window, name)                                                                \
+    do {                                                                                                 \
+        const QString file = QStringLiteral(CW_DATA_DIR "/") + name + QStringLiteral(".txt");            \
+        if (qEnvironmentVariableIsSet("CW_UPDATE_CONTROLS"))                                             \
+            cwtest::writeBytes(file, cwtest::controlsText(window).toUtf8());                             \
+        QCOMPARE(cwtest::controlsText(window), QString::fromUtf8(cwtest::readBytes(file)));              \
+    } while (false)
 
 // A click, then the double-click event the second press of a pair brings.
 inline void doubleClick(QWidget* viewport, const QPoint& at)

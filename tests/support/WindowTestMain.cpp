@@ -7,6 +7,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    QLocale::setDefault(QLocale::c());   // dates and numbers shown as the C locale gives them
     cwtest::pinLocale();
     const QByteArray only = argc > 1 && argv[1][0] != '-' ? QByteArray(argv[1]) : QByteArray();
     QStringList args;

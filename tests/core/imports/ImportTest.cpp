@@ -14,10 +14,7 @@
 #include <gtest/gtest.h>
 
 using namespace cw;
-using cwtest::entry;
-using cwtest::readBytes;
-using cwtest::statementBytes;
-using cwtest::writeBytes;
+using namespace cwtest;
 
 namespace {
 

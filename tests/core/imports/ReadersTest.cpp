@@ -10,7 +10,7 @@
 #include <gtest/gtest.h>
 
 using namespace cw;
-using cwtest::statementBytes;
+using namespace cwtest;
 
 namespace {
 

@@ -19,9 +19,7 @@
 namespace cw {
 namespace {
 
-using cwtest::entry;
-using cwtest::readBytes;
-using cwtest::writeBytes;
+using namespace cwtest;
 
 const QString kData = QStringLiteral("1998CWK.DAT");
 

@@ -11,12 +11,7 @@
 #include <sys/stat.h>
 
 using namespace cw;
-using cwtest::FaultEnv;
-using cwtest::kCats;
-using cwtest::kData;
-using cwtest::readBytes;
-using cwtest::seedFolder;
-using cwtest::writeBytes;
+using namespace cwtest;
 
 namespace {
 

@@ -10,9 +10,7 @@
 #include <sys/stat.h>
 
 using namespace cw;
-using cwtest::FaultEnv;
-using cwtest::readBytes;
-using cwtest::writeBytes;
+using namespace cwtest;
 
 namespace {
 

@@ -9,8 +9,7 @@
 namespace cw {
 namespace {
 
-using cwtest::entry;
-using cwtest::selection;
+using namespace cwtest;
 
 QString text(Money m) { return exportAmountText(m, u'.'); }
 

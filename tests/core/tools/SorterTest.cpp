@@ -11,7 +11,7 @@
 namespace cw {
 namespace {
 
-using cwtest::entry;
+using namespace cwtest;
 
 constexpr int kSize = 58;
 const QString kData = QStringLiteral("1998CWK.DAT");

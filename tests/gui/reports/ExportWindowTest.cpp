@@ -48,15 +48,8 @@ private slots:
         writeBytes("out/OLD.Txt", "x");
         QWidget opener;
         cw::ExportWindow w(kRequest, &opener);
-        QCOMPARE(w.windowTitle(), "Data Export");
+        CW_COMPARE_CONTROLS(&w, "export");   // the range label among them
         QVERIFY(!w.parentWidget() && !opener.isEnabled());
-        QStringList texts;
-        for (const char* label : {"exRangeLab", "Label1", "Label2"})
-            texts << labelText(&w, label);
-        for (const char* button : {"ExportGo", "ExportQuit"})
-            texts << child<QPushButton>(&w, button)->text();
-        QCOMPARE(texts.join('|'), "January through March, 1998; 2 categories.|files in target directory|<<<   export file name|"
-                                  "Write to export file|Cancel");
         QCOMPARE(child<QLineEdit>(&w, "exFileName")->text(), "CWK_DATA.TXT");
         QCOMPARE(pathOf(&w, "ExportDir"), QDir::currentPath());
         QCOMPARE(listRows(&w, "ExportedFiles"), QStringList({"a.txt", "notes.TXT"}));

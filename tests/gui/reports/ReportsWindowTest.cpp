@@ -33,46 +33,20 @@ private slots:
     void init() { h_ = std::make_unique<ReportsHarness>(); }
     void cleanup() { h_.reset(); }
 
+    // Opened over the disabled main window, in its place: no categories, the
+    // whole year, the design texts.
     void opensOverTheMainWindowAndLeavesByExit()
     {
         cw::ReportsWindow* w = h_->window;
         QCOMPARE(w->windowTitle(), "Coinwick 2 - Reports");
         QVERIFY(!w->parentWidget() && w->isEnabled() && !h_->main.isEnabled());
         QCOMPARE(w->geometry(), h_->main.geometry());
-        // Loaded: no categories, the whole year, the design texts.
         QVERIFY(!h_->enabled("rtbView") && !h_->enabled("rtbPrint") && !selecting());
         QCOMPARE(h_->codes("RepCatList_A"), (QStringList{"A ", "FO", "PY"}));
         QCOMPARE(h_->grid("RepCatList_A")->model()->index(1, 1).data().toString(), "Food            ");
         QCOMPARE(h_->codes("RepCatList_B"), QStringList());
         QCOMPARE(h_->grid("RepCatList_B")->model()->headerData(1, Qt::Horizontal).toString(), "Description");
-        QStringList panels;
-        for (const char* key : {"rsbYear", "rsbCats", "rsbStartMonth", "rsbThrough", "rsbEndMonth", "rsbRepType", "RSBic", "RSBex", "RSBbal"})
-            panels << h_->panel(key);
-        QCOMPARE(panels.join('|'), "2026|(Select Categories)|January|> Through >|December|Summary|Income|Expense|Balance");
-        QCOMPARE(child<QLabel>(w, "rsbYear")->toolTip(), "Active year  (change at main screen)");
-
-        auto* file = child<QMenu>(w, "rmnuFile");
-        QStringList items = {file->title()};
-        for (QAction* a : file->actions())
-            if (!a->isSeparator())
-                items << a->objectName() + u'=' + a->text();
-        QCOMPARE(items.join('|'), "&File|rmnuExport=Export comma-delimited file|rmnuSaveChart=Save Chart...|"
-                                  "rmnuPreview=Print Preview|rmnuPrintSetup=Print Setup...|rmnuExit=E&xit reports screen");
-        QStringList buttons;
-        for (QAction* a : child<QToolBar>(w, "RepToolbar")->actions())
-            buttons << a->objectName() + u'|' + a->text() + u'|' + (a->objectName() == "rtbHelp" ? QString() : a->toolTip());
-        QCOMPARE(buttons, (QStringList{
-                              "rtbHelp|Help|", "rtbAll|All Cats|Click to select all categories at once",
-                              "rtbSelectCats|Pick Cats|Click to display category selection",
-                              "rtbStartMonth|Start|Click to push report start up one month",
-                              "rtbEndMonth|End|Click to push report end back one month",
-                              "rtbSummary|Summary|Report without line items", "rtbFull|Full|Include line items",
-                              "rtbView|View|Display report on screen", "rtbPrint|Print|Print report",
-                              "rtbPreview|Preview|Show the pages as Print will put them",
-                              "rtbClear|Clear|Clear report - start over",
-                              "rtbChart|Chart|Show the report as charts, or as text again"}));
-        QCOMPARE(w->command("rtbPrint")->shortcut(), QKeySequence("Ctrl+P"));
-
+        CW_COMPARE_CONTROLS(w, "reports-window");   // the menu, toolbar and panels among them
         QPointer<cw::ReportsWindow> gone = w;
         w->command("rmnuExit")->trigger();
         QVERIFY(h_->main.isEnabled() && h_->main.isVisible());

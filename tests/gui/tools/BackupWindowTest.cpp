@@ -50,14 +50,8 @@ private slots:
     {
         QWidget opener;
         cw::BackupWindow w(&opener);
-        QCOMPARE(w.windowTitle(), "Data Backup");
+        CW_COMPARE_CONTROLS(&w, "backup");   // source and target: the working folder
         QVERIFY(!w.parentWidget() && !opener.isEnabled());
-        QStringList texts;
-        for (const char* label : {"Label1", "Label2", "Backuplist", "BackUpTarget", "BackUpProgress"})
-            texts << labelText(&w, label);
-        QCOMPARE(texts, QStringList({"Source:", "Target:", work(), work(), "progress"}));
-        QCOMPARE(child<QPushButton>(&w, "RunBackup")->text() + '|' + child<QPushButton>(&w, "StopBackup")->text(),
-                 "Copy all Source files to Target|Cancel");
         QCOMPARE(child(&w, "BackUpDir")->property("path").toString(), work());
         QCOMPARE(listRows(&w, "BackMeUp"), kBackupSet);
         QTest::mouseClick(child<QPushButton>(&w, "StopBackup"), Qt::LeftButton);
