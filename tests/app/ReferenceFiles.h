@@ -38,7 +38,6 @@ struct Entry {
     }
     QByteArray date() const { return bytes.left(8); }
     QByteArray code() const { return bytes.mid(8, 2); }
-    QByteArray note() const { return bytes.mid(18, 40); }
     std::int64_t amount() const
     {
         std::uint64_t u = 0;
@@ -46,19 +45,16 @@ struct Entry {
             u = u << 8 | static_cast<unsigned char>(bytes[10 + i]);
         return static_cast<std::int64_t>(u);
     }
-    void setDate(const QByteArray& d) { bytes.replace(0, 8, d); }
+    // MM-DD-YY: YYMMDD, then the decimal character codes of the two code characters.
+    std::uint64_t sortKey() const
+    {
+        QByteArray digits = bytes.mid(6, 2) + bytes.mid(0, 2) + bytes.mid(3, 2);
+        for (char c : code())
+            digits += QByteArray::number(static_cast<unsigned char>(c));
+        return digits.toULongLong();
+    }
     bool operator==(const Entry&) const = default;
 };
-
-// MM-DD-YY: YYMMDD, then the decimal character codes of the two code characters.
-inline std::uint64_t sortKey(const Entry& e)
-{
-    const QByteArray d = e.date();
-    QByteArray digits = d.mid(6, 2) + d.mid(0, 2) + d.mid(3, 2);
-    for (char c : e.code())
-        digits += QByteArray::number(static_cast<unsigned char>(c));
-    return digits.toULongLong();
-}
 
 class Ledger {
 public:
@@ -67,18 +63,10 @@ public:
     // Before the first entry whose key is less than or equal to the new one's.
     void insert(const Entry& e)
     {
-        const auto at = std::find_if(entries.begin(), entries.end(), [&](const Entry& x) { return sortKey(x) <= sortKey(e); });
-        entries.insert(at, e);
+        entries.insert(std::find_if(entries.begin(), entries.end(), [&](const Entry& x) { return x.sortKey() <= e.sortKey(); }), e);
     }
     // The first entry equal in all four fields.
     void replace(const Entry& old, const Entry& edited) { *std::find(entries.begin(), entries.end(), old) = edited; }
-    void removeOne(const Entry& e) { entries.removeOne(e); }
-    void recode(const QString& from, const QString& to)
-    {
-        for (Entry& e : entries)
-            if (e.code() == fixedText(from, 2))
-                e.bytes.replace(8, 2, fixedText(to, 2));
-    }
     QByteArray bytes() const
     {
         QByteArray out;
@@ -96,13 +84,7 @@ public:
     void add(const QString& code, const QString& name)
     {
         records.append(fixedText(code.trimmed().toUpper(), 2) + fixedText(name.trimmed(), 16));
-        sort();
-    }
-    // The first record of `selected` takes the new code and name.
-    void replace(const QString& selected, const QString& code, const QString& name)
-    {
-        records[rowOf(selected)] = fixedText(code.trimmed().toUpper(), 2) + fixedText(name.trimmed(), 16);
-        sort();
+        std::stable_sort(records.begin(), records.end(), [](const QByteArray& a, const QByteArray& b) { return a.left(2) < b.left(2); });
     }
     int rowOf(const QString& code) const
     {
@@ -112,13 +94,6 @@ public:
         return -1;
     }
     QByteArray bytes() const { return records.join(); }
-
-private:
-    void sort()
-    {
-        std::stable_sort(records.begin(), records.end(),
-                         [](const QByteArray& a, const QByteArray& b) { return a.left(2).toUpper() < b.left(2).toUpper(); });
-    }
 };
 
 // The settings record a first start writes, for "MM-DD-YYYY" today.
@@ -131,17 +106,6 @@ inline QByteArray newSettings(const QString& today)
     p.replace(128, 50, fixedText(QStringLiteral("00-00-0000your mom's birthday (for example)"), 50));
     p.replace(630, 10, fixedText(today, 10));
     return p;
-}
-
-// "$1,234.50", negatives in brackets, for amounts in whole cents.
-inline QString dollars(std::int64_t tenThousandths)
-{
-    const std::int64_t cents = std::abs(tenThousandths) / 100;
-    QString whole = QString::number(cents / 100);
-    for (int i = int(whole.size()) - 3; i > 0; i -= 3)
-        whole.insert(i, u',');
-    const QString text = u'$' + whole + u'.' + QStringLiteral("%1").arg(cents % 100, 2, 10, QChar(u'0'));
-    return tenThousandths < 0 ? u'(' + text + u')' : text;
 }
 
 } // namespace cwtest::reference
