@@ -1,8 +1,10 @@
 // Whole reports, line by line, in US English, against the texts under data/,
-// with their status panels; the selection and work files around them.
+// with their status panels; the category choice, and the selection and work
+// files around them.
 
 #include "ReportFixture.h"
 
+#include "core/reports/CategoryChoice.h"
 #include "store/ReportSelection.h"
 #include "support/FaultEnv.h"
 
@@ -167,4 +169,36 @@ TEST_F(ReportFiles, UnreadableYearFileIsReportedAndNothingIsLeftBehind)
     EXPECT_TRUE(r.incomePanel.isEmpty());
     EXPECT_FALSE(r.balancePanel.has_value());
     EXPECT_FALSE(QFile::exists("tempcats.$$$"));
+}
+
+// The selection file: an empty first record, then the choice in order; an
+// older longer file or a planted link replaced whole; absent, no records.
+TEST_F(ReportFiles, TheSelectionFileHoldsTheChoiceAfterAnEmptyRecord)
+{
+    const auto count = [this] { return cw::chosenCategoryCount(cw::readReportSelection(env()).value()); };
+    EXPECT_EQ(count(), -1);
+    writeBytes("tempcats.$$$", QByteArray(18 * 5, 'x'));
+    ASSERT_TRUE(cw::makeRepCatFile(env(), {category("FD", "Food"), category("A", "Auto"), category("FD", "Food")}).isOk());
+    EXPECT_EQ(readBytes("tempcats.$$$"), QByteArray(18, '\0') + "FDFood            A Auto            FDFood            ");
+    EXPECT_EQ(count(), 3);
+    QFile::remove("tempcats.$$$");
+    writeBytes("victim", "victim");
+    ASSERT_TRUE(QFile::link("victim", "tempcats.$$$"));
+    ASSERT_TRUE(cw::makeRepCatFile(env(), {}).isOk());
+    EXPECT_EQ(readBytes("victim"), "victim");
+    EXPECT_EQ(readBytes("tempcats.$$$"), QByteArray(18, '\0'));
+    EXPECT_EQ(count(), 0);
+}
+
+// A pick is taken once; All Cats adds the codes the year holds without a
+// category, in the category file's order (raw bytes would put ZZ before ab).
+TEST(CategoryChoice, APickIsTakenOnceAndAllCatsAddsTheCodesWithoutACategory)
+{
+    std::vector<cw::CategoryRecord> chosen;
+    EXPECT_TRUE(cw::addChosenCategory(chosen, category("FO", "Food")));
+    EXPECT_FALSE(cw::addChosenCategory(chosen, category("FO", "Fodder")));
+    EXPECT_EQ(chosen, std::vector{category("FO", "Food")});
+    const QByteArray year = bytesOf({entry("03-01-98", "ZZ", 1), entry("02-01-98", "FO", 1), entry("01-01-98", "ab", 1)});
+    EXPECT_EQ(cw::allCategoriesChoice({category("FO", "Food"), category("FO", "Fodder")}, year),
+              (std::vector{category("FO", "Food"), category("ab", "(no category)"), category("ZZ", "(no category)")}));
 }

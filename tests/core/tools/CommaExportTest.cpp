@@ -1,3 +1,6 @@
+// The comma export: amounts and lines, the categories and months chosen,
+// the count of chosen categories, and the targets it refuses or fails on.
+
 #include "support/Records.h"
 #include "support/TempFolder.h"
 #include "core/tools/CommaExport.h"
@@ -11,19 +14,14 @@ namespace {
 
 using namespace cwtest;
 
-QString text(Money m) { return exportAmountText(m, u'.'); }
-
 TEST(ExportLine, Amounts)
 {
-    EXPECT_EQ(text(0), QStringLiteral(" 0 "));
-    EXPECT_EQ(text(12345000), QStringLiteral(" 1234.5 "));
-    EXPECT_EQ(text(-1), QStringLiteral("-.0001 "));
-    EXPECT_EQ(text(10000000000), QStringLiteral(" 1000000 "));
-    EXPECT_EQ(text(5000), QStringLiteral(" .5 "));
-    EXPECT_EQ(text(-125000), QStringLiteral("-12.5 "));
-    EXPECT_EQ(text(10203), QStringLiteral(" 1.0203 "));
-    EXPECT_EQ(text(std::numeric_limits<Money>::min()), QStringLiteral("-922337203685477.5808 "));
-    EXPECT_EQ(exportAmountText(-125000, u','), QStringLiteral("-12,5 "));
+    const std::pair<Money, const char*> cases[] = {{0, " 0 "}, {12345000, " 1234.5 "}, {-1, "-.0001 "}, {10000000000, " 1000000 "},
+                                                   {5000, " .5 "}, {-125000, "-12.5 "}, {10203, " 1.0203 "},
+                                                   {std::numeric_limits<Money>::min(), "-922337203685477.5808 "}};
+    for (const auto& [money, text] : cases)
+        EXPECT_EQ(exportAmountText(money, u'.'), text);
+    EXPECT_EQ(exportAmountText(-125000, u','), "-12,5 ");
 }
 
 TEST(ExportLine, WholeLine)
