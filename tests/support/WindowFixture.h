@@ -98,6 +98,26 @@ inline QString controlsText(const QWidget* window)
     return lines.join(u'\n').replace(QDir::currentPath(), "<folder>") + u'\n';
 }
 
+// A grid as its header and rows, a line each, cells joined by "|"; a cell's
+// foreground colour, where it has one, after it.
+inline QString gridText(const QAbstractItemView* grid)
+{
+    const QAbstractItemModel* m = grid->model();
+    QStringList lines, header;
+    for (int c = 0; c < m->columnCount(); ++c)
+        header << m->headerData(c, Qt::Horizontal).toString();
+    lines << header.join(u'|');
+    for (int r = 0; r < m->rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < m->columnCount(); ++c) {
+            const QVariant colour = m->index(r, c).data(Qt::ForegroundRole);
+            cells << m->index(r, c).data().toString() + (colour.isValid() ? colour.value<QColor>().name() : QString());
+        }
+        lines << cells.join(u'|');
+    }
+    return lines.join(u'\n');
+}
+
 // The controls against data/NAME.txt beside the test; CW_UPDATE_CONTROLS=1
 // writes the file afresh.
 #define CW_COMPARE_CONTROLS(window, name)                                                                \

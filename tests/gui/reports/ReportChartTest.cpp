@@ -1,6 +1,6 @@
-// The report charts: their series against the figures the core tests prove,
-// the empty cases, the saved pictures, and the chart page of the reports
-// window with its printing.
+// The report charts: the saved pictures of known figures (the figures are
+// the core tests'), and the chart page of the reports window with its
+// printing.
 
 #include "ReportsWindowHarness.h"
 
@@ -8,15 +8,10 @@
 #include "gui/reports/ReportCharts.h"
 #include "support/DialogDriver.h"
 
-#include <QBarCategoryAxis>
-#include <QBarSeries>
-#include <QBarSet>
 #include <QChart>
 #include <QChartView>
 #include <QFileDialog>
-#include <QHorizontalBarSeries>
 #include <QImage>
-#include <QLineSeries>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRegularExpression>
@@ -43,29 +38,6 @@ cw::ChartFigures knownFigures(int start, int end, std::vector<cw::CategoryRecord
 
 const std::vector<cw::CategoryRecord> kChosen = {category("SA", "Salary"), category("CA", "Car"), category("FD", "Food"),
                                                  category("ZZ", "(no category)"), category("YY", "(no category)")};
-
-// A bar chart's bars as "label=value", sorted.
-QStringList bars(QChart* chart)
-{
-    QStringList out;
-    if (chart->series().isEmpty())
-        return out;
-    QBarSet* set = qobject_cast<QHorizontalBarSeries*>(chart->series().constFirst())->barSets().constFirst();
-    const QStringList labels = qobject_cast<QBarCategoryAxis*>(chart->axes(Qt::Vertical).constFirst())->categories();
-    for (int i = 0; i < set->count(); ++i)
-        out << QString(labels[i]).replace("<br>", " ") + u'=' + QString::number(set->at(i));
-    out.sort();
-    return out;
-}
-
-QStringList bars(const std::vector<cw::ChartBar>& figures)
-{
-    QStringList out;
-    for (const cw::ChartBar& b : figures)
-        out << b.label() + u'=' + QString::number(double(b.amount) / cw::kMoneyScale);
-    out.sort();
-    return out;
-}
 
 // Answers the Save Chart dialog with `name` once it shows; again while it
 // stays open, for up to ten seconds.
@@ -110,39 +82,6 @@ class ReportChartTest : public QObject {
 
 private slots:
     void initTestCase() { hideThePrinters(); }
-
-    // Each bar carries its figure's label and amount; the months chart has
-    // income and expense columns and the running balance as a line, one
-    // point a month. Empty figures leave the charts without series.
-    void seriesHoldTheFigures()
-    {
-        TempFolder folder;
-        const cw::ChartFigures f = knownFigures(1, 4, kChosen);
-        QChart out, in, months;
-        cw::fillOutChart(&out, f);
-        cw::fillInChart(&in, f);
-        cw::fillMonthChart(&months, f);
-        QCOMPARE(bars(&out), bars(f.out));
-        QCOMPARE(bars(&in), bars(f.in));
-        QVERIFY(bars(&out).contains("Food $87.34 70.24%=87.34"));
-        auto* columns = qobject_cast<QBarSeries*>(months.series().at(0));
-        auto* line = qobject_cast<QLineSeries*>(months.series().at(1));
-        QVERIFY(columns && line);
-        QCOMPARE(line->count(), 4);
-        QCOMPARE(qobject_cast<QBarCategoryAxis*>(months.axes(Qt::Horizontal).constFirst())->categories(),
-                 QStringList({"January", "February", "March", "April"}));
-        for (int i = 0; i < 4; ++i) {
-            QCOMPARE(columns->barSets().at(0)->at(i), double(f.months[i].income) / cw::kMoneyScale);
-            QCOMPARE(columns->barSets().at(1)->at(i), double(f.months[i].expense) / cw::kMoneyScale);
-            QCOMPARE(line->at(i).y(), double(f.months[i].balance) / cw::kMoneyScale);
-        }
-        for (const cw::ChartFigures& empty : {knownFigures(1, 12, {}), knownFigures(6, 12, kChosen)}) {
-            cw::fillOutChart(&out, empty);
-            cw::fillInChart(&in, empty);
-            cw::fillMonthChart(&months, empty);
-            QCOMPARE(out.series().size() + in.series().size() + months.series().size(), 0);
-        }
-    }
 
     // The PNG against the reference committed beside this test (set
     // CW_UPDATE_CHART_REFERENCE=1 to write it afresh); the SVG holds every
