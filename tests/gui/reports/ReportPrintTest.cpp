@@ -1,8 +1,7 @@
 // Print through CommonDialog1's printer into PDF files, read back with
-// pdftotext -bbox: the page layout, the preview and the question before a
+// pdftotext -bbox: the lines on paper, the preview and the question before a
 // long print, the no-printer path and a failure. Copies are printed through
-// the print server (CupsPrintTest.cpp). CUPS_SERVER points at nothing, so no printer of the machine is
-// ever used.
+// the print server (CupsPrintTest.cpp); here CUPS_SERVER points at nothing.
 
 #include "PdfWords.h"
 #include "ReportsWindowHarness.h"
@@ -26,12 +25,10 @@ constexpr double kMargin = 36;   // points, on every side
 void writeLongYear()
 {
     std::vector<cw::LedgerEntry> entries;
-    for (int i = 0; i < 94; ++i) {
-        const QByteArray date = QStringLiteral("03-%1-26").arg(28 - i % 28, 2, 10, QChar(u'0')).toLatin1();
-        const QByteArray note = QStringLiteral("Item %1").arg(i + 1).toLatin1();
-        entries.push_back(entry(date.constData(), "FO", -cw::Money(100 + i) * 10000, note.constData()));
-    }
-    must(cw::writeRecords(*cw::Env::posix(), QStringLiteral("2026CWK.DAT"), entries));
+    for (int i = 0; i < 94; ++i)
+        entries.push_back(entry(QStringLiteral("03-%1-26").arg(28 - i % 28, 2, 10, QChar(u'0')), "FO", -cw::Money(100 + i) * 10000,
+                                QStringLiteral("Item %1").arg(i + 1)));
+    must(cw::writeRecords(*cw::Env::posix(), "2026CWK.DAT", entries));
 }
 
 } // namespace
@@ -64,41 +61,29 @@ private:
 
     // The rows of `page` are the report lines from..to-1 that are not blank,
     // in order, at their line's height below three empty lines, each six
-    // blanks (and its own leading blanks) in. Returns the line spacing.
-    static double checkPage(const PdfPage& page, const QStringList& lines, int from, int to, double charWidth)
+    // blanks (and its own leading blanks) in, in a fixed-pitch font.
+    static QString checkPage(const PdfPage& page, const QStringList& lines, int from, int to)
     {
         QList<int> printed;   // line positions on the page that show text
         for (int i = from; i < to; ++i)
             if (!lines[i].trimmed().isEmpty())
                 printed << i - from;
-        if (page.size() != printed.size()) {
-            qWarning("page holds %lld rows, expected %lld", qlonglong(page.size()), qlonglong(printed.size()));
-            return 0;
-        }
+        if (page.size() != printed.size())
+            return QStringLiteral("%1 rows, not %2").arg(page.size()).arg(printed.size());
+        const PdfWord& first = page.first().words.first();
+        const double charWidth = (first.xMax - first.xMin) / first.text.size();
         const double spacing = (page.last().y - page.first().y) / (printed.last() - printed.first());
         const double lineZero = page.first().y - printed.first() * spacing;   // where the page's line 1 stands
-        bool ok = qAbs(lineZero - (kMargin + 3 * spacing)) < spacing / 2;
+        if (charWidth < 4 || charWidth > 8 || qAbs(lineZero - (kMargin + 3 * spacing)) > spacing / 2)
+            return QStringLiteral("a character %1 wide, line 1 at %2").arg(charWidth).arg(lineZero);
         for (int k = 0; k < page.size(); ++k) {
             const QString& line = lines[from + printed[k]];
-            int blanks = 0;
-            while (line.at(blanks) == u' ')
-                ++blanks;
-            const double x = kMargin + (6 + blanks) * charWidth;
-            ok = ok && page[k].text() == line.simplified() && qAbs(page[k].y - (lineZero + printed[k] * spacing)) < 0.2 &&
-                 qAbs(page[k].x() - x) < charWidth / 3;
-            if (!ok) {
-                qWarning("line %d: \"%s\" at %.2f,%.2f", from + printed[k] + 1, qPrintable(page[k].text()), page[k].x(),
-                         page[k].y);
-                return 0;
-            }
+            const qsizetype blanks = line.size() - QString(line).remove(QRegularExpression("^ +")).size();
+            if (page[k].text() != line.simplified() || qAbs(page[k].y - (lineZero + printed[k] * spacing)) > 0.2
+                || qAbs(page[k].x() - (kMargin + (6 + blanks) * charWidth)) > charWidth / 3)
+                return QStringLiteral("line %1: \"%2\" at %3,%4").arg(from + printed[k] + 1).arg(page[k].text()).arg(page[k].x()).arg(page[k].y);
         }
-        return spacing;
-    }
-
-    static double charWidthOf(const PdfRow& row)
-    {
-        const PdfWord& w = row.words.first();
-        return (w.xMax - w.xMin) / w.text.size();
+        return {};
     }
 
 private slots:
@@ -121,12 +106,7 @@ private slots:
 
         const QList<PdfPage> pages = pdfRows(pdftotext, file);
         QCOMPARE(pages.size(), 3);
-        const double charWidth = charWidthOf(pages[0].first());
-        QVERIFY(charWidth > 4 && charWidth < 8);   // a fixed-pitch 10 point font
-        const double spacing = checkPage(pages[0], lines, 0, 64, charWidth);
-        QVERIFY(spacing > 0);
-        QVERIFY(checkPage(pages[1], lines, 64, 128, charWidth) > 0);
-        QVERIFY(checkPage(pages[2], lines, 128, 130, charWidth) > 0);
+        QCOMPARE(checkPage(pages[0], lines, 0, 64) + checkPage(pages[1], lines, 64, 128) + checkPage(pages[2], lines, 128, 130), "");
         // Line 65 opens page two where line 1 stood on page one.
         QCOMPARE(pages[1].first().text(), lines[64].simplified());
         QVERIFY(qAbs(pages[1].first().y - pages[0].first().y) < 0.2);
