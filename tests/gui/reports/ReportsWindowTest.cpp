@@ -42,10 +42,8 @@ private slots:
         QVERIFY(!w->parentWidget() && w->isEnabled() && !h_->main.isEnabled());
         QCOMPARE(w->geometry(), h_->main.geometry());
         QVERIFY(!h_->enabled("rtbView") && !h_->enabled("rtbPrint") && !selecting());
-        QCOMPARE(h_->codes("RepCatList_A"), (QStringList{"A ", "FO", "PY"}));
-        QCOMPARE(h_->grid("RepCatList_A")->model()->index(1, 1).data().toString(), "Food            ");
-        QCOMPARE(h_->codes("RepCatList_B"), QStringList());
-        QCOMPARE(h_->grid("RepCatList_B")->model()->headerData(1, Qt::Horizontal).toString(), "Description");
+        QCOMPARE(gridText(h_->grid("RepCatList_A")) + '|' + gridText(h_->grid("RepCatList_B")),
+                 "Code|Description\nA |Auto            \nFO|Food            \nPY|Pay             |Code|Description");
         CW_COMPARE_CONTROLS(w, "reports-window");   // the menu, toolbar and panels among them
         QPointer<cw::ReportsWindow> gone = w;
         w->command("rmnuExit")->trigger();
@@ -93,9 +91,8 @@ private slots:
         QCOMPARE(h_->panel("rsbCats"), "All Categories!");
 
         // Clear keeps the months and the type; the rest starts over.
-        h_->press("rtbFull");
-        h_->press("rtbStartMonth");
-        h_->press("rtbView");
+        for (const char* key : {"rtbFull", "rtbStartMonth", "rtbView"})
+            h_->press(key);
         QVERIFY(h_->enabled("rtbPrint") && !report().isEmpty());
         h_->press("rtbClear");
         QCOMPARE(h_->codes("RepCatList_B"), QStringList());
@@ -110,11 +107,8 @@ private slots:
     // name, the date format and the run's date; the panels show its totals.
     void viewBuildsTheReportAndFillsThePanels()
     {
-        h_->press("rtbSelectCats");
-        h_->press("rtbAll");
-        h_->press("rtbFull");
-        h_->press("rtbStartMonth");
-        h_->press("rtbView");
+        for (const char* key : {"rtbSelectCats", "rtbAll", "rtbFull", "rtbStartMonth", "rtbView"})
+            h_->press(key);
         QVERIFY(!selecting() && h_->enabled("rtbPrint"));
         cw::ReportRequest request;
         request.dataFileName = "2026CWK.DAT";
@@ -126,8 +120,7 @@ private slots:
         QCOMPARE(report(), expected.lines.toStringList());
         QCOMPARE(h_->list1()->model()->rowCount(), int(expected.lines.size()));
         QCOMPARE(h_->panel("RSBic") + '|' + h_->panel("RSBex") + '|' + h_->panel("RSBbal"),
-                 expected.incomePanel + '|' + expected.expensePanel + '|' + *expected.balancePanel);
-        QCOMPARE(h_->panel("RSBbal"), "Balance = $1,450.25 ");
+                 expected.incomePanel + '|' + expected.expensePanel + "|Balance = $1,450.25 ");
         for (const char* name : {"tempcats.$$$", "ic_file.$$$", "ex_file.$$$", "todofile.$$$"})
             QVERIFY2(!QFileInfo::exists(name), name);
         h_->press("rtbSummary");
@@ -171,7 +164,7 @@ private slots:
     void printSetupOpensCommonDialog1AndHelpAsksForItsTopic()
     {
         auto* dialog = child<QPrintDialog>(h_->window, "CommonDialog1");
-        QVERIFY(dialog && dialog == h_->window->printDialog());
+        QCOMPARE(dialog, h_->window->printDialog());
         bool shown = false;
         QTimer::singleShot(0, this, [&] {
             shown = QApplication::activeModalWidget() == dialog;
@@ -180,9 +173,10 @@ private slots:
         h_->window->command("rmnuPrintSetup")->trigger();
         QVERIFY(shown);
         h_->press("rtbHelp");
-        QVERIFY(h_->main.help()->helpWindow() && h_->main.help()->helpWindow()->isVisible());
-        QCOMPARE(h_->main.help()->helpWindow()->currentAnchor(), cw::helpAnchorFor(cw::HelpContext::ReportsWindow));
-        h_->main.help()->helpWindow()->close();
+        cw::HelpWindow* help = h_->main.help()->helpWindow();
+        QVERIFY(help && help->isVisible());
+        QCOMPARE(help->currentAnchor(), cw::helpAnchorFor(cw::HelpContext::ReportsWindow));
+        help->close();
     }
 
     // The list fills the client area, above 144 pixels of height; the
