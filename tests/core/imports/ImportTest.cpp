@@ -1,5 +1,6 @@
 // The import into a year: states, category guesses, the one rewrite, the
-// remembered mapping and FITIDs, and the program's own export read back.
+// FITIDs to remember, and the program's own export read back. The mapping
+// remembered in IMPORT.INI is proved through the import window.
 
 #include "Statements.h"
 #include "core/imports/ImportPlan.h"
@@ -147,34 +148,6 @@ TEST_F(ImportTest, OfxRowsAndTheDefaultCategory)
     EXPECT_EQ(readBytes(kData), encodeRecords(std::vector<LedgerEntry>{
                                     entry("03-20-26", "GR", -35000, "CAF\xC9 & BAKERY"),
                                     entry("03-15-26", "GR", -421700, "CORNER GROCERY POS PURCHASE")}));
-}
-
-TEST_F(ImportTest, TheMappingIsRememberedByTheFirstLine)
-{
-    writeBytes(QStringLiteral("bank.csv"), statementBytes("comma.csv"));
-    StatementImport statement;
-    ASSERT_FALSE(statement.load(*Env::current(), QStringLiteral("bank.csv"), {}, u'A', 2026));
-    EXPECT_FALSE(statement.mappingRemembered());
-    CsvMapping m = statement.mapping();
-    m.noteCols = {2, 4};
-    ASSERT_FALSE(statement.setMapping(m));
-    EXPECT_EQ(statement.rows().front().note().toStdString(), "Landlord, Inc. R1");
-
-    ImportMemory memory;
-    memory.mappings[statement.headerLine()] = m.toText();
-    memory.fitids[2026] = {QStringLiteral("B"), QStringLiteral("A")};
-    ASSERT_TRUE(saveImportMemory(*Env::current(), memory).isOk());
-    EXPECT_EQ(readBytes(QStringLiteral("IMPORT.INI")).toStdString(),
-              "[mappings]\n44;1;1;MDY;3;0;0;0;2 4;0=Date,Description,Amount,Reference\n[fitids 2026]\nA\nB\n");
-    const Result<ImportMemory> loaded = loadImportMemory(*Env::current());
-    ASSERT_TRUE(loaded.isOk());
-    EXPECT_EQ(*loaded, memory);
-
-    StatementImport again;
-    ASSERT_FALSE(again.load(*Env::current(), QStringLiteral("bank.csv"), *loaded, u'A', 2026));
-    EXPECT_TRUE(again.mappingRemembered());
-    EXPECT_EQ(again.mapping(), m);
-    EXPECT_EQ(again.rows().front().note().toStdString(), "Landlord, Inc. R1");
 }
 
 TEST_F(ImportTest, TheProgramsOwnExportGivesTheSameDataFileBack)

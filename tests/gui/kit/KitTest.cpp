@@ -1,70 +1,16 @@
-// The widget kit: the help window, where windows open, the main window's
-// resize rules and what text boxes take.
+// The widget kit: where windows open, the main window's resize rules and
+// what text boxes take. The help window is proved through the main window.
 
-#include "core/session/HelpText.h"
-#include "gui/kit/HelpWindow.h"
 #include "gui/kit/MainLayout.h"
 #include "gui/kit/ScreenPlace.h"
 #include "gui/kit/Win1252Validator.h"
 
-#include <QApplication>
-#include <QListWidget>
-#include <QScrollBar>
-#include <QTextBrowser>
-#include <QUrl>
 
 #include <gtest/gtest.h>
 
 using namespace cw;
 
 namespace {
-
-void application()
-{
-    static int argc = 1;
-    static char name[] = "gui_kit_tests";
-    static char* argv[] = {name, nullptr};
-    if (QCoreApplication::instance())
-        return;
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    new QApplication(argc, argv);   // lives for the whole test process
-}
-
-TEST(HelpWindow, ShowsTheTopicOfTheContextNumberAndFollowsLinks)
-{
-    application();
-    HelpWindow window;
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Coinwick 2 - Help"));
-    EXPECT_FALSE(window.isVisible());
-    auto* browser = window.findChild<QTextBrowser*>(QStringLiteral("HelpBrowser"));
-    auto* list = window.findChild<QListWidget*>(QStringLiteral("HelpTopicList"));
-    ASSERT_TRUE(browser && list);
-    EXPECT_EQ(list->count(), helpTopics().size());
-
-    window.showTopic(HelpContext::EntryEditor);
-    EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(window.currentAnchor(), QStringLiteral("entry-editor"));
-    ASSERT_TRUE(list->currentItem());
-    EXPECT_EQ(list->currentItem()->text(), QStringLiteral("Entry editor"));
-    const int entryEditorTop = browser->verticalScrollBar()->value();
-    EXPECT_GT(entryEditorTop, 0);
-
-    window.showTopic(12345);
-    EXPECT_EQ(window.currentAnchor(), kHelpContentsAnchor);
-    EXPECT_LT(browser->verticalScrollBar()->value(), entryEditorTop);
-    emit browser->anchorClicked(QUrl(QStringLiteral("#backup")));
-    EXPECT_EQ(window.currentAnchor(), QStringLiteral("backup"));
-    EXPECT_EQ(list->currentItem()->text(), QStringLiteral("Backup"));
-    EXPECT_GT(browser->verticalScrollBar()->value(), entryEditorTop);
-    list->setCurrentRow(0);
-    EXPECT_EQ(window.currentAnchor(), kHelpContentsAnchor);
-
-    window.close();
-    window.showTopic(HelpContext::MacroFunctions);
-    EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(window.currentAnchor(), QStringLiteral("macros"));
-}
 
 const QMargins kFrame(4, 28, 4, 4);
 
