@@ -67,7 +67,6 @@ class ScreenSizesTest : public QObject, private WindowFixture {
     }
 
 private slots:
-    void initTestCase() { pinLocale(); }
     void init()
     {
         startFolder();
@@ -133,5 +132,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ScreenSizesTest)
+static RegisterWindowTest<ScreenSizesTest> registered;
 #include "ScreenSizesTest.moc"

@@ -2,7 +2,6 @@
 // lists following the files, and the refusal when a file changed since.
 
 #include "support/DialogDriver.h"
-#include "support/TempFolder.h"
 #include "support/WindowFixture.h"
 
 #include "app/Commands.h"
@@ -24,7 +23,6 @@ class UndoWindowTest : public QObject, private WindowFixture {
     int rows() const { return w_->itemList()->model()->rowCount(); }
 
 private slots:
-    void initTestCase() { pinLocale(); }
     void init()
     {
         startFolder();
@@ -111,5 +109,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(UndoWindowTest)
+static RegisterWindowTest<UndoWindowTest> registered;
 #include "UndoWindowTest.moc"

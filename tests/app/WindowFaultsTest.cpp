@@ -10,8 +10,6 @@
 #include "gui/reports/ReportsWindow.h"
 #include "support/FaultEnv.h"
 
-#include <QLabel>
-#include <QListWidget>
 #include <QSpinBox>
 
 using namespace cwtest;
@@ -37,14 +35,6 @@ Files snapshot(const QStringList& names)
 
 QStringList workFiles() { return QDir().entryList({"*.$$$"}, QDir::Files); }
 
-QString shown(const QList<SeenDialog>& seen)
-{
-    QStringList lines;
-    for (const SeenDialog& d : seen)
-        lines << (d.input ? d.title + " | " + d.text : said(d));
-    return lines.join(" // ");
-}
-
 } // namespace
 
 class WindowFaultsTest : public QObject, private WindowFixture {
@@ -62,11 +52,6 @@ class WindowFaultsTest : public QObject, private WindowFixture {
     std::unique_ptr<QTemporaryDir> target_;   // the backup's target folder
     std::unique_ptr<EditorStandIn> editor_;
 
-    static QPushButton* in(QWidget* window, const char* name)
-    {
-        return window->findChild<QPushButton*>(QString::fromLatin1(name));
-    }
-
     // Opens the window on a fresh folder and brings the operation up to its last click.
     Plan prepare(Op op)
     {
@@ -81,44 +66,36 @@ class WindowFaultsTest : public QObject, private WindowFixture {
         switch (op) {
         case SaveNew: {
             command("mnuNewItem");
-            auto* small = w_->findChild<QTableView*>("SmCatList");
-            small->setCurrentIndex(small->model()->index(1, 1));
-            QTest::keyClick(small, Qt::Key_Return);
-            edit("DateEditor")->setText("03-20");
-            edit("AmountEditor")->setText("12.50");
-            edit("NoteEditor")->setText("Faulted");
-            return {data, true, {}, {}, [this] { button("SaveNewExpense")->click(); }};
+            clickRow(child<QTableView>(w_.get(), "SmCatList"), 1);
+            fill({{"DateEditor", "03-20"}, {"AmountEditor", "12.50"}, {"NoteEditor", "Faulted"}});
+            return {data, true, {}, {}, [this] { click("SaveNewExpense"); }};
         }
         case Replace:
             list->setCurrentIndex(list->model()->index(1, 1));
             QTest::keyClick(list, Qt::Key_Return);
             edit("AmountEditor")->setText("99");
-            return {data, true, {}, {}, [this] { button("ReplaceRec")->click(); }};
+            return {data, true, {}, {}, [this] { click("ReplaceRec"); }};
         case Delete:
             list->setCurrentIndex(list->model()->index(1, 1));
             return {data, true, {Answer::press(QMessageBox::Yes)}, {}, [list] { QTest::keyClick(list, Qt::Key_Delete); }};
         case NewCategory:
             command("mnuNewCategory");
-            edit("CatEdCatCode")->setText("tx");
-            edit("CatEdCatName")->setText("Taxes");
-            return {cats, true, {}, {}, [this] { button("CatEdSave")->click(); }};
+            fill({{"CatEdCatCode", "tx"}, {"CatEdCatName", "Taxes"}});
+            return {cats, true, {}, {}, [this] { click("CatEdSave"); }};
         case Recode:   // FO becomes GR, in the categories and the entries
             pickCategory(1);
             command("mnuChangeCategory");
-            edit("CatEdCatCode")->setText("gr");
-            edit("CatEdCatName")->setText("Groceries");
-            return {cats + data, true, {}, {}, [this] { button("ReplaceCat")->click(); }};
+            fill({{"CatEdCatCode", "gr"}, {"CatEdCatName", "Groceries"}});
+            return {cats + data, true, {}, {}, [this] { click("ReplaceCat"); }};
         case DeleteCategory:   // the category, then (asked apart) its entries
             pickCategory(0);
             command("mnuChangeCategory");
-            return {cats + data, false, QList<Answer>(3, Answer::press(QMessageBox::Yes)), {},
-                    [this] { button("CatDelete")->click(); }};
+            return {cats + data, false, QList<Answer>(3, Answer::press(QMessageBox::Yes)), {}, [this] { click("CatDelete"); }};
         case YearSwitch:   // an empty category file from an earlier visit
             writeBytes("2027CATS.DAT", "");
             command("mnuYear");
             w_->findChild<QSpinBox*>("DataYear")->setValue(2027);
-            return {{"2027CATS.DAT"}, true, {Answer::press(QMessageBox::Yes)}, {},
-                    [this] { button("SetYear")->click(); }};
+            return {{"2027CATS.DAT"}, true, {Answer::press(QMessageBox::Yes)}, {}, [this] { click("SetYear"); }};
         case Macro: {
             writeBytes("PAY.MCR", "ft\r\n-100.00\r\nlunch\r\ntx\r\n-35.5\r\nstate tax\r\npy\r\n2500\r\n  Paycheck\r\n");
             command("mnuShowMacro");
@@ -126,7 +103,7 @@ class WindowFaultsTest : public QObject, private WindowFixture {
             macros->setCurrentRow(0);
             QTest::keyClick(macros, Qt::Key_Return);
             edit("MacDate")->setText("03-13");
-            return {data, true, {Answer::press(QMessageBox::Yes)}, {}, [this] { button("MacroPlay")->click(); }};
+            return {data, true, {Answer::press(QMessageBox::Yes)}, {}, [this] { click("MacroPlay"); }};
         }
         case DateFormat:
             return {settings, true, {Answer::press(QMessageBox::Yes), Answer::press()}, "Date format set to",
@@ -143,7 +120,7 @@ class WindowFaultsTest : public QObject, private WindowFixture {
         case Sort: {
             command("mnuSort");
             QWidget* sorter = topLevel("frmSorter");
-            return {data, true, {}, {}, [this, sorter] { in(sorter, "StartSort")->click(); }};
+            return {data, true, {}, {}, [this, sorter] { child<QPushButton>(sorter, "StartSort")->click(); }};
         }
         case Export: {   // appended to what the file holds
             writeBytes("CWK_DATA.TXT", "earlier line\r\n");
@@ -153,7 +130,7 @@ class WindowFaultsTest : public QObject, private WindowFixture {
             reports->command("rmnuExport")->trigger();
             QWidget* exporter = topLevel("frmExport");
             return {{"CWK_DATA.TXT"}, true, {Answer::press(QMessageBox::Yes), Answer::press()}, "Finished!",
-                    [this, exporter] { in(exporter, "ExportGo")->click(); }};
+                    [this, exporter] { child<QPushButton>(exporter, "ExportGo")->click(); }};
         }
         case Backup: {   // one earlier copy in the target is replaced
             target_ = std::make_unique<QTemporaryDir>();
@@ -164,7 +141,7 @@ class WindowFaultsTest : public QObject, private WindowFixture {
             QStringList copies;
             for (const char* name : {"2026CATS.DAT", "2026CWK.DAT", "PERSONAL.DAT"})
                 copies << target_->filePath(QString::fromLatin1(name));
-            return {copies, false, {Answer::press()}, "Finished", [this, backup] { in(backup, "RunBackup")->click(); }};
+            return {copies, false, {Answer::press()}, "Finished", [this, backup] { child<QPushButton>(backup, "RunBackup")->click(); }};
         }
         }
         return {};
@@ -254,7 +231,6 @@ class WindowFaultsTest : public QObject, private WindowFixture {
 private slots:
     void initTestCase()
     {
-        pinLocale();
         // The offscreen platform's notes on every window shown.
         static const QtMessageHandler previous = qInstallMessageHandler(nullptr);
         qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
@@ -279,14 +255,14 @@ private slots:
     {
         QFETCH(int, op);
         const Run clean = run(Op(op), FaultEnv::Mode::Count, -1);
-        QVERIFY2(!shown(clean.seen).contains("injected"), qPrintable(shown(clean.seen)));
+        QVERIFY2(!told(clean.seen).contains("injected"), qPrintable(told(clean.seen)));
         QVERIFY2(clean.unusable.isEmpty(), qPrintable(clean.unusable));
         QVERIFY(clean.before != clean.after);
         qInfo("%d disk calls", clean.calls);
 
         for (int at = 0; at < clean.calls; ++at) {
             const Run r = run(Op(op), FaultEnv::Mode::Fail, at);
-            const QString where = QStringLiteral("call %1 of %2: %3").arg(at + 1).arg(clean.calls).arg(shown(r.seen));
+            const QString where = QStringLiteral("call %1 of %2: %3").arg(at + 1).arg(clean.calls).arg(told(r.seen));
             QCOMPARE(r.before, clean.before);
             bool allOld = true, allNew = true;
             for (auto it = r.after.cbegin(); it != r.after.cend(); ++it) {
@@ -299,10 +275,10 @@ private slots:
             const bool workFileKept = allNew && !r.unremoved.isEmpty() && r.unremoved.filter(".$$$") == r.unremoved;
             // A read failed for Undo alone: the change is made and the history dropped.
             const bool historyDropped = allNew && clean.undoable && !r.undoable;
-            QVERIFY2(shown(r.seen).contains("(injected)") || workFileKept || historyDropped,
+            QVERIFY2(told(r.seen).contains("(injected)") || workFileKept || historyDropped,
                      qPrintable("no message; " + where));
-            QVERIFY2(!shown(r.seen).contains(".$$$"), qPrintable("a work file named; " + where));
-            QVERIFY2(allNew || r.success.isEmpty() || !shown(r.seen).contains(r.success),
+            QVERIFY2(!told(r.seen).contains(".$$$"), qPrintable("a work file named; " + where));
+            QVERIFY2(allNew || r.success.isEmpty() || !told(r.seen).contains(r.success),
                      qPrintable("success told; " + where));
             QVERIFY2(r.leftOver.isEmpty(), qPrintable(r.leftOver.join(' ') + " left; " + where));
             QVERIFY2(r.unusable.isEmpty(), qPrintable(r.unusable + "; " + where));
@@ -310,5 +286,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(WindowFaultsTest)
+static RegisterWindowTest<WindowFaultsTest> registered;
 #include "WindowFaultsTest.moc"

@@ -1,57 +1,31 @@
-// The date check, the plain number reader and the month names.
+// The date check, the month names and the Windows-1252 code page.
 
 #include "store/DateRules.h"
 #include "store/MonthNames.h"
-#include "store/PlainNumber.h"
+#include "store/Win1252.h"
 
 #include <gtest/gtest.h>
 
-#include <limits>
-
 using namespace cw;
 
-TEST(PlainNumber, SkipsBlanksAndStopsAtTheFirstOtherCharacter)
+TEST(DateCheck, TheDayMustExistInItsMonthOfTheActiveYearUnderTheFlag)
 {
-    EXPECT_EQ(readPlainNumber(u" 1 2 3 "), 123.0);
-    EXPECT_EQ(readPlainNumber(u"7-"), 7.0);
-    EXPECT_EQ(readPlainNumber(u"1,234.50"), 1.0);
-    EXPECT_EQ(readPlainNumber(u"12.5.7"), 12.5);
-    EXPECT_EQ(readPlainNumber(u"-25"), -25.0);
-    EXPECT_EQ(readPlainNumber(u"$12"), 0.0);
-    EXPECT_EQ(readPlainNumber(u""), 0.0);
-    EXPECT_EQ(readPlainNumber(u"01234"), 1234.0);
-}
-
-TEST(DateCheck, MonthFirstFlag)
-{
-    EXPECT_TRUE(isValidDate(u"01-31-98", u'A', 1998));
-    EXPECT_FALSE(isValidDate(u"13-01-98", u'A', 1998));
-    EXPECT_FALSE(isValidDate(u"00-10-98", u'A', 1998));
-    EXPECT_FALSE(isValidDate(u"01-32-98", u'A', 1998));
-    EXPECT_FALSE(isValidDate(u"01-00-98", u'A', 1998));
-    EXPECT_FALSE(isValidDate(u"__-__-98", u'A', 1998));
-}
-
-TEST(DateCheck, DayFirstFlag)
-{
-    EXPECT_TRUE(isValidDate(u"31-12-98", u'E', 1998));
-    EXPECT_FALSE(isValidDate(u"31-12-98", u'A', 1998));
-}
-
-TEST(DateCheck, TheDayMustExistInItsMonthOfTheActiveYear)
-{
-    EXPECT_TRUE(isValidDate(u"02-29-24", u'A', 2024));
-    EXPECT_FALSE(isValidDate(u"02-29-26", u'A', 2026));
-    EXPECT_FALSE(isValidDate(u"29-02-00", u'E', 2100));   // a century that is no leap year
-    EXPECT_TRUE(isValidDate(u"29-02-00", u'E', 2000));
-    EXPECT_FALSE(isValidDate(u"04-31-26", u'A', 2026));
-    EXPECT_FALSE(isValidDate(u"02-30-26", u'A', 2026));
-    EXPECT_TRUE(isValidDate(u"04-30-26", u'A', 2026));
-}
-
-TEST(DateCheck, DayFieldHoldingSevenAndDashReadsAsSeven)
-{
-    EXPECT_TRUE(isValidDate(u"01-7--98", u'A', 1998));
+    struct Case {
+        const char16_t* date;
+        char16_t flag;
+        int year;
+        bool valid;
+    };
+    const Case cases[] = {
+        {u"01-31-98", u'A', 1998, true},   {u"13-01-98", u'A', 1998, false}, {u"00-10-98", u'A', 1998, false},
+        {u"01-32-98", u'A', 1998, false},  {u"01-00-98", u'A', 1998, false}, {u"__-__-98", u'A', 1998, false},
+        {u"31-12-98", u'E', 1998, true},   {u"31-12-98", u'A', 1998, false}, {u"02-29-24", u'A', 2024, true},
+        {u"02-29-26", u'A', 2026, false},  {u"29-02-00", u'E', 2100, false}, {u"29-02-00", u'E', 2000, true},
+        {u"04-31-26", u'A', 2026, false},  {u"02-30-26", u'A', 2026, false}, {u"04-30-26", u'A', 2026, true},
+        {u"01-7--98", u'A', 1998, true},   // a day field of "7-" reads as 7
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(isValidDate(c.date, c.flag, c.year), c.valid) << QString::fromUtf16(c.date).toStdString() << " " << c.year;
     EXPECT_EQ(dayOf(u"01-7--98", u'A'), 7);
 }
 
@@ -62,9 +36,15 @@ TEST(MonthNames, NamesAndOutOfRange)
     EXPECT_EQ(monthName(13, QStringLiteral("keep")), QStringLiteral("keep"));
 }
 
-TEST(PlainNumber, BeyondADoubleReadsAsTheLargestDoubleOrZero)
+TEST(Win1252, EveryByteRoundTripsAndWhatItLacksIsAQuestionMark)
 {
-    EXPECT_EQ(readPlainNumber(QString(400, u'9')), std::numeric_limits<double>::max());
-    EXPECT_EQ(readPlainNumber(QStringLiteral("-") + QString(400, u'9')), -std::numeric_limits<double>::max());
-    EXPECT_EQ(readPlainNumber(QStringLiteral("0.") + QString(400, u'0') + QStringLiteral("1")), 0.0);
+    QByteArray all(256, '\0');
+    for (int i = 0; i < 256; ++i)
+        all[i] = char(i);
+    EXPECT_EQ(toWin1252(fromWin1252(all)), all);
+    EXPECT_EQ(fromWin1252(QByteArray("\x80\x99\x9F")), QStringLiteral("\u20AC\u2122\u0178"));
+    EXPECT_EQ(toWin1252(QStringLiteral("\u2013\u201C\u201D")), QByteArray("\x96\x93\x94"));
+    EXPECT_EQ(toWin1252(QStringLiteral("a\u0100b\U0001F600c")), QByteArray("a?b?c"));
+    EXPECT_FALSE(win1252Holds(QChar(0x0100)));
+    EXPECT_TRUE(win1252Holds(QChar(0x20AC)));
 }

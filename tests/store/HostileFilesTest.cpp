@@ -1,29 +1,21 @@
 // Files that cannot be turned against the user: links planted at the names
 // the program creates, linked and read-only user files, pipes, folders and
 // oversized files at a file's name, names in the original platform's code
-// page, and work files left by a crash.
+// page, work files left by a crash, and the folder lock.
 
 #include "store/FileNames.h"
+#include "store/FolderLock.h"
 #include "store/SafeWrite.h"
 #include "store/WorkingFolder.h"
-#include "support/FaultEnv.h"
 #include "support/StoreChanges.h"
 #include "support/TempFolder.h"
 
-#include <gtest/gtest.h>
-
-#include <QTemporaryDir>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 using namespace cw;
-using cwtest::changes;
-using cwtest::FaultEnv;
-using cwtest::readBytes;
-using cwtest::seedFolder;
-using cwtest::writeBytes;
+using namespace cwtest;
 
 namespace {
 
@@ -58,7 +50,7 @@ protected:
 
 } // namespace
 
-TEST_P(EveryChange, LinksPlantedAtItsWorkNamesLeaveTheirTargetsAlone)
+TEST_P(EveryChange, LinksAtItsWorkNamesAreReplacedAndALinkedFileIsChangedWhereItLeads)
 {
     seedFolder();
     for (const QString& name : kWorkNames) {
@@ -70,10 +62,9 @@ TEST_P(EveryChange, LinksPlantedAtItsWorkNamesLeaveTheirTargetsAlone)
         EXPECT_EQ(readBytes(outside(name)), "victim") << qPrintable(name);
     EXPECT_FALSE(isLink(change().file));
     EXPECT_EQ(modeOf(change().file), 0600u);   // a file the program made
-}
-
-TEST_P(EveryChange, ALinkedFileIsChangedWhereItLeadsAndStaysALink)
-{
+    // A linked file is changed where it leads, and stays a link.
+    for (const QString& name : kWorkNames)
+        QFile::remove(name);
     seedFolder();
     const QByteArray before = readBytes(change().file);
     ASSERT_TRUE(QFile::rename(change().file, outside("real")));
@@ -99,22 +90,6 @@ TEST_P(EveryChange, KeepsPermissionsAndRefusesAReadOnlyFile)
     EXPECT_EQ(s.toString(), change().file + ": The file is read-only");
     EXPECT_EQ(readBytes(change().file), before);
     EXPECT_EQ(modeOf(change().file), 0444u);
-}
-
-TEST_P(EveryChange, AFailureNamesTheUsersFileNeverAWorkFile)
-{
-    FaultEnv counter;
-    {
-        cwtest::TempFolder once;
-        seedFolder();
-        ASSERT_TRUE(change().run(&counter).isOk());
-    }
-    for (int k = 0; k < counter.calls(); ++k) {
-        cwtest::TempFolder each;
-        seedFolder();
-        FaultEnv failer(FaultEnv::Mode::Fail, k);
-        EXPECT_EQ(change().run(&failer).file(), change().file) << "failed at call " << k;
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Hostile, EveryChange, ::testing::Range(0, int(changes().size())), cwtest::changeName);
@@ -266,4 +241,30 @@ TEST(HostileFiles, LedgerFileNamesInAnyLetterCase)
         EXPECT_TRUE(isLedgerFileName(QString::fromLatin1(kept))) << kept;
     for (const char* other : {"CWK_DATA.TXT", "2026CWK.DAT.txt", "report.pdf", "26CWK.DAT", "OLD.DAT"})
         EXPECT_FALSE(isLedgerFileName(QString::fromLatin1(other))) << other;
+}
+
+TEST(FolderLock, OneProgramPerFolderNeverThroughALinkNorFromAPipe)
+{
+    cwtest::TempFolder folder;
+    QTemporaryDir elsewhere;
+    const QString planted = elsewhere.filePath("planted");
+    link(planted, ".coinwick.lock");
+    {
+        auto first = std::make_unique<FolderLock>(folder.path());
+        EXPECT_EQ(first->state(), FolderLock::State::Held);
+        EXPECT_FALSE(QFile::exists(planted));
+        EXPECT_FALSE(isLink(".coinwick.lock"));
+        EXPECT_EQ(modeOf(".coinwick.lock"), 0600u);
+        EXPECT_EQ(FolderLock(folder.path()).state(), FolderLock::State::HeldByAnother);
+        first.reset();   // as a crashed run's lock goes with its process
+        EXPECT_EQ(FolderLock(folder.path()).state(), FolderLock::State::Held);
+    }
+    const FolderLock nowhere(folder.path("missing"));
+    EXPECT_EQ(nowhere.state(), FolderLock::State::Failed);
+    EXPECT_FALSE(nowhere.status().toString().isEmpty());
+    ::unlink(".coinwick.lock");
+    ASSERT_EQ(::mkfifo(".coinwick.lock", 0600), 0);
+    const FolderLock onPipe(folder.path());
+    EXPECT_EQ(onPipe.state(), FolderLock::State::Failed);
+    EXPECT_TRUE(onPipe.status().toString().endsWith(".coinwick.lock: Not a regular file (a pipe, device or folder)"));
 }

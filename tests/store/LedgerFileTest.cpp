@@ -1,150 +1,96 @@
-// Insert with equal keys, replace in place, delete of one entry, odd file
-// lengths. Placement by key is compared over a year of use.
+// The year data file: the sort key, insert with equal keys, replace in
+// place, delete of one entry, odd file lengths and spellings, and reading
+// in place.
 
 #include "store/FileNames.h"
 #include "store/LedgerFile.h"
 #include "store/SortKey.h"
+#include "support/FaultEnv.h"
 #include "support/Records.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 using namespace cw;
-using cwtest::entry;
-using cwtest::readBytes;
-using cwtest::writeBytes;
+using namespace cwtest;
 
 namespace {
+
+TEST(SortKey, DigitsOfDateThenCharacterCodes)
+{
+    const std::tuple<const char*, const char*, char, double> keys[] = {
+        {"12-31-98", "FT", 'A', 9812317084.0}, {"31-12-98", "FT", 'E', 9812317084.0}, {"01-05-98", "A", 'A', 9801056532.0},
+        // A lower-case code has three-digit character codes: a longer, greater key.
+        {"01-01-90", "ft", 'A', 900101102116.0},
+        // Odd date characters read like the plain reader: the blank skipped, then a stop at "x".
+        {"1 -05-98", "FT", 'A', 981057084.0}, {"1x-05-98", "FT", 'A', 981.0}};
+    for (const auto& [date, code, flag, key] : keys)
+        EXPECT_EQ(ledgerSortKey(entry(date, code, 0), flag), key) << date << code;
+}
 
 class LedgerFileTest : public ::testing::Test {
 protected:
     void seed(const std::vector<LedgerEntry>& entries) { ASSERT_TRUE(file.writeAll(entries).isOk()); }
     std::vector<LedgerEntry> read() { return *file.readAll(); }
 
-    cwtest::TempFolder folder;
+    TempFolder folder;
     LedgerFile file{QStringLiteral("1998CWK.DAT")};
 };
 
-} // namespace
-
-TEST(SortKey, DigitsOfDateThenCharacterCodes)
-{
-    EXPECT_EQ(ledgerSortKey(entry("12-31-98", "FT", 0), 'A'), 9812317084.0);
-    EXPECT_EQ(ledgerSortKey(entry("31-12-98", "FT", 0), 'E'), 9812317084.0);
-    EXPECT_EQ(ledgerSortKey(entry("01-05-98", "A", 0), 'A'), 9801056532.0);
-    // A lower-case code has three-digit character codes: a longer, greater key.
-    EXPECT_EQ(ledgerSortKey(entry("01-01-90", "ft", 0), 'A'), 900101102116.0);
-    EXPECT_GT(ledgerSortKey(entry("01-01-90", "ft", 0), 'A'), ledgerSortKey(entry("12-31-99", "ZZ", 0), 'A'));
-}
-
-TEST(SortKey, OddDateCharactersReadLikeThePlainReader)
-{
-    // "98" "1 " "05": the blank is skipped, giving 98105 then 7084.
-    EXPECT_EQ(ledgerSortKey(entry("1 -05-98", "FT", 0), 'A'), 981057084.0);
-    // Reading stops at the first character that cannot continue a number.
-    EXPECT_EQ(ledgerSortKey(entry("1x-05-98", "FT", 0), 'A'), 981.0);
-}
-
-TEST_F(LedgerFileTest, EqualKeyGoesBeforeTheFirstEqualEntry)
+TEST_F(LedgerFileTest, EqualKeyGoesBeforeTheFirstEqualEntryAndAPartialRecordIsDropped)
 {
     const auto first = entry("03-01-98", "FT", 1, "first"), second = entry("03-01-98", "FT", 2, "second");
     seed({entry("04-01-98", "FT", 0), first, second});
+    writeBytes(file.name(), readBytes(file.name()) + QByteArray(20, 'z'));
     const auto added = entry("03-01-98", "FT", 3, "added");
     ASSERT_TRUE(file.insertInOrder(added, 'A').isOk());
-    EXPECT_EQ(read()[1], added);
-    EXPECT_EQ(read()[2], first);
-}
-
-TEST_F(LedgerFileTest, InsertDropsATrailingPartialRecord)
-{
-    seed({entry("03-01-98", "FT", 1)});
-    QByteArray bytes = readBytes(file.name());
-    writeBytes(file.name(), bytes + QByteArray(20, 'z'));
-    ASSERT_TRUE(file.insertInOrder(entry("01-01-98", "FT", 2), 'A').isOk());
-    EXPECT_EQ(readBytes(file.name()).size(), 116);
+    EXPECT_EQ(read(), (std::vector<LedgerEntry>{entry("04-01-98", "FT", 0), added, first, second}));
+    EXPECT_EQ(readBytes(file.name()).size(), 4 * 58);
 }
 
 TEST_F(LedgerFileTest, ReplaceOverwritesTheRememberedEntryInPlace)
 {
-    const auto a = entry("05-01-98", "FT", 1), b = entry("03-01-98", "FT", 2), c = entry("01-01-98", "FT", 3);
+    const auto a = entry("05-01-98", "FT", 1), b = entry("03-01-98", "FT", 2, "  lead"), c = entry("01-01-98", "FT", 3);
     seed({a, b, c});
     writeBytes(file.name(), readBytes(file.name()) + "tail");
+    // Gone, or stored with other blanks: not found, nothing written.
+    for (const LedgerEntry& gone : {entry("03-01-98", "FT", 9, "  lead"), entry("03-01-98", "FT", 2, "lead")})
+        EXPECT_FALSE(file.replace(gone, c).value());
     const auto edited = entry("12-31-98", "XY", -99, "moved");
-    Result<bool> found = file.replace(b, edited);
-    ASSERT_TRUE(found.isOk());
-    EXPECT_TRUE(*found);
+    EXPECT_TRUE(file.replace(b, edited).value());
     EXPECT_EQ(read(), (std::vector<LedgerEntry>{a, edited, c}));   // keeps its number: out of order now
     EXPECT_TRUE(readBytes(file.name()).endsWith("tail"));
 }
 
-TEST_F(LedgerFileTest, ReplaceOfAnEntryNoLongerThereWritesNothing)
-{
-    seed({entry("05-01-98", "FT", 1)});
-    const QByteArray before = readBytes(file.name());
-    Result<bool> found = file.replace(entry("05-01-98", "FT", 2), entry("05-01-98", "FT", 3));
-    ASSERT_TRUE(found.isOk());
-    EXPECT_FALSE(*found);
-    EXPECT_EQ(readBytes(file.name()), before);
-}
-
-TEST_F(LedgerFileTest, ReplaceMatchesTheStoredBlankFillExactly)
-{
-    auto stored = entry("05-01-98", "FT", 1, "  lead");
-    seed({stored});
-    Result<bool> found = file.replace(entry("05-01-98", "FT", 1, "lead"), entry("05-01-98", "FT", 9));
-    EXPECT_FALSE(*found);
-}
-
 TEST_F(LedgerFileTest, DeleteRemovesOnlyOneOfIdenticalTwins)
 {
-    const auto twin = entry("03-01-98", "FT", -500, "coffee");
-    const auto other = entry("02-01-98", "FT", 1);
+    const auto twin = entry("03-01-98", "FT", -500, "coffee"), other = entry("02-01-98", "FT", 1);
     seed({twin, twin, other});
-    Result<bool> found = file.deleteOne(twin);
-    ASSERT_TRUE(found.isOk() && *found);
+    EXPECT_TRUE(file.deleteOne(twin).value());
     EXPECT_EQ(read(), (std::vector<LedgerEntry>{twin, other}));
+    EXPECT_FALSE(file.deleteOne(entry("03-01-98", "FT", 2)).value());
+    EXPECT_EQ(read().size(), 2u);
     EXPECT_FALSE(QFile::exists(QStringLiteral("temp.$$$")));
 }
 
-TEST_F(LedgerFileTest, DeleteOfAMissingEntryKeepsTheFile)
+TEST_F(LedgerFileTest, LengthsSpellingsAndFailures)
 {
-    seed({entry("03-01-98", "FT", 1)});
-    Result<bool> found = file.deleteOne(entry("03-01-98", "FT", 2));
-    ASSERT_TRUE(found.isOk());
-    EXPECT_FALSE(*found);
-    EXPECT_EQ(read().size(), 1u);
-}
-
-TEST_F(LedgerFileTest, RecordCountDropsTheFraction)
-{
-    writeBytes(file.name(), QByteArray(57, 'x'));
-    EXPECT_TRUE(read().empty());
+    EXPECT_TRUE(read().empty());   // absent: read as empty and left behind empty
+    EXPECT_EQ(fileSize(file.name()), 0);
     writeBytes(file.name(), QByteArray(117, 'x'));
-    EXPECT_EQ(read().size(), 2u);
-}
+    EXPECT_EQ(read().size(), 2u);   // the fraction dropped
+    QFile::remove(file.name());
 
-TEST_F(LedgerFileTest, AnAbsentFileReadsEmptyAndIsLeftBehindEmpty)
-{
-    EXPECT_TRUE(read().empty());
-    EXPECT_TRUE(QFile::exists(file.name()));
-    EXPECT_EQ(QFileInfo(file.name()).size(), 0);
-}
-
-TEST_F(LedgerFileTest, AFileSpelledInAnotherCaseIsThatSameFile)
-{
-    LedgerFile lower(QStringLiteral("1998cwk.dat"));
-    ASSERT_TRUE(lower.writeAll({entry("03-01-98", "FT", 1)}).isOk());
+    // A file spelled in another case is that same file.
+    ASSERT_TRUE(LedgerFile(QStringLiteral("1998cwk.dat")).writeAll({entry("03-01-98", "FT", 1)}).isOk());
     ASSERT_TRUE(file.insertInOrder(entry("04-01-98", "FT", 2), 'A').isOk());
     EXPECT_EQ(read().size(), 2u);
     EXPECT_FALSE(QFile::exists(QStringLiteral("1998CWK.DAT")));
     EXPECT_EQ(resolveFileName(*Env::current(), QStringLiteral("1998CWK.DAT")), QStringLiteral("1998cwk.dat"));
-}
 
-TEST_F(LedgerFileTest, AReadFailureNamesTheFileAndTheReason)
-{
+    QFile::remove("1998cwk.dat");
     QDir().mkdir(QStringLiteral("1998CWK.DAT"));   // a folder cannot be read as a file
-    Result<std::vector<LedgerEntry>> r = file.readAll();
-    ASSERT_FALSE(r.isOk());
+    const Result<std::vector<LedgerEntry>> r = file.readAll();
     EXPECT_EQ(r.status().file(), QStringLiteral("1998CWK.DAT"));
     EXPECT_FALSE(r.status().reason().isEmpty());
 }
@@ -159,3 +105,38 @@ TEST_F(LedgerFileTest, ALargeFileReadsWholeAcrossReadPieces)
     writeBytes(file.name(), readBytes(file.name()) + "xx");
     EXPECT_EQ(read(), many);
 }
+
+// Reading in place: the bytes of a read; an absent file made empty or
+// reported; a folder reported; a file replaced while held reads as it was;
+// a wrapped Env maps through its own read.
+TEST(MapFile, HoldsTheBytesOfTheFileAsItWasWhenMapped)
+{
+    TempFolder folder;
+    Env& env = *Env::posix();
+    QByteArray bytes(3 * 4096 + 17, Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        bytes[i] = char(i * 7);
+    writeBytes("YEAR.DAT", bytes);
+    FileContents contents;
+    ASSERT_TRUE(env.mapFile("YEAR.DAT", false, &contents).isOk());
+    writeBytes("YEAR.$$$", QByteArray(10, 'b'));   // every change is a new file renamed over the old
+    ASSERT_TRUE(env.renameFile("YEAR.$$$", "YEAR.DAT").isOk());
+    EXPECT_EQ(contents.view(), bytes);
+    FileContents moved = std::move(contents);
+    EXPECT_EQ(contents.size(), 0);
+    EXPECT_EQ(moved.view(), bytes);
+
+    EXPECT_EQ(env.mapFile("NONE.DAT", false, &contents).file(), "NONE.DAT");
+    ASSERT_TRUE(env.mapFile("NONE.DAT", true, &contents).isOk());
+    EXPECT_EQ(contents.size() + fileSize("NONE.DAT"), 0);
+    QDir().mkdir("FOLDER.DAT");
+    EXPECT_FALSE(env.mapFile("FOLDER.DAT", true, &contents).isOk());
+    EXPECT_EQ(contents.size(), 0);
+
+    FaultEnv failing(FaultEnv::failing(FaultEnv::Kind::Read, "YEAR.DAT"));
+    EXPECT_EQ(failing.mapFile("YEAR.DAT", true, &contents).reason(), "Input/output error");
+    EXPECT_EQ(failing.count(FaultEnv::Kind::Read), 1);
+    EXPECT_EQ(contents.size(), 0);
+}
+
+} // namespace

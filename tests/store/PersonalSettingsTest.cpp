@@ -7,8 +7,7 @@
 #include <gtest/gtest.h>
 
 using namespace cw;
-using cwtest::readBytes;
-using cwtest::writeBytes;
+using namespace cwtest;
 
 namespace {
 const QDate kToday(2026, 3, 9);

@@ -126,4 +126,22 @@ private:
     QTimer timer_;
 };
 
+// The dialogs seen, each as said() gives it (an input box as "title | text"),
+// joined by " // ".
+inline QString told(const QList<SeenDialog>& seen)
+{
+    QStringList lines;
+    for (const SeenDialog& d : seen)
+        lines << (d.input ? d.title + " | " + d.text : said(d));
+    return lines.join(" // ");
+}
+
+// What `act` makes the program say, its dialogs answered in order.
+inline QString saidBy(const std::function<void()>& act, const QList<Answer>& answers = {})
+{
+    DialogDriver dialogs(answers);
+    act();
+    return told(dialogs.seen);
+}
+
 } // namespace cwtest

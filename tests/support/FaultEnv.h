@@ -23,6 +23,7 @@ public:
         Kind kind;
         QString path;   // the target of a rename
         bool failed = false;
+        QString from = {};   // the source of a rename
     };
     // The reason a call fails, or nullopt for a call that goes through.
     using Rule = std::function<std::optional<QString>(const Call&)>;
@@ -78,7 +79,9 @@ public:
     }
     cw::Status renameFile(const QString& f, const QString& t) override
     {
-        if (auto s = step(Kind::Rename, t); !s) return s;
+        auto s = step(Kind::Rename, t);
+        log.back().from = f;
+        if (!s) return s;
         return EnvWrapper::renameFile(f, t);
     }
     cw::Status removeFile(const QString& p) override

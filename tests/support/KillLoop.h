@@ -9,10 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <optional>
 #include <sys/wait.h>
-#include <unistd.h>
 
 namespace cwtest {
 

@@ -14,7 +14,6 @@
 
 #include <algorithm>
 #include <functional>
-#include <vector>
 
 namespace cwtest {
 

@@ -1,5 +1,6 @@
 #pragma once
-// A fresh temporary folder made the working folder for one test.
+// A fresh temporary folder, the working folder while it lives, and the bytes
+// of files in it.
 
 #include <QByteArray>
 #include <QDir>
@@ -17,6 +18,8 @@ public:
     TempFolder& operator=(const TempFolder&) = delete;
 
     QString path() const { return dir_.path(); }
+    // The absolute path of `name` in the folder.
+    QString path(const QString& name) const { return dir_.path() + u'/' + name; }
 
 private:
     QTemporaryDir dir_;
@@ -26,16 +29,14 @@ private:
 inline QByteArray readBytes(const QString& name)
 {
     QFile f(name);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 inline void writeBytes(const QString& name, const QByteArray& bytes)
 {
     QFile f(name);
-    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    f.write(bytes);
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        f.write(bytes);
 }
 
 inline QByteArray hex(const char* spaced) { return QByteArray::fromHex(QByteArray(spaced).replace(' ', "")); }

@@ -1,0 +1,82 @@
+// The main window's commands joined to the other windows: Sort and Backup
+// open theirs over a disabled main window, centred within the screen; the
+// calculator leaves it usable and closes with it. Today is read when used.
+
+#include "app/Commands.h"
+#include "gui/reports/ReportsWindow.h"
+#include "support/WindowFixture.h"
+
+#include <QScreen>
+
+using namespace cwtest;
+
+class CommandsTest : public QObject, private WindowFixture {
+    Q_OBJECT
+
+private slots:
+    void init() { startFolder(); }
+    void cleanup() { stopAll(); }
+
+    void commandsOpenTheWindows()
+    {
+        open();
+        cw::installCommands(*w_);
+        for (const auto& [item, name] : {std::pair("mnuSort", "frmSorter"), {"mnuBackup", "frmBackup"}}) {
+            command(item);
+            QPointer<QWidget> w = topLevel(name);
+            QVERIFY(w && !w->parentWidget() && w->isEnabled() && !w_->isEnabled());
+            QVERIFY(w_->screen()->availableGeometry().contains(w->frameGeometry()));
+            if (w_->geometry().contains(w->geometry()))
+                QVERIFY((w->geometry().center() - w_->geometry().center()).manhattanLength() <= 2);
+            w->close();
+            QVERIFY(w_->isEnabled());
+            QTRY_VERIFY(w.isNull());
+        }
+        command("mnuTinyCalc");
+        command("mnuTinyCalc");   // brings the open one forward
+        int calculators = 0;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            calculators += w->objectName() == "TinyCalc" && w->isVisible();
+        QCOMPARE(calculators, 1);
+        QVERIFY(w_->isEnabled());
+        QPointer<QWidget> calc = topLevel("TinyCalc");
+        w_->close();   // the calculator closes with the main window
+        QTRY_VERIFY(calc.isNull());
+    }
+
+    // Midnight passes while the program runs: the date panel, the editors'
+    // dates, the year selector and the report heading take the new day; the
+    // active year stays.
+    void todayIsReadWhenItIsUsed()
+    {
+        QDate today(2026, 12, 31);
+        w_ = std::make_unique<cw::MainWindow>([&today] { return today; });
+        cw::installCommands(*w_);
+        QVERIFY(w_->load());
+        w_->show();
+        today = QDate(2027, 1, 1);
+        child<QTimer>(w_.get(), "DateTimer")->start(1);
+        QTRY_COMPARE(text("stbDate"), QLocale().toString(today, QLocale::ShortFormat));
+        command("mnuNewItem");
+        edit("DateEditor")->setText("05-05");
+        button("Today")->click();
+        QCOMPARE(edit("DateEditor")->displayText(), "01-01");
+        button("CancelEdit")->click();
+        command("mnuShowMacro");
+        QCOMPARE(edit("MacDate")->displayText(), "01-01");
+        button("MacroCancel")->click();
+        command("mnuYear");
+        QCOMPARE(text("CurYear") + '|' + w_->state().year(), "2027|2026");
+        button("YearOff")->click();
+        command("mnuReports");
+        auto* reports = qobject_cast<cw::ReportsWindow*>(topLevel("frmReports"));
+        QVERIFY(reports);
+        reports->command("rtbAll")->trigger();
+        reports->command("rtbView")->trigger();
+        QVERIFY(reports->reportLines().value(0).endsWith("Printed: 01-01-2027"));
+        reports->close();
+    }
+};
+
+static RegisterWindowTest<CommandsTest> registered;
+#include "CommandsTest.moc"

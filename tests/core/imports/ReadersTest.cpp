@@ -1,0 +1,178 @@
+// The statement readers over the committed files, and the values they read.
+
+#include "Statements.h"
+#include "core/imports/CsvReader.h"
+#include "core/imports/OfxReader.h"
+#include "core/imports/QifReader.h"
+#include "core/imports/StatementFile.h"
+#include "core/imports/StatementValues.h"
+
+#include <gtest/gtest.h>
+
+using namespace cw;
+using namespace cwtest;
+
+namespace {
+
+// The rows read against data/NAME.rows.
+void expectRows(const StatementRead& read, const char* name)
+{
+    ASSERT_FALSE(read.failure) << read.failure->line << " " << read.failure->reason.toStdString();
+    EXPECT_EQ(cwtest::rowTexts(read.rows).toStdString(), cwtest::expectedRows(name).toStdString()) << name;
+}
+
+TEST(StatementValues, Amounts)
+{
+    const struct {
+        const char16_t* text;
+        DecimalMark mark;
+        std::optional<Money> money;
+    } cases[] = {
+        {u"1,234.56", DecimalMark::Point, 12345600},   {u"1.234,56", DecimalMark::Comma, 12345600},
+        {u"(12.50)", DecimalMark::Point, -125000},     {u"12.50-", DecimalMark::Point, -125000},
+        {u"$ -3", DecimalMark::Point, -30000},         {u"-€1 234,5", DecimalMark::Comma, -12345000},
+        {u"12,5", DecimalMark::Guess, 125000},         {u"1,234", DecimalMark::Guess, 12340000},
+        {u"1.234.567", DecimalMark::Guess, 12345670000}, {u"0.00005", DecimalMark::Point, 1},
+        {u".5", DecimalMark::Point, 5000},             {u"1,23", DecimalMark::Point, std::nullopt},
+        {u"12,34,567", DecimalMark::Point, std::nullopt}, {u"1.2.3", DecimalMark::Point, std::nullopt},
+        {u"--1", DecimalMark::Point, std::nullopt},    {u"", DecimalMark::Point, std::nullopt},
+        {u"ten", DecimalMark::Guess, std::nullopt},    {u"922337203685478", DecimalMark::Point, std::nullopt},
+        {u"922337203685477.5807", DecimalMark::Point, std::numeric_limits<Money>::max()},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(parseStatementAmount(QStringView(c.text), c.mark), c.money) << QString::fromUtf16(c.text).toStdString();
+}
+
+TEST(StatementValues, Dates)
+{
+    const struct {
+        const char16_t* text;
+        DateOrder order;
+        QDate date;
+    } cases[] = {
+        {u"3/15/26", DateOrder::MDY, {2026, 3, 15}},       {u"15.03.99", DateOrder::DMY, {1999, 3, 15}},
+        {u"15-03-2026", DateOrder::DMY, {2026, 3, 15}},    {u"1/5' 4", DateOrder::MDY, {2004, 1, 5}},
+        {u"12/31'25", DateOrder::MDY, {2025, 12, 31}},     {u"2026-03-15 10:30", DateOrder::YMD, {2026, 3, 15}},
+        {u"20260315", DateOrder::YMD, {2026, 3, 15}},      {u"2028-02-29", DateOrder::YMD, {2028, 2, 29}},
+        {u"2026-02-29", DateOrder::YMD, {}},               {u"03/15/2026", DateOrder::DMY, {}},
+        {u"3/15/2026x", DateOrder::MDY, {}},               {u"3/15", DateOrder::MDY, {}},
+        {u"3/15/202", DateOrder::MDY, {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(parseStatementDate(QStringView(c.text), c.order, 2026), c.date) << QString::fromUtf16(c.text).toStdString();
+}
+
+TEST(StatementFile, FormatAndDelimiterFromTheContent)
+{
+    const struct {
+        const char* file;
+        StatementFormat format;
+        char delimiter;
+    } cases[] = {
+        {"checking-ofx1.ofx", StatementFormat::Ofx, 0}, {"savings-ofx2.ofx", StatementFormat::Ofx, 0},
+        {"card.qfx", StatementFormat::Ofx, 0},          {"checking.qif", StatementFormat::Qif, 0},
+        {"card-day-first.qif", StatementFormat::Qif, 0}, {"own-export.txt", StatementFormat::OwnExport, ','},
+        {"comma.csv", StatementFormat::Csv, ','},       {"semicolon.csv", StatementFormat::Csv, ';'},
+        {"tab.csv", StatementFormat::Csv, '\t'},
+    };
+    for (const auto& c : cases) {
+        const QByteArray bytes = statementBytes(c.file);
+        ASSERT_FALSE(bytes.isEmpty()) << c.file;
+        EXPECT_EQ(detectStatementFormat(bytes), c.format) << c.file;
+        if (c.delimiter) {
+            EXPECT_EQ(detectCsvDelimiter(bytes), c.delimiter) << c.file;
+        }
+    }
+}
+
+TEST(OfxReader, SgmlXmlAndQfx)
+{
+    expectRows(readOfx(statementBytes("checking-ofx1.ofx")), "checking-ofx1.ofx");
+    expectRows(readOfx(statementBytes("savings-ofx2.ofx")), "savings-ofx2.ofx");
+    expectRows(readOfx(statementBytes("card.qfx")), "card.qfx");
+}
+
+TEST(QifReader, BankInMonthOrderAndCardInDayOrder)
+{
+    expectRows(readQif(statementBytes("checking.qif"), u'A', 2026), "checking.qif");
+    // Windows-1252 text, decimal commas, the "'" year; the account list and
+    // the investment section are left out.
+    expectRows(readQif(statementBytes("card-day-first.qif"), u'E', 2026), "card-day-first.qif");
+}
+
+TEST(CsvReader, CommaFileWithTheGuessedMapping)
+{
+    const QByteArray bytes = statementBytes("comma.csv");
+    const CsvTable table = readCsvTable(bytes, ',');
+    ASSERT_FALSE(table.failure);
+    const CsvMapping m = guessCsvMapping(table, ',', u'A', 2026);
+    EXPECT_EQ(m.toText().toStdString(), "44;1;1;MDY;3;0;0;0;2;0");
+    EXPECT_EQ(CsvMapping::fromText(m.toText()), m);
+    StatementRead read;
+    read.rows = mapCsvRows(table, m, 2026);
+    expectRows(read, "comma.csv");
+}
+
+TEST(CsvReader, SemicolonsDecimalCommasAndTabsWithDebitAndCredit)
+{
+    const CsvTable semicolon = readCsvTable(statementBytes("semicolon.csv"), ';');
+    CsvMapping m = guessCsvMapping(semicolon, ';', u'A', 2026);
+    EXPECT_EQ(m.toText().toStdString(), "59;1;1;DMY;4;0;0;1;2;0");
+    m.noteCols = parseColumnList(u"3 2");
+    StatementRead read;
+    read.rows = mapCsvRows(semicolon, m, 2026);
+    expectRows(read, "semicolon.csv");
+
+    const CsvTable tab = readCsvTable(statementBytes("tab.csv"), '\t');
+    m = guessCsvMapping(tab, '\t', u'A', 2026);
+    EXPECT_EQ(m.toText().toStdString(), "9;1;1;YMD;0;4;5;0;2;0");
+    m.noteCols = {2, 3};
+    read.rows = mapCsvRows(tab, m, 2026);
+    expectRows(read, "tab.csv");
+}
+
+TEST(OwnExport, DatesCodesAndNotesAsStored)
+{
+    const StatementRead read = readOwnExport(statementBytes("own-export.txt"), u'A', 2026);
+    expectRows(read, "own-export.txt");
+}
+
+TEST(StatementReaders, FilesThatAreNoStatementFailAtTheirLine)
+{
+    const QByteArray binary("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
+    const struct {
+        const char* what;
+        StatementRead read;
+        int line;
+        const char* reason;
+    } cases[] = {
+        {"truncated OFX", readOfx(statementBytes("truncated.ofx")), 58, "the statement ends early: no </OFX>"},
+        {"no OFX", readOfx("OFXHEADER:100\n\nnothing here\n"), 4, "no <OFX> element, not an OFX statement"},
+        {"open STMTTRN", readOfx("<OFX>\n<STMTTRN><TRNAMT>1\n<STMTTRN>\n</STMTTRN></OFX>"), 2,
+         "a transaction (<STMTTRN>) is not closed"},
+        {"binary OFX", readOfx(binary), 3, "binary data, not a statement"},
+        {"binary QIF", readQif(binary, u'A', 2026), 3, "binary data, not a statement"},
+        {"control bytes", readQif("!Type:Bank\nD1/1/26\nT\x02\x81\x03\n", u'A', 2026), 3, "binary data, not a statement"},
+        {"QIF without type", readQif("D1/1/26\nT5\n^\n", u'A', 2026), 1, "no !Type:Bank, !Type:CCard or !Type:Cash line"},
+        {"QIF investments only", readQif("!Type:Invst\nD1/1/26\n^\n", u'A', 2026), 3,
+         "no !Type:Bank, !Type:CCard or !Type:Cash line"},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(c.read.failure) << c.what;
+        EXPECT_EQ(c.read.failure->line, c.line) << c.what;
+        EXPECT_EQ(c.read.failure->reason.toStdString(), c.reason) << c.what;
+    }
+    const CsvTable unclosed = readCsvTable(statementBytes("unclosed.csv"), ',');
+    ASSERT_TRUE(unclosed.failure);
+    EXPECT_EQ(unclosed.failure->line, 2);
+    const CsvTable binaryCsv = readCsvTable(binary, ',');
+    ASSERT_TRUE(binaryCsv.failure);
+    EXPECT_EQ(binaryCsv.failure->line, 3);
+    const CsvTable stray = readCsvTable("a,b\nc,d\"e\",f\n", ',');
+    ASSERT_TRUE(stray.failure);
+    EXPECT_EQ(stray.failure->line, 2);
+    EXPECT_EQ(statementFailureMessage(QStringLiteral("/home/u/bank.ofx"), {12, QStringLiteral("the statement ends early: no </OFX>")}),
+              (Message{QStringLiteral("bank.ofx: line 12: the statement ends early: no </OFX>"), QStringLiteral("Coinwick 2"), Message::Icon::Warning}));
+}
+
+} // namespace

@@ -1,0 +1,60 @@
+#pragma once
+// A working folder with a 1998 year file, a pinned locale and date, and
+// whole reports compared with the texts under data/.
+
+#include "core/reports/ReportGenerator.h"
+#include "support/Records.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace cwtest {
+
+// Amounts written in cents.
+constexpr cw::Money cents(qint64 n) { return n * 100; }
+
+class ReportTest : public ::testing::Test {
+protected:
+    static inline const QString kYearFile = QStringLiteral("1998CWK.DAT");
+
+    void SetUp() override { pinLocale(); }
+
+    cw::Env& env() { return *cw::Env::current(); }
+
+    void writeYear(const std::vector<cw::LedgerEntry>& entries) { must(cw::writeRecords(env(), kYearFile, entries)); }
+
+    cw::ReportRequest request(bool full = false, QChar flag = u'A', int start = 1, int end = 12)
+    {
+        cw::ReportRequest r;
+        r.dataFileName = kYearFile;
+        r.full = full;
+        r.dateFlag = flag;
+        r.startMonth = start;
+        r.endMonth = end;
+        r.userName = QStringLiteral("Pat Smith                   ");   // 28 characters, as stored
+        r.today = QDate(2026, 3, 5);
+        return r;
+    }
+
+    cw::ReportResult view(const std::vector<cw::CategoryRecord>& chosen, const cw::ReportRequest& r)
+    {
+        cw::ReportResult result = cw::viewReport(env(), chosen, r);
+        EXPECT_TRUE(result.status.isOk()) << result.status.toString().toStdString();
+        return result;
+    }
+
+    // The report's lines against data/NAME.txt, one line each. With
+    // CW_UPDATE_REPORT_DATA=1 the file is written afresh instead.
+    static void expectReport(const cw::ReportResult& result, const QString& name)
+    {
+        const QString file = QStringLiteral(CW_REPORT_DATA_DIR "/") + name + QStringLiteral(".txt");
+        const QString shown = result.lines.toStringList().join(u'\n') + u'\n';
+        if (qEnvironmentVariableIsSet("CW_UPDATE_REPORT_DATA"))
+            writeBytes(file, shown.toUtf8());
+        EXPECT_EQ(shown.toStdString(), QString::fromUtf8(readBytes(file)).toStdString()) << name.toStdString();
+    }
+
+    TempFolder folder_;
+};
+
+} // namespace cwtest

@@ -1,0 +1,91 @@
+// The help document: every help context number lands on a topic that the
+// document really holds, links lead somewhere, the program's own captions.
+
+#include "core/session/HelpText.h"
+
+#include <QRegularExpression>
+#include <QSet>
+
+#include <gtest/gtest.h>
+
+using namespace cw;
+
+namespace {
+
+const QList<int> kAreaContexts = {15, 20, 30, 80, 210, 220, 230, 240, 250, 260, 270};
+
+QStringList documentAnchors(const QString& html)
+{
+    QStringList anchors;
+    static const QRegularExpression name(QStringLiteral("<a name=\"([^\"]+)\""));
+    for (const QRegularExpressionMatch& m : name.globalMatch(html))
+        anchors << m.captured(1);
+    return anchors;
+}
+
+} // namespace
+
+TEST(HelpText, EveryContextNumberOpensItsOwnTopicInTheDocument)
+{
+    const QStringList anchors = documentAnchors(helpDocumentHtml());
+    EXPECT_EQ(helpAnchorFor(HelpContext::Contents), kHelpContentsAnchor);
+    QSet<QString> seen;
+    for (int id : kAreaContexts) {
+        const QString anchor = helpAnchorFor(id);
+        EXPECT_NE(anchor, kHelpContentsAnchor) << id;
+        EXPECT_EQ(anchors.count(anchor), 1) << id << " " << anchor.toStdString();
+        seen.insert(anchor);
+    }
+    EXPECT_EQ(seen.size(), kAreaContexts.size()) << "two areas share one topic";
+    for (int id : {-1, 1, 14, 16, 100, 200, 255, 280, 99999})   // unknown numbers open the contents
+        EXPECT_EQ(helpAnchorFor(id), kHelpContentsAnchor) << id;
+    EXPECT_TRUE(helpTitleFor(QStringLiteral("no-such-topic")).isEmpty());
+}
+
+TEST(HelpText, TopicsAreUniqueAndAllInTheDocument)
+{
+    const QList<HelpTopic> topics = helpTopics();
+    ASSERT_FALSE(topics.isEmpty());
+    EXPECT_EQ(topics.first().anchor, kHelpContentsAnchor);
+
+    const QStringList anchors = documentAnchors(helpDocumentHtml());
+    QStringList topicAnchors;
+    for (const HelpTopic& t : topics)
+        topicAnchors << t.anchor;
+    EXPECT_EQ(anchors, topicAnchors) << "document order must be topic order, each once";
+
+    for (const char* needed : {"reports", "sorter", "export", "backup", "calculator", "find", "date-format",
+                               "passcode-username", "notes", "main-screen"})
+        EXPECT_TRUE(topicAnchors.contains(QLatin1String(needed))) << needed;
+}
+
+TEST(HelpText, EveryLinkLeadsToATopicAndTheContentsLinkEveryTopic)
+{
+    const QString html = helpDocumentHtml();
+    const QStringList anchors = documentAnchors(html);
+    static const QRegularExpression href(QStringLiteral("href=\"([^\"]*)\""));
+    QSet<QString> linked;
+    for (const QRegularExpressionMatch& m : href.globalMatch(html)) {
+        const QString target = m.captured(1);
+        ASSERT_TRUE(target.startsWith(QLatin1Char('#'))) << target.toStdString();
+        EXPECT_TRUE(anchors.contains(target.mid(1))) << target.toStdString();
+        linked.insert(target.mid(1));
+    }
+    for (const QString& anchor : anchors)
+        EXPECT_TRUE(anchor == kHelpContentsAnchor || linked.contains(anchor)) << "no link to " << anchor.toStdString();
+}
+
+TEST(HelpText, UsesTheProgramsOwnCaptions)
+{
+    const QString html = helpDocumentHtml();
+    for (const char* caption :
+         {"New Line Item", "Save EXPENSE", "Save INCOME", "Replace", "Full Year", "New Category", "Change Category",
+          "Find a word", "Show Macro Controls", "Select Year", "OK!", "User Name", "Pass Code", "Date Format",
+          "Date Coverter", "All Cats", "Pick Cats", "Export comma-delimited file", "Exit reports screen",
+          "Write to export file", "Copy all Source files to Target", "result on top", "Stop!"})
+        EXPECT_TRUE(html.contains(QLatin1String(caption))) << caption;
+    for (const char* word : {"Part ", "mnu", "frm"})
+        EXPECT_FALSE(html.contains(QLatin1String(word))) << word;
+    EXPECT_EQ(aboutMessage().title + " | " + aboutMessage().text,
+              "About Coinwick 2 | Coinwick 2\nVersion " + kProgramVersion + "\n\nA personal cash-flow ledger.");
+}

@@ -1,0 +1,89 @@
+// The widget kit: where windows open, the main window's resize rules and
+// what text boxes take. The help window is proved through the main window.
+
+#include "gui/kit/MainLayout.h"
+#include "gui/kit/ScreenPlace.h"
+#include "gui/kit/Win1252Validator.h"
+
+
+#include <gtest/gtest.h>
+
+using namespace cw;
+
+namespace {
+
+const QMargins kFrame(4, 28, 4, 4);
+
+TEST(ScreenPlace, AWindowOpensInsideTheScreenAtTheSizesUsersHave)
+{
+    for (const QSize screen : {QSize(1366, 768), QSize(1024, 600), QSize(800, 480)}) {
+        const QRect available(QPoint(0, 0), screen - QSize(0, 40));   // a panel at the bottom
+        const QRect main = placeWithin(QRect(100, 100, 820, 580), QRect(), available, kFrame);
+        EXPECT_TRUE(available.contains(main.marginsAdded(kFrame))) << screen.width();
+        EXPECT_EQ(main.size(), QSize(820, 580).boundedTo(available.marginsRemoved(kFrame).size()));
+        // A window opened over it: centred where it fits, inside the screen always.
+        const QRect help = placeWithin(QRect(0, 0, 640, 700), main, available, kFrame);
+        EXPECT_TRUE(available.contains(help.marginsAdded(kFrame))) << screen.width();
+        EXPECT_EQ(placeWithin(QRect(0, 0, 300, 200), main, available, kFrame).center(), main.center());
+    }
+    // Past an edge: moved back, the size kept.
+    const QRect available(0, 0, 1024, 600);
+    EXPECT_EQ(placeWithin(QRect(900, 500, 300, 200), QRect(), available, QMargins()), QRect(724, 400, 300, 200));
+    EXPECT_EQ(placeWithin(QRect(-50, -20, 300, 200), QRect(), available, QMargins()), QRect(0, 0, 300, 200));
+}
+
+TEST(MainLayout, ResizeRulesFollowTheWindowOnlyWithinLimits)
+{
+    MainLayout l;
+    l.innerWidth = 9000, l.innerHeight = 6000;
+    l.toolbarHeight = 600, l.totalsBarHeight = 300, l.countBarHeight = 300;
+    l.itemList = {0, 0, 5000, 3000};
+    l.catList = {0, 0, 3000, 2000};
+    l.fullYear = {0, 0, 3000, 330};
+    l.entryEditor = {0, 0, 4000, 2000};
+    applyResizeRules(l);
+    EXPECT_EQ(l.itemList, (TwipRect{0, 600, 5900, 4800}));
+    EXPECT_EQ(l.catList, (TwipRect{5900, 930, 3000, 4470}));
+    EXPECT_EQ(l.fullYear, (TwipRect{5885, 600, 3000, 330}));
+    EXPECT_EQ(l.entryEditor, (TwipRect{2500, 2000, 4000, 2000}));
+    EXPECT_EQ(l.toolbarButtonWidth, 988);
+
+    // Width not above the category list plus 100, height not above 2265: kept.
+    l.innerWidth = 3100, l.innerHeight = 2265;
+    applyResizeRules(l);
+    EXPECT_EQ(l.itemList, (TwipRect{0, 600, 5900, 4800}));
+    EXPECT_EQ(l.catList.height, 4470);
+    EXPECT_EQ(l.catList.left, 5900);
+    l.innerHeight = 2266;
+    applyResizeRules(l);
+    EXPECT_EQ(l.itemList.height, 1066);
+}
+
+// Control characters are never taken from typed or pasted text; in a stored
+// box nothing Windows-1252 lacks either. The cursor keeps its place.
+TEST(TextBoxes, ControlCharactersAreDroppedEverywhere)
+{
+    struct Case {
+        QString in;
+        int pos;
+        QString plain, stored;
+        int plainPos, storedPos;
+    };
+    const Case cases[] = {
+        {QStringLiteral("a\nb\tc\x01" "d"), 7, QStringLiteral("abcd"), QStringLiteral("abcd"), 4, 4},
+        {QStringLiteral("x\r\n\u0085\u007Fy"), 3, QStringLiteral("xy"), QStringLiteral("xy"), 1, 1},
+        {QStringLiteral("\u20AC5 \u4E2D"), 4, QStringLiteral("\u20AC5 \u4E2D"), QStringLiteral("\u20AC5 "), 4, 3},
+    };
+    for (const Case& c : cases) {
+        QString plain = c.in, stored = c.in;
+        int plainPos = c.pos, storedPos = c.pos;
+        PlainTextValidator().validate(plain, plainPos);
+        Win1252Validator().validate(stored, storedPos);
+        EXPECT_EQ(plain, c.plain);
+        EXPECT_EQ(plainPos, c.plainPos);
+        EXPECT_EQ(stored, c.stored);
+        EXPECT_EQ(storedPos, c.storedPos);
+    }
+}
+
+} // namespace

@@ -1,0 +1,190 @@
+// The report charts: the saved pictures of known figures (the figures are
+// the core tests'), and the chart page of the reports window with its
+// printing.
+
+#include "ReportsWindowHarness.h"
+
+#include "core/reports/ReportFigures.h"
+#include "gui/reports/ReportCharts.h"
+#include "support/DialogDriver.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QFileDialog>
+#include <QImage>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrintPreviewWidget>
+#include <QRegularExpression>
+
+using namespace cwtest;
+
+namespace {
+
+// Four months of 1998 and one after them; two codes the category file lacks.
+cw::ChartFigures knownFigures(int start, int end, std::vector<cw::CategoryRecord> chosen)
+{
+    must(cw::writeRecords(*cw::Env::current(), "1998CWK.DAT",
+                          std::vector{entry("05-01-98", "FD", -990000, "May"), entry("04-20-98", "ZZ", -50000, "Orphan"),
+                                      entry("04-02-98", "YY", -70000, "Orphan"), entry("03-20-98", "SA", 1500000, "Pay"),
+                                      entry("03-12-98", "CA", -250000, "Gas"), entry("03-10-98", "FD", -750000, "Groceries"),
+                                      entry("03-09-98", "FD", 0, "Open item"), entry("02-11-98", "FD", -123400, "Lunch"),
+                                      entry("01-02-98", "SA", 1000000, "Pay")}));
+    cw::ReportRequest r;
+    r.dataFileName = "1998CWK.DAT";
+    r.startMonth = start;
+    r.endMonth = end;
+    return *cw::makeChartFigures(*cw::Env::current(), chosen, r);
+}
+
+const std::vector<cw::CategoryRecord> kChosen = {category("SA", "Salary"), category("CA", "Car"), category("FD", "Food"),
+                                                 category("ZZ", "(no category)"), category("YY", "(no category)")};
+
+// Answers the Save Chart dialog with `name` once it shows; again while it
+// stays open, for up to ten seconds.
+void answerFileDialog(const QString& name, int triesLeft = 500)
+{
+    QTimer::singleShot(20, [name, triesLeft] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            dialog && dialog->objectName() == QLatin1String("SaveChartDialog")) {
+            // Typed into the name box: selectFile() leaves the box alone while it has the focus.
+            if (auto* box = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                box->setText(name);
+            QMetaObject::invokeMethod(dialog, "accept");
+            if (!dialog->isVisible())
+                return;
+        }
+        if (triesLeft > 0)
+            answerFileDialog(name, triesLeft - 1);
+    });
+}
+
+// The README's picture of the chart page: a year of household entries.
+void saveScreenshot(ReportsHarness& h, const QString& file)
+{
+    std::vector<cw::LedgerEntry> year;
+    for (int month = 12; month >= 1; --month) {
+        const QString date = QStringLiteral("%1-15-26").arg(month, 2, 10, QChar(u'0'));
+        year.push_back(entry(date, "PY", 320000 * 100 + month % 3 * 25000 * 100, "Pay"));
+        for (int i = 0; i < 5; ++i)
+            year.push_back(entry(date, i % 3 == 1 ? "A" : "FO", -cw::Money(40000 + (month * 7919 + i * 3571) % 90000) * 100, ""));
+    }
+    must(cw::writeRecords(*cw::Env::current(), "2026CWK.DAT", year));
+    h.window->resize(1000, 680);
+    h.press("rtbView");
+    QTest::qWait(200);   // the charts lay themselves out in the event loop
+    h.window->grab().save(file);
+}
+
+} // namespace
+
+class ReportChartTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { hideThePrinters(); }
+
+    // The PNG against the reference committed beside this test (set
+    // CW_UPDATE_CHART_REFERENCE=1 to write it afresh); the SVG holds every
+    // label as text; the PDF is one.
+    void savedPicturesOfAKnownYear()
+    {
+        TempFolder folder;
+        const cw::ChartFigures f = knownFigures(1, 4, kChosen);
+        const QSize size(900, 600);
+        const QString reference = QStringLiteral(CW_SOURCE_DIR "/tests/gui/reports/data/chart-reference.png");
+        if (qEnvironmentVariableIsSet("CW_UPDATE_CHART_REFERENCE"))
+            QVERIFY(cw::saveCharts(f, reference, size).isOk());
+        QVERIFY(cw::saveCharts(f, "chart.png", size).isOk());
+        const QImage saved = QImage("chart.png").convertToFormat(QImage::Format_RGB32);
+        const QImage expected = QImage(reference).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(saved.size(), size);
+        QCOMPARE(expected.size(), size);
+        qint64 differing = 0;
+        for (int y = 0; y < size.height(); ++y)
+            for (int x = 0; x < size.width(); ++x) {
+                const QRgb a = saved.pixel(x, y), b = expected.pixel(x, y);
+                differing += std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))}) > 64;
+            }
+        QVERIFY2(differing < size.width() * size.height() / 100, qPrintable(QString::number(differing)));
+
+        QVERIFY(cw::saveCharts(f, "chart.svg", size).isOk());
+        const QString svg = QString::fromUtf8(readBytes("chart.svg"));
+        QVERIFY(svg.startsWith("<?xml") && svg.contains("</svg>"));
+        // Each label in its two lines: the name, then amount and share.
+        for (const auto* bars : {&f.out, &f.in})
+            for (const cw::ChartBar& bar : *bars)
+                QVERIFY2(svg.contains(u'>' + bar.name.toHtmlEscaped() + u'<') && svg.contains(u'>' + bar.amountText + u' ' + bar.share + u'<'),
+                         qPrintable(bar.label()));
+        QVERIFY(cw::saveCharts(f, "chart.pdf", size).isOk());
+        QVERIFY(readBytes("chart.pdf").startsWith("%PDF"));
+        QVERIFY(!cw::saveCharts(f, "no/such/folder/chart.png", size).isOk());
+    }
+
+    // Chart and its menu item switch pages; the page is rebuilt on showing
+    // and on View; Clear returns to List1. No message on the way. Save Chart
+    // writes the file chosen in its dialog.
+    void chartPageInTheReportsWindow()
+    {
+        ReportsHarness h;
+        auto driver = std::make_unique<DialogDriver>();
+        auto* page = child(h.window, "RepChartPage");
+        auto series = [&](const char* name) { return child<QChartView>(h.window, name)->chart()->series().size(); };
+        QVERIFY(page && !page->isVisible() && h.list1()->isVisible());
+        h.press("rtbChart");
+        QVERIFY(page->isVisible() && !h.list1()->isVisible());
+        h.press("rtbAll");
+        QCOMPARE(series("RepChartOut") + series("RepChartMonths"), 0);   // until View
+        h.press("rtbView");
+        QCOMPARE(QList<qsizetype>({series("RepChartOut"), series("RepChartIn"), series("RepChartMonths")}), QList<qsizetype>({1, 1, 2}));
+        QCOMPARE(page->geometry(), h.list1()->geometry());
+        if (const QString shot = qEnvironmentVariable("CW_CHART_SCREENSHOT"); !shot.isEmpty())
+            saveScreenshot(h, shot);
+        h.window->command("rmnuChart")->trigger();
+        QVERIFY(!page->isVisible() && h.list1()->isVisible());
+        h.window->command("rmnuChart")->trigger();
+        QVERIFY(page->isVisible() && h.window->command("rtbChart")->isChecked());
+        h.press("rtbClear");
+        QVERIFY(!page->isVisible() && h.list1()->isVisible() && !h.window->command("rtbChart")->isChecked());
+        QCOMPARE(driver->seen.size(), 0);
+        driver.reset();   // it would dismiss the file dialog
+        answerFileDialog("picked.svg");
+        h.window->command("rmnuSaveChart")->trigger();
+        QVERIFY(QString::fromUtf8(readBytes("picked.svg")).contains("Money that went OUT"));
+    }
+
+    // Print with the chart page shown: one landscape page, the printer's own
+    // orientation kept.
+    void printsTheChartsOnOneLandscapePage()
+    {
+        ReportsHarness h;
+        QPrinter* printer = h.window->printDialog()->printer();
+        printer->setOutputFileName(QDir::current().absoluteFilePath("charts.pdf"));
+        printer->setPageOrientation(QPageLayout::Portrait);
+        for (const char* key : {"rtbAll", "rtbView", "rtbChart"})
+            h.press(key);
+        DialogDriver driver;
+        h.press("rtbPrint");
+        QCOMPARE(driver.seen.size(), 0);
+        QCOMPARE(printer->pageLayout().orientation(), QPageLayout::Portrait);
+        const QString pdf = QString::fromLatin1(readBytes("charts.pdf"));
+        QCOMPARE(pdf.count(QRegularExpression(R"(/Type\s*/Page\b(?!s))")), 1);
+        const QRegularExpressionMatch box = QRegularExpression(R"(/MediaBox\s*\[\s*0\s+0\s+([\d.]+)\s+([\d.]+))").match(pdf);
+        QVERIFY(box.hasMatch() && box.captured(1).toDouble() > box.captured(2).toDouble());
+        // Preview shows that same one landscape page.
+        QString title;
+        int pages = 0;
+        QPageLayout::Orientation shown = QPageLayout::Portrait;
+        driver.onEachDialog = [&](QWidget* d) {
+            auto* pageView = d->findChild<QPrintPreviewWidget*>();
+            title = d->windowTitle(), pages = pageView->pageCount(), shown = pageView->orientation();
+        };
+        h.press("rtbPreview");
+        QCOMPARE(title + QString::number(pages), "Print Preview - 1 page1");
+        QCOMPARE(shown, QPageLayout::Landscape);
+        QCOMPARE(printer->pageLayout().orientation(), QPageLayout::Portrait);
+    }
+};
+
+static RegisterWindowTest<ReportChartTest> registered;
+#include "ReportChartTest.moc"

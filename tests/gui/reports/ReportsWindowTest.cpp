@@ -1,0 +1,204 @@
+// The reports window through its controls: opening over the main window,
+// the toolbar, menu and panels, the category lists, the month buttons,
+// Clear, View, the export command, Print Setup, Help, the resize rules and
+// leaving.
+
+#include "ReportsWindowHarness.h"
+
+#include "support/DialogDriver.h"
+
+#include "core/reports/ReportGenerator.h"
+#include "core/session/HelpText.h"
+#include "gui/kit/HelpWindow.h"
+#include "gui/main/HelpCommands.h"
+
+#include <QMenu>
+#include <QPrintDialog>
+#include <QStatusBar>
+#include <QToolBar>
+
+using namespace cwtest;
+
+class ReportsWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ReportsHarness> h_;
+
+    QString months() { return h_->panel("rsbStartMonth") + u'-' + h_->panel("rsbEndMonth"); }
+    QStringList report() { return h_->window->reportLines(); }
+    bool selecting() { return child<QGroupBox>(h_->window, "frmCatSel")->isVisible(); }
+
+private slots:
+    void initTestCase() { hideThePrinters(); }
+    void init() { h_ = std::make_unique<ReportsHarness>(); }
+    void cleanup() { h_.reset(); }
+
+    // Opened over the disabled main window, in its place: no categories, the
+    // whole year, the design texts.
+    void opensOverTheMainWindowAndLeavesByExit()
+    {
+        cw::ReportsWindow* w = h_->window;
+        QCOMPARE(w->windowTitle(), "Coinwick 2 - Reports");
+        QVERIFY(!w->parentWidget() && w->isEnabled() && !h_->main.isEnabled());
+        QCOMPARE(w->geometry(), h_->main.geometry());
+        QVERIFY(!h_->enabled("rtbView") && !h_->enabled("rtbPrint") && !selecting());
+        QCOMPARE(gridText(h_->grid("RepCatList_A")) + '|' + gridText(h_->grid("RepCatList_B")),
+                 "Code|Description\nA |Auto            \nFO|Food            \nPY|Pay             |Code|Description");
+        CW_COMPARE_CONTROLS(w, "reports-window");   // the menu, toolbar and panels among them
+        QPointer<cw::ReportsWindow> gone = w;
+        w->command("rmnuExit")->trigger();
+        QVERIFY(h_->main.isEnabled() && h_->main.isVisible());
+        QTRY_VERIFY(gone.isNull());
+    }
+
+    // The month rules are the core tests'; here the buttons reach them.
+    void monthButtonsMoveTheMonthsShown()
+    {
+        h_->press("rtbStartMonth");
+        h_->press("rtbEndMonth");
+        QCOMPARE(months(), "February-November");
+        for (int i = 0; i < 10; ++i)
+            h_->press("rtbEndMonth");
+        QCOMPARE(months(), "January-January");
+        QCOMPARE(h_->window->months(), (cw::MonthRange{1, 1}));
+    }
+
+    void pickingRemovingAllCatsAndClear()
+    {
+        h_->press("rtbSelectCats");
+        QVERIFY(selecting());
+        // Picking: in the order clicked, each category once; View follows.
+        for (int row : {1, 2, 1, 0})
+            h_->clickRow("RepCatList_A", row);
+        QCOMPARE(h_->codes("RepCatList_B"), (QStringList{"FO", "PY", "A "}));
+        QVERIFY(h_->enabled("rtbView") && !h_->enabled("rtbPrint"));
+        QCOMPARE(h_->panel("rsbCats"), "Selected Categories...");
+        // Removing one below the first; the first chosen row takes the whole choice.
+        h_->clickRow("RepCatList_B", 1);
+        QCOMPARE(h_->codes("RepCatList_B"), (QStringList{"FO", "A "}));
+        h_->clickRow("RepCatList_B", 0);
+        QCOMPARE(h_->codes("RepCatList_B"), QStringList());
+        QCOMPARE(h_->panel("rsbCats"), "(Select Categories)");
+        QVERIFY(h_->enabled("rtbView"));
+
+        // All Cats replaces any choice by the whole list in file order, and
+        // adds the codes the year holds without a category.
+        must(cw::writeRecords(*cw::Env::posix(), "2026CWK.DAT", std::vector{entry("02-11-26", "ZZ", -1, "Old gym"),
+                                                                            entry("01-20-26", "GY", 1, "Refund")}));
+        h_->clickRow("RepCatList_A", 2);
+        h_->press("rtbAll");
+        QCOMPARE(h_->codes("RepCatList_B"), (QStringList{"A ", "FO", "PY", "GY", "ZZ"}));
+        QCOMPARE(h_->panel("rsbCats"), "All Categories!");
+
+        // Clear keeps the months and the type; the rest starts over.
+        for (const char* key : {"rtbFull", "rtbStartMonth", "rtbView"})
+            h_->press(key);
+        QVERIFY(h_->enabled("rtbPrint") && !report().isEmpty());
+        h_->press("rtbClear");
+        QCOMPARE(h_->codes("RepCatList_B"), QStringList());
+        QCOMPARE(report(), QStringList());
+        QVERIFY(!h_->enabled("rtbView") && !h_->enabled("rtbPrint"));
+        QCOMPARE(h_->panel("rsbCats") + '|' + h_->panel("RSBic") + '|' + h_->panel("RSBex") + '|' + h_->panel("RSBbal") + '|'
+                     + h_->panel("rsbRepType") + '|' + months(),
+                 "(Select Categories)| Income | Expense | Balance |Full Report|February-December");
+    }
+
+    // View asks for the window's categories, months and type, with the user
+    // name, the date format and the run's date; the panels show its totals.
+    void viewBuildsTheReportAndFillsThePanels()
+    {
+        for (const char* key : {"rtbSelectCats", "rtbAll", "rtbFull", "rtbStartMonth", "rtbView"})
+            h_->press(key);
+        QVERIFY(!selecting() && h_->enabled("rtbPrint"));
+        cw::ReportRequest request;
+        request.dataFileName = "2026CWK.DAT";
+        request.startMonth = 2;
+        request.full = true;
+        request.userName = "Pat Smith" + QString(19, u' ');
+        request.today = kToday;
+        const cw::ReportResult expected = cw::viewReport(*cw::Env::current(), sampleCategories(), request);
+        QCOMPARE(report(), expected.lines.toStringList());
+        QCOMPARE(h_->list1()->model()->rowCount(), int(expected.lines.size()));
+        QCOMPARE(h_->panel("RSBic") + '|' + h_->panel("RSBex") + '|' + h_->panel("RSBbal"),
+                 expected.incomePanel + '|' + expected.expensePanel + "|Balance = $1,450.25 ");
+        for (const char* name : {"tempcats.$$$", "ic_file.$$$", "ex_file.$$$", "todofile.$$$"})
+            QVERIFY2(!QFileInfo::exists(name), name);
+        h_->press("rtbSummary");
+        QCOMPARE(h_->panel("rsbRepType"), "Summary");
+        h_->press("rtbView");
+        QVERIFY(!report().contains("                        Line items - money OUT"));
+    }
+
+    // A category file that is a folder: one message naming it when the
+    // window opens, never a silent empty list.
+    void anUnreadableCategoryFileIsSaidWhenTheWindowOpens()
+    {
+        h_->window->close();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(QFile::remove("2026CATS.DAT") && QDir().mkdir("2026CATS.DAT"));
+        QCOMPARE(saidBy([this] { h_->main.command("mnuReports")->trigger(); }), "Coinwick 2 | 2026CATS.DAT: Is a directory | warning | [Ok]");
+        h_->window = openReportsWindow();
+        QVERIFY(h_->window);
+    }
+
+    // Export needs categories; then the selection file and the export window
+    // over the reports window, with the window's months.
+    void exportNeedsCategoriesThenOpensTheExportWindow()
+    {
+        QCOMPARE(saidBy([this] { h_->window->command("rmnuExport")->trigger(); }),
+                 "Coinwick 2 | You must select categories first! | no icon | [Ok]");
+        QVERIFY(!QFileInfo::exists("tempcats.$$$"));
+        h_->press("rtbAll");
+        h_->press("rtbEndMonth");
+        h_->window->command("rmnuExport")->trigger();
+        QWidget* exportWindow = topLevel("frmExport");
+        QVERIFY(exportWindow && !h_->window->isEnabled());
+        QCOMPARE(QFileInfo("tempcats.$$$").size(), 4 * 18);   // the zero record and three
+        QCOMPARE(labelText(exportWindow, "exRangeLab"), "January through November, 2026; 3 categories.");
+        QPointer<QWidget> gone = exportWindow;
+        exportWindow->close();
+        QVERIFY(h_->window->isEnabled());
+        QTRY_VERIFY(gone.isNull());
+    }
+
+    void printSetupOpensCommonDialog1AndHelpAsksForItsTopic()
+    {
+        auto* dialog = child<QPrintDialog>(h_->window, "CommonDialog1");
+        QCOMPARE(dialog, h_->window->printDialog());
+        bool shown = false;
+        QTimer::singleShot(0, this, [&] {
+            shown = QApplication::activeModalWidget() == dialog;
+            dialog->reject();
+        });
+        h_->window->command("rmnuPrintSetup")->trigger();
+        QVERIFY(shown);
+        h_->press("rtbHelp");
+        cw::HelpWindow* help = h_->main.help()->helpWindow();
+        QVERIFY(help && help->isVisible());
+        QCOMPARE(help->currentAnchor(), cw::helpAnchorFor(cw::HelpContext::ReportsWindow));
+        help->close();
+    }
+
+    // The list fills the client area, above 144 pixels of height; the
+    // toolbar buttons share the width.
+    void resizeFitsTheListAndSharesTheToolbar()
+    {
+        cw::ReportsWindow* w = h_->window;
+        w->resize(700, 500);
+        QListView* list = h_->list1();
+        auto* toolbar = child<QToolBar>(w, "RepToolbar");
+        const int bars = child<QStatusBar>(w, "RepStatusBar1")->height() + child<QStatusBar>(w, "RepStatusBar2")->height();
+        QTRY_COMPARE(list->width(), list->parentWidget()->width());
+        QCOMPARE(list->geometry().top(), toolbar->height());
+        QCOMPARE(list->height(), list->parentWidget()->height() - toolbar->height() - bars);
+        for (QAction* a : toolbar->actions())
+            QCOMPARE(toolbar->widgetForAction(a)->width(), qRound((w->frameGeometry().width() * 15 - 100) / 12 / 15.0));
+        const int height = list->height();
+        w->resize(640, 140);
+        QTRY_COMPARE(list->width(), list->parentWidget()->width());
+        QCOMPARE(list->height(), height);
+    }
+};
+
+static RegisterWindowTest<ReportsWindowTest> registered;
+#include "ReportsWindowTest.moc"

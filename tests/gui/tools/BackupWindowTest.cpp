@@ -1,0 +1,116 @@
+// frmBackup through its controls: the source and target, the working folder
+// refused as target in its other spellings, which files are copied, Cancel
+// in the middle of a run, and the drive picker. Failed copies are tried call
+// by call in the core and whole-program tests.
+
+#include "support/DialogDriver.h"
+#include "support/WindowFixture.h"
+
+#include "gui/tools/BackupWindow.h"
+
+using namespace cwtest;
+
+namespace {
+
+// The backup set of the working folder, in file-list order.
+const QStringList kBackupSet = {"1998CWK.DAT", "a.mcr", "B.MCR", "notes.Nts", "PERSONAL.DAT"};
+
+QStringList filesIn(const QString& folder) { return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase); }
+void setPath(QWidget* w, const char* picker, const QString& path) { child(w, picker)->setProperty("path", path); }
+QString run(QWidget* w)
+{
+    DialogDriver dialogs;
+    QTest::mouseClick(child<QPushButton>(w, "RunBackup"), Qt::LeftButton);
+    return dialogs.seen.size() == 1 ? said(dialogs.seen[0]) : QStringLiteral("%1 dialogs").arg(dialogs.seen.size());
+}
+
+} // namespace
+
+class BackupWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TempFolder> folder_;
+    QString work() const { return folder_->path("work"); }
+    QString backup() const { return folder_->path("backup"); }
+
+private slots:
+    void init()
+    {
+        folder_ = std::make_unique<TempFolder>();
+        QDir().mkpath("work/sub.dat");
+        QDir().mkpath("WORK");
+        QDir().mkpath("backup");
+        QDir::setCurrent(work());
+        for (const QString& name : kBackupSet + QStringList{"temp.$$$", "1998CWK.DAT.$$$", "readme.txt", "mcr"})
+            writeBytes(name, name.toLatin1() + " contents");
+    }
+    void cleanup() { folder_.reset(); }
+
+    void loadShowsSourceAndTarget()
+    {
+        QWidget opener;
+        cw::BackupWindow w(&opener);
+        CW_COMPARE_CONTROLS(&w, "backup");   // source and target: the working folder
+        QVERIFY(!w.parentWidget() && !opener.isEnabled());
+        QCOMPARE(child(&w, "BackUpDir")->property("path").toString(), work());
+        QCOMPARE(listRows(&w, "BackMeUp"), kBackupSet);
+        QTest::mouseClick(child<QPushButton>(&w, "StopBackup"), Qt::LeftButton);
+        QVERIFY(opener.isEnabled());
+    }
+
+    // The working folder is refused as target: as it opens, in another letter
+    // case, and after a run has put "/" after the captions.
+    void theSetIsCopiedButNeverOntoTheWorkingFolder()
+    {
+        QWidget opener;
+        cw::BackupWindow w(&opener);
+        w.show();
+        const QStringList before = filesIn(work());
+        const QString refused = "Coinwick 2 | Chose a different target! | no icon | [Ok]";
+        QCOMPARE(run(&w), refused);
+        setPath(&w, "BackUpDir", folder_->path("WORK"));
+        QCOMPARE(labelText(&w, "BackUpTarget"), folder_->path("WORK"));
+        QCOMPARE(run(&w), refused);
+        QVERIFY(filesIn(folder_->path("WORK")).isEmpty());
+        QCOMPARE(labelText(&w, "BackUpProgress"), "progress");
+
+        setPath(&w, "BackUpDir", backup());
+        QCOMPARE(run(&w), "Coinwick 2 | Finished | no icon | [Ok]");
+        QCOMPARE(filesIn(backup()), kBackupSet);
+        for (const QString& name : kBackupSet)
+            QCOMPARE(readBytes(backup() + "/" + name), name.toLatin1() + " contents");
+        QCOMPARE(labelText(&w, "BackUpProgress"), "Copying: PERSONAL.DAT");
+        QCOMPARE(child<QListWidget>(&w, "BackMeUp")->currentRow(), kBackupSet.size() - 1);
+        QVERIFY(w.isVisible() && !opener.isEnabled() && child<QPushButton>(&w, "RunBackup")->isEnabled());
+        QCOMPARE(labelText(&w, "Backuplist") + '|' + labelText(&w, "BackUpTarget"), work() + "/|" + backup() + "/");
+        setPath(&w, "BackUpDir", work());
+        QCOMPARE(run(&w), refused);
+        QCOMPARE(filesIn(work()), before);
+    }
+
+    void cancelDuringARunStopsBeforeTheNextFile()
+    {
+        QWidget opener;
+        cw::BackupWindow w(&opener);
+        w.show();
+        setPath(&w, "BackUpDir", backup());
+        QTimer::singleShot(0, child<QPushButton>(&w, "StopBackup"), &QPushButton::click);   // before the first file
+        QCOMPARE(run(&w), "0 dialogs");
+        QVERIFY(!w.isVisible() && opener.isEnabled());
+        QVERIFY(filesIn(backup()).isEmpty());
+    }
+
+    void drivePicker()
+    {
+        cw::BackupWindow w(nullptr);
+        setPath(&w, "BackUpDrive", "/");
+        QCOMPARE(child(&w, "BackUpDir")->property("path").toString() + '|' + labelText(&w, "BackUpTarget"), "/|/");
+        DialogDriver dialogs;
+        setPath(&w, "BackUpDrive", "/no/such/drive");
+        QCOMPARE(said(dialogs.seen.value(0)).section(" | ", 1), "No such file or directory  2 | no icon | [Ok]");
+        QCOMPARE(labelText(&w, "BackUpTarget") + '|' + labelText(&w, "Backuplist"), "/|" + work());
+    }
+};
+
+static RegisterWindowTest<BackupWindowTest> registered;
+#include "BackupWindowTest.moc"

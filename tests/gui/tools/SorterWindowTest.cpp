@@ -1,0 +1,96 @@
+// frmSorter through its controls: the idle window, a whole run with its
+// progress, and a stop in the middle of a run by Stop! or by closing. The
+// order itself is the sorter's core tests.
+
+#include "support/WindowFixture.h"
+
+#include "core/tools/Sorter.h"
+#include "gui/tools/SorterWindow.h"
+
+#include <QProgressBar>
+
+using namespace cwtest;
+
+namespace {
+
+const QString kData = QStringLiteral("1998CWK.DAT");
+
+QByteArray shuffledYear(int n, unsigned seed)
+{
+    std::mt19937 rng(seed);
+    return bytesOf(randomEntries(rng, n, u'A'));
+}
+
+} // namespace
+
+class SorterWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TempFolder> folder_;
+
+private slots:
+    void init() { folder_ = std::make_unique<TempFolder>(); }
+    void cleanup() { folder_.reset(); }
+
+    void aRunShowsItsProgressAndWritesTheOrder()
+    {
+        const QByteArray bytes = shuffledYear(60, 7) + "partial";
+        writeBytes(kData, bytes);
+        QWidget opener;
+        cw::SorterWindow w(kData, u'A', &opener);
+        CW_COMPARE_CONTROLS(&w, "sorter");
+        QVERIFY(!w.parentWidget() && !opener.isEnabled());
+        QVERIFY(!child(&w, "StartSort")->isHidden() && child(&w, "SorterLabel")->isHidden());
+        auto* progress = child<QProgressBar>(&w, "ProgressBar1");
+        QCOMPARE(progress->value(), -1);   // empty
+        w.show();
+        QList<int> shown;
+        QString during;
+        connect(progress, &QProgressBar::valueChanged, this, [&](int v) {
+            shown << v;
+            during = labelText(&w, "SorterLabel");
+        });
+        QTest::mouseClick(child<QPushButton>(&w, "StartSort"), Qt::LeftButton);
+        QCOMPARE(readBytes(kData), cw::sortedAfterPasses(bytes, 60, 'A'));
+        QCOMPARE(progress->maximum(), 60);
+        QCOMPARE(shown.value(0), 1);
+        QCOMPARE(shown.last(), 60);
+        QVERIFY(std::is_sorted(shown.begin(), shown.end()));
+        QCOMPARE(during + '|' + labelText(&w, "SorterLabel"), "Working...|Finished!");
+        QVERIFY(child(&w, "SorterLabel")->isVisible() && child(&w, "StartSort")->isHidden());   // one run per window
+        QVERIFY(!opener.isEnabled());
+        QVERIFY(!QFile::exists(kData + ".$$$"));
+        QTest::mouseClick(child<QPushButton>(&w, "StopSort"), Qt::LeftButton);
+        QVERIFY(!w.isVisible() && opener.isEnabled());
+    }
+
+    // Stop! clicked while pass 4 is starting: the three passes before it are
+    // what the file holds, and the window closes. Closing it any other way
+    // before pass 1 leaves the file as it was.
+    void aStopKeepsTheCompletedPasses()
+    {
+        const QByteArray bytes = shuffledYear(10, 3);
+        writeBytes(kData, bytes);
+        QWidget opener;
+        cw::SorterWindow w(kData, u'A', &opener);
+        w.show();
+        connect(child<QProgressBar>(&w, "ProgressBar1"), &QProgressBar::valueChanged, this, [&](int pass) {
+            if (pass == 4)
+                QTest::mouseClick(child<QPushButton>(&w, "StopSort"), Qt::LeftButton);
+        });
+        QTest::mouseClick(child<QPushButton>(&w, "StartSort"), Qt::LeftButton);
+        QCOMPARE(readBytes(kData), cw::sortedAfterPasses(bytes, 3, 'A'));
+        QVERIFY(readBytes(kData) != cw::sortedAfterPasses(bytes, 10, 'A'));
+        QVERIFY(!w.isVisible() && opener.isEnabled());
+
+        cw::SorterWindow closed(kData, u'A', nullptr);
+        closed.show();
+        const QByteArray now = readBytes(kData);
+        QTimer::singleShot(0, &closed, &QWidget::close);   // handled before pass 1
+        child<QPushButton>(&closed, "StartSort")->click();
+        QCOMPARE(readBytes(kData), now);
+    }
+};
+
+static RegisterWindowTest<SorterWindowTest> registered;
+#include "SorterWindowTest.moc"

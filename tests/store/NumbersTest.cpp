@@ -1,0 +1,128 @@
+// Amounts typed and read: cleaning, conversion to Money with its rounding and
+// limits, the currency format, the plain number reader and the macro number
+// reader.
+
+#include "store/AmountRules.h"
+#include "store/CurrencyFormat.h"
+#include "store/NumberReader.h"
+#include "store/PlainNumber.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+using namespace cw;
+
+namespace {
+
+const QLocale us(QLocale::English, QLocale::UnitedStates);
+const QLocale german(QLocale::German, QLocale::Germany);
+constexpr Money kMax = std::numeric_limits<Money>::max();
+
+TEST(AmountCleaning, KeepsOnlyDigitsPointsAndCommas)
+{
+    for (const auto& [in, out] : {std::pair("  $1,234.50 ", "1,234.50"), {"-25", "25"}, {"(12.00)", "12.00"}, {"abc", ""}})
+        EXPECT_EQ(cleanAmount(QString::fromLatin1(in)), QString::fromLatin1(out)) << in;
+}
+
+TEST(AmountCleaning, TypedTextMayHoldOnlyWhatAnAmountHolds)
+{
+    for (const char* good : {"", "  ", "12-", "-12", "+12", "$1,234.50-", "($1,234.50)", "( 12 )", "$ -5", ".5"})
+        EXPECT_TRUE(typedAmountAllowed(QString::fromLatin1(good), us)) << good;
+    for (const char* bad : {"1O0.00", "abc", "-", "$", "()", "(12", "12)", "--12", "-12+", "1-2", "12e3", "1/2", "$$12"})
+        EXPECT_FALSE(typedAmountAllowed(QString::fromLatin1(bad), us)) << bad;
+    EXPECT_TRUE(typedAmountAllowed(QStringLiteral("1.234,50 \u20AC"), german));
+    EXPECT_FALSE(typedAmountAllowed(QStringLiteral("$12"), german));
+}
+
+TEST(AmountConversion, GroupedAmountsReadWithTheLocale)
+{
+    EXPECT_EQ(amountToMoney(QStringLiteral("1,234.50"), true, us), Money(-12345000));
+    EXPECT_EQ(amountToMoney(QStringLiteral("123,456"), false, us), Money(1234560000));
+    EXPECT_EQ(amountToMoney(QStringLiteral("25"), false, us), Money(250000));
+    EXPECT_EQ(amountToMoney(QStringLiteral("1.234,50"), false, german), Money(12345000));
+    EXPECT_EQ(amountToMoney(QStringLiteral(""), true, us), Money(0));
+    EXPECT_EQ(amountToMoney(QStringLiteral(".5"), false, us), Money(5000));
+    EXPECT_EQ(amountToMoney(QStringLiteral("5."), false, us), Money(50000));
+    for (const char* bad : {".", "1.2.3", "1,23", ",123", "12,34,567", "1.234,50"})
+        EXPECT_FALSE(amountToMoney(QString::fromLatin1(bad), false, us)) << bad;
+}
+
+TEST(AmountConversion, RoundsToFourDecimalsHalfToEvenWithinWhatMoneyHolds)
+{
+    for (const auto& [text, money] : {std::pair("0.00005", 0), {"0.00015", 2}, {"0.000051", 1}, {"12.3456", 123456}})
+        EXPECT_EQ(parseCleanAmount(QString::fromLatin1(text), us), Money(money)) << text;
+    EXPECT_EQ(parseCleanAmount(QStringLiteral("922337203685477.5807"), us), Money(kMax));
+    EXPECT_FALSE(parseCleanAmount(QStringLiteral("922337203685477.5808"), us));
+    EXPECT_FALSE(parseCleanAmount(QStringLiteral("99999999999999999999999"), us));
+    EXPECT_EQ(invalidAmountMessage(QStringLiteral("1..2")).text, QStringLiteral("Invalid Amount - 1..2"));
+}
+
+TEST(CurrencyFormat, RoundsHalfAwayFromZeroAndShowsSumsBeyondMoneyWhole)
+{
+    const CurrencyFormat f(us);
+    for (const auto& [units, text] : {std::pair<MoneySum, const char*>(123450, "$12.35"), {-123450, "($12.35)"},
+                                      {123449, "$12.34"}, {-49, "$0.00"},
+                                      {MoneySum(kMax) * 2, "$1,844,674,407,370,955.16"},
+                                      {MoneySum(INT64_MIN), "($922,337,203,685,477.58)"}})
+        EXPECT_EQ(f.format(units), QString::fromLatin1(text));
+    EXPECT_EQ(CurrencyFormat(german).format(Money(-12345000)), german.toCurrencyString(-1234.5));
+    // The C locale falls back to US English.
+    const QLocale effective = CurrencyFormat::effectiveLocale(QLocale::c());
+    EXPECT_EQ(effective.language(), QLocale::English);
+    EXPECT_EQ(CurrencyFormat(effective).format(Money(-12345000)), QStringLiteral("($1,234.50)"));
+}
+
+TEST(CurrencyFormat, LengthIsTheLengthOfTheText)
+{
+    // Every digit count, both signs, rounding up to a new digit, and sums beyond Money.
+    const QLocale japanese(QLocale::Japanese, QLocale::Japan);   // no decimals
+    for (const QLocale& locale : {us, german, japanese}) {
+        const CurrencyFormat f(locale);
+        std::vector<MoneySum> amounts = {0, -49, 49, 50, -50, 99995, -99995, MoneySum(kMax) * 3, MoneySum(INT64_MIN) * 2};
+        for (MoneySum a = 7; a < MoneySum(1) << 62; a = a * 10 + 3)
+            amounts.insert(amounts.end(), {a, -a, a * 10 - 1, -(a * 10 - 1)});
+        for (MoneySum a : amounts)
+            EXPECT_EQ(f.length(a), f.format(a).size()) << qPrintable(f.format(a));
+    }
+}
+
+TEST(PlainNumber, SkipsBlanksAndStopsAtTheFirstOtherCharacter)
+{
+    for (const auto& [text, value] : {std::pair(" 1 2 3 ", 123.0), {"7-", 7.0}, {"1,234.50", 1.0}, {"12.5.7", 12.5},
+                                      {"-25", -25.0}, {"$12", 0.0}, {"", 0.0}, {"01234", 1234.0}})
+        EXPECT_EQ(readPlainNumber(QString::fromLatin1(text)), value) << text;
+    EXPECT_EQ(readPlainNumber(QString(400, u'9')), std::numeric_limits<double>::max());
+    EXPECT_EQ(readPlainNumber(QStringLiteral("-") + QString(400, u'9')), -std::numeric_limits<double>::max());
+    EXPECT_EQ(readPlainNumber(QStringLiteral("0.") + QString(400, u'0') + QStringLiteral("1")), 0.0);
+}
+
+Money money(const char* text) { return readNumber(QString::fromLatin1(text)).toMoney().value_or(-1); }
+
+TEST(NumberReader, ReadsFromTheStartWithExponentsAndStopsAtTheFirstOtherCharacter)
+{
+    const std::pair<const char*, Money> cases[] = {
+        {"-100.00 <- remark", -1000000}, {"$5", 0}, {"1,250.00", 10000}, {"  -  12 . 5", -125000}, {"\t7\t5", 750000},
+        {"1.2.3", 12000}, {"+-5", 0}, {"5-", 50000}, {"", 0}, {".", 0}, {"-.5", -5000}, {"007", 70000},
+        {"1E3", 10000000}, {"2.5d-1", 2500}, {"1e+ 2", 1000000}, {"1E", 10000}, {"1Ex", 10000}, {"E5", 0},
+        {"1E-400", 0}, {"120E-2", 12000}};
+    for (const auto& [text, value] : cases)
+        EXPECT_EQ(money(text), value) << text;
+    EXPECT_EQ(readNumber(u"-1.5E2").toDouble(), -150.0);
+    EXPECT_TRUE(std::isinf(readNumber(u"1E400").toDouble()));
+    EXPECT_EQ(readNumber(u"12abc").toDouble(), 12.0);
+}
+
+TEST(NumberReader, MoneyRoundsHalfToEvenAndRefusesWhatDoesNotFit)
+{
+    const std::pair<const char*, Money> cases[] = {
+        {"0.00005", 0}, {"0.00015", 2}, {"0.00025", 2}, {"0.000250001", 3}, {"-0.00015", -2}, {"0.000049", 0},
+        {"12.34565", 123456}, {"922337203685477.5807", kMax}, {"-922337203685477.5807", -kMax}, {"1E14", 1000000000000000000}};
+    for (const auto& [text, value] : cases)
+        EXPECT_EQ(money(text), value) << text;
+    for (const char* tooLarge : {"922337203685477.5808", "922337203685477.58075", "1E15", "1E99999999999999"})
+        EXPECT_FALSE(readNumber(QString::fromLatin1(tooLarge)).toMoney()) << tooLarge;
+}
+
+} // namespace
