@@ -9,12 +9,8 @@
 
 using namespace cwtest;
 
-namespace {
-
-const QString kData = QStringLiteral("2026CWK.DAT");
-const QString kCats = QStringLiteral("2026CATS.DAT");
-
-} // namespace
+static const QString kData = QStringLiteral("2026CWK.DAT");
+static const QString kCats = QStringLiteral("2026CATS.DAT");
 
 class UndoWindowTest : public QObject, private WindowFixture {
     Q_OBJECT
@@ -34,9 +30,6 @@ private slots:
 
     void deleteThenUndoAndRedoByKeys()
     {
-        QCOMPARE(action("mnuUndo")->text() + '|' + action("mnuRedo")->text(), "Undo|Redo");
-        QCOMPARE(action("mnuUndo")->shortcut(), QKeySequence("Ctrl+Z"));
-        QCOMPARE(action("mnuRedo")->shortcut(), QKeySequence("Ctrl+Shift+Z"));
         QVERIFY(!action("mnuUndo")->isEnabled() && !action("mnuRedo")->isEnabled());
         const QByteArray before = readBytes(kData);
         const int count = rows();
