@@ -50,10 +50,7 @@ inline QWidget* topLevel(const char* name)
 }
 
 template <class T = QWidget>
-T* child(const QObject* in, const char* name)
-{
-    return in->findChild<T*>(QString::fromLatin1(name));
-}
+T* child(const QObject* in, const char* name) { return in->findChild<T*>(QString::fromLatin1(name)); }
 
 inline QString labelText(const QObject* in, const char* name)
 {

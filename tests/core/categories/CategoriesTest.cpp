@@ -85,7 +85,9 @@ TEST_F(CategoryFiles, ChangeRecCodesTouchesOnlyExactMatches)
     // Nothing to change: nothing is written, so even a read-only file is fine.
     FaultEnv readOnly(FaultEnv::failing(FaultEnv::Kind::Rename, kData, "Read-only file system"));
     CategoryEditorLogic unchanged(readOnly, kCats, kData);
-    EXPECT_EQ(*unchanged.ChangeRecCodes("Z ", "Z"), 0);
+    const Result<qsizetype> none = unchanged.ChangeRecCodes("Z ", "Z");
+    ASSERT_TRUE(none.isOk());
+    EXPECT_EQ(*none, 0);
     EXPECT_EQ(*unchanged.ChangeRecCodes("fo", "XX"), 0);
 }
 

@@ -174,8 +174,9 @@ TEST(DateFormat, ConvertingAFileWithoutWholeRecordsWritesNothing)
     EXPECT_EQ(readBytes("1998CWK.DAT"), QByteArray(57, 'x'));
     EXPECT_TRUE(QDir().entryList({"*.$$$"}, QDir::Files).isEmpty());
     EXPECT_FALSE(*yearHoldsEntries(*Env::posix(), "1998CWK.DAT"));
-    writeBytes("1998CWK.DAT", bytesOf({entry("03-15-98", "FT", 1)}) + "x");
+    writeBytes("1998CWK.DAT", bytesOf({entry("03-15-98", "FT", 1)}));   // one whole record is an entry
     EXPECT_TRUE(*yearHoldsEntries(*Env::posix(), "1998CWK.DAT"));
+    writeBytes("1998CWK.DAT", bytesOf({entry("03-15-98", "FT", 1)}) + "x");
     ASSERT_TRUE(convertDataFileDates(*Env::posix(), "1998CWK.DAT").isOk());
     EXPECT_EQ(readBytes("1998CWK.DAT"), bytesOf({entry("15-03-98", "FT", 1)}) + "x");
 }

@@ -24,21 +24,19 @@ TEST(ExportLine, Amounts)
     EXPECT_EQ(exportAmountText(-125000, u','), "-12,5 ");
 }
 
+// Double quotes in a note become blanks.
 TEST(ExportLine, WholeLine)
 {
-    const QByteArray lunch = exportLine(entry("03-15-98", "FD", -125000, "Lunch"), QStringLiteral("1998"), u'.');
-    EXPECT_EQ(lunch, QByteArray("\"03-15-1998\",\"FD\",\"-12.5 \",\"Lunch") + QByteArray(35, ' ') + "\"\r\n");
-
-    const QByteArray quoted = exportLine(entry("15-03-98", "A", 5000, QStringLiteral("say \"hi\" \u00e9")), QStringLiteral("1998"), u'.');
-    EXPECT_EQ(quoted, QByteArray("\"15-03-1998\",\"A \",\" .5 \",\"say  hi  \xe9") + QByteArray(30, ' ') + "\"\r\n");
+    EXPECT_EQ(exportLine(entry("03-15-98", "FD", -125000, "Lunch"), "1998", u'.'),
+              "\"03-15-1998\",\"FD\",\"-12.5 \",\"Lunch" + QByteArray(35, ' ') + "\"\r\n");
+    EXPECT_EQ(exportLine(entry("15-03-98", "A", 5000, QStringLiteral("say \"hi\" \u00e9")), "1998", u'.'),
+              "\"15-03-1998\",\"A \",\" .5 \",\"say  hi  \xe9" + QByteArray(30, ' ') + "\"\r\n");
 }
 
 TEST(ExportLines, CategoriesAndMonths)
 {
-    const LedgerEntry jan = entry("01-20-98", "FD", 1, "jan");
-    const LedgerEntry feb = entry("02-01-98", "FD", 2, "feb");
-    const LedgerEntry other = entry("01-05-98", "XX", 3, "other");
-    const LedgerEntry oneChar = entry("01-06-98", "A", 4, "one");
+    const LedgerEntry jan = entry("01-20-98", "FD", 1, "jan"), feb = entry("02-01-98", "FD", 2, "feb");
+    const LedgerEntry other = entry("01-05-98", "XX", 3, "other"), oneChar = entry("01-06-98", "A", 4, "one");
     const ExportRange january{1, 1, u'A', QStringLiteral("1998"), u'.'};
     const auto line = [](const LedgerEntry& e) { return exportLine(e, QStringLiteral("1998"), u'.'); };
 
@@ -55,12 +53,6 @@ TEST(ExportLines, CategoriesAndMonths)
     EXPECT_EQ(exportLines({march}, selection({"FD"}), {3, 3, u'A', QStringLiteral("1998"), u'.'}), QByteArray());
 }
 
-// The usual texts are compared through the export window; here the edges.
-TEST(ExportTexts, NoCategoriesAndTheRootFolder)
-{
-    EXPECT_EQ(exportRangeText(1, 12, QStringLiteral("1998"), 0), QStringLiteral("January through December, 1998; 0 categories."));
-    EXPECT_EQ(exportTargetPath(QStringLiteral("/"), QStringLiteral("a.txt")), QStringLiteral("/a.txt"));
-}
 
 class ExportFile : public ::testing::Test {
 protected:
@@ -80,8 +72,11 @@ protected:
     cwtest::TempFolder folder;
 };
 
-TEST_F(ExportFile, ChosenCategoriesLeaveOutTheFirstRecord)
+// The usual texts are compared through the export window; here the edges.
+TEST_F(ExportFile, ChosenCategoriesLeaveOutTheFirstRecordAndTheTexts)
 {
+    EXPECT_EQ(exportRangeText(1, 12, "1998", 0), "January through December, 1998; 0 categories.");
+    EXPECT_EQ(exportTargetPath("/", "a.txt"), "/a.txt");
     EXPECT_EQ(chosenCategoryCount(*Env::posix(), folder.path(QStringLiteral("tempcats.$$$"))), 1);
     cwtest::writeBytes(QStringLiteral("one.$$$"), QByteArray(18 + 17, '\0'));
     EXPECT_EQ(chosenCategoryCount(*Env::posix(), folder.path(QStringLiteral("one.$$$"))), 0);
