@@ -43,7 +43,7 @@ QByteArray pattern(qsizetype size)
 
 // A record split over pieces shorter than what it still lacks must be
 // completed by the pieces after them, not dropped.
-TEST(FuzzRegression, RecordsReadInPiecesShorterThanARecord)
+TEST(FuzzRegression, RecordsReadInShortPiecesAndLongPlainNumbers)
 {
     cwtest::TempFolder folder;
     const QByteArray ledger = pattern(3 * LedgerEntryCodec::kSize + 11);
@@ -60,11 +60,7 @@ TEST(FuzzRegression, RecordsReadInPiecesShorterThanARecord)
         ASSERT_TRUE(cats.isOk());
         EXPECT_EQ(*cats, decodeRecords<CategoryRecord>(categories));
     }
-}
-
-// Leading zeros and long digit runs continue the number however many there are.
-TEST(FuzzRegression, PlainNumberOfMoreThanSixtyThreeCharacters)
-{
+    // Leading zeros and long digit runs continue the number however many there are.
     EXPECT_EQ(readPlainNumber(QString(64, u'0') + QStringLiteral("5")), 5.0);
     EXPECT_EQ(readPlainNumber(QStringLiteral("0.") + QString(70, u'0') + QStringLiteral("1")), 1e-71);
     const QByteArray found = "2" + QByteArray(70, '1') + "7-+";

@@ -20,14 +20,10 @@ const QLocale us(QLocale::English, QLocale::UnitedStates);
 const QLocale german(QLocale::German, QLocale::Germany);
 constexpr Money kMax = std::numeric_limits<Money>::max();
 
-TEST(AmountCleaning, KeepsOnlyDigitsPointsAndCommas)
+TEST(AmountCleaning, KeepsWhatAnAmountHolds)
 {
     for (const auto& [in, out] : {std::pair("  $1,234.50 ", "1,234.50"), {"-25", "25"}, {"(12.00)", "12.00"}, {"abc", ""}})
         EXPECT_EQ(cleanAmount(QString::fromLatin1(in)), QString::fromLatin1(out)) << in;
-}
-
-TEST(AmountCleaning, TypedTextMayHoldOnlyWhatAnAmountHolds)
-{
     for (const char* good : {"", "  ", "12-", "-12", "+12", "$1,234.50-", "($1,234.50)", "( 12 )", "$ -5", ".5"})
         EXPECT_TRUE(typedAmountAllowed(QString::fromLatin1(good), us)) << good;
     for (const char* bad : {"1O0.00", "abc", "-", "$", "()", "(12", "12)", "--12", "-12+", "1-2", "12e3", "1/2", "$$12"})
@@ -36,7 +32,7 @@ TEST(AmountCleaning, TypedTextMayHoldOnlyWhatAnAmountHolds)
     EXPECT_FALSE(typedAmountAllowed(QStringLiteral("$12"), german));
 }
 
-TEST(AmountConversion, GroupedAmountsReadWithTheLocale)
+TEST(AmountConversion, GroupedWithTheLocaleRoundedHalfToEvenWithinWhatMoneyHolds)
 {
     EXPECT_EQ(amountToMoney(QStringLiteral("1,234.50"), true, us), Money(-12345000));
     EXPECT_EQ(amountToMoney(QStringLiteral("123,456"), false, us), Money(1234560000));
@@ -47,10 +43,6 @@ TEST(AmountConversion, GroupedAmountsReadWithTheLocale)
     EXPECT_EQ(amountToMoney(QStringLiteral("5."), false, us), Money(50000));
     for (const char* bad : {".", "1.2.3", "1,23", ",123", "12,34,567", "1.234,50"})
         EXPECT_FALSE(amountToMoney(QString::fromLatin1(bad), false, us)) << bad;
-}
-
-TEST(AmountConversion, RoundsToFourDecimalsHalfToEvenWithinWhatMoneyHolds)
-{
     for (const auto& [text, money] : {std::pair("0.00005", 0), {"0.00015", 2}, {"0.000051", 1}, {"12.3456", 123456}})
         EXPECT_EQ(parseCleanAmount(QString::fromLatin1(text), us), Money(money)) << text;
     EXPECT_EQ(parseCleanAmount(QStringLiteral("922337203685477.5807"), us), Money(kMax));
@@ -59,7 +51,7 @@ TEST(AmountConversion, RoundsToFourDecimalsHalfToEvenWithinWhatMoneyHolds)
     EXPECT_EQ(invalidAmountMessage(QStringLiteral("1..2")).text, QStringLiteral("Invalid Amount - 1..2"));
 }
 
-TEST(CurrencyFormat, RoundsHalfAwayFromZeroAndShowsSumsBeyondMoneyWhole)
+TEST(CurrencyFormat, RoundsHalfAwayFromZeroShowsSumsBeyondMoneyWholeAndKnowsItsLength)
 {
     const CurrencyFormat f(us);
     for (const auto& [units, text] : {std::pair<MoneySum, const char*>(123450, "$12.35"), {-123450, "($12.35)"},
@@ -72,10 +64,6 @@ TEST(CurrencyFormat, RoundsHalfAwayFromZeroAndShowsSumsBeyondMoneyWhole)
     const QLocale effective = CurrencyFormat::effectiveLocale(QLocale::c());
     EXPECT_EQ(effective.language(), QLocale::English);
     EXPECT_EQ(CurrencyFormat(effective).format(Money(-12345000)), QStringLiteral("($1,234.50)"));
-}
-
-TEST(CurrencyFormat, LengthIsTheLengthOfTheText)
-{
     // Every digit count, both signs, rounding up to a new digit, and sums beyond Money.
     const QLocale japanese(QLocale::Japanese, QLocale::Japan);   // no decimals
     for (const QLocale& locale : {us, german, japanese}) {
@@ -100,7 +88,7 @@ TEST(PlainNumber, SkipsBlanksAndStopsAtTheFirstOtherCharacter)
 
 Money money(const char* text) { return readNumber(QString::fromLatin1(text)).toMoney().value_or(-1); }
 
-TEST(NumberReader, ReadsFromTheStartWithExponentsAndStopsAtTheFirstOtherCharacter)
+TEST(NumberReader, ReadsUpToTheFirstOtherCharacterAndRoundsMoneyHalfToEven)
 {
     const std::pair<const char*, Money> cases[] = {
         {"-100.00 <- remark", -1000000}, {"$5", 0}, {"1,250.00", 10000}, {"  -  12 . 5", -125000}, {"\t7\t5", 750000},
@@ -112,14 +100,10 @@ TEST(NumberReader, ReadsFromTheStartWithExponentsAndStopsAtTheFirstOtherCharacte
     EXPECT_EQ(readNumber(u"-1.5E2").toDouble(), -150.0);
     EXPECT_TRUE(std::isinf(readNumber(u"1E400").toDouble()));
     EXPECT_EQ(readNumber(u"12abc").toDouble(), 12.0);
-}
-
-TEST(NumberReader, MoneyRoundsHalfToEvenAndRefusesWhatDoesNotFit)
-{
-    const std::pair<const char*, Money> cases[] = {
+    const std::pair<const char*, Money> rounded[] = {
         {"0.00005", 0}, {"0.00015", 2}, {"0.00025", 2}, {"0.000250001", 3}, {"-0.00015", -2}, {"0.000049", 0},
         {"12.34565", 123456}, {"922337203685477.5807", kMax}, {"-922337203685477.5807", -kMax}, {"1E14", 1000000000000000000}};
-    for (const auto& [text, value] : cases)
+    for (const auto& [text, value] : rounded)
         EXPECT_EQ(money(text), value) << text;
     for (const char* tooLarge : {"922337203685477.5808", "922337203685477.58075", "1E15", "1E99999999999999"})
         EXPECT_FALSE(readNumber(QString::fromLatin1(tooLarge)).toMoney()) << tooLarge;

@@ -17,7 +17,7 @@ namespace {
 const QString kData = QStringLiteral("2026CWK.DAT");
 const QString kCats = QStringLiteral("2026CATS.DAT");
 
-TEST(CategoryCodes, CompareAsTheTwoCharacterField)
+TEST(CategoryCodes, CompareAsTheTwoCharacterFieldAndSortStablyUpperCased)
 {
     const CategoryRecord a = category("A", "Auto"), al = category("AL", "Alimony");
     for (const auto& [text, matches] : {std::pair("A", true), {"A ", true}, {" A", false}, {"a", false}, {"", false}})
@@ -26,10 +26,6 @@ TEST(CategoryCodes, CompareAsTheTwoCharacterField)
     EXPECT_FALSE(codeMatches(al.code, "all"));   // never cut to fit
     EXPECT_EQ(storedCategoryCode(" x "), "X ");
     EXPECT_EQ(upperCode(QStringView(u"f\u00FF\u00B5").toString()), QStringView(u"F\u0178\u00B5").toString());
-}
-
-TEST(CategoryCodes, SortIsStableByUpperCasedCodeOnCharacterCodes)
-{
     std::vector<CategoryRecord> cats = {category("fb", "1"), category("FA", "2"), category("b", "3"), category("Fb", "4"),
                                         category("\xE9", "5"), category("A", "6"), category("FB", "7"), category("~", "8")};
     sortCategories(cats);

@@ -64,7 +64,7 @@ TEST(WordMatch, StartOfAWordOrItsSecondCharacterInAnyCase)
     EXPECT_FALSE(wordMatch(u"", u"TAXI"));
 }
 
-TEST(EntryEditor, OpenedAmountShowsFullPrecisionAndReadsBackUnchanged)
+TEST(EntryEditor, OpenedAmountReadsBackUnchangedAndStoringFollowsTheCode)
 {
     const QLocale german(QLocale::German, QLocale::Germany);
     const std::pair<Money, const char*> shown[] = {{0, "0"}, {-125000, "12.5"}, {123456, "12.3456"}, {1, "0.0001"},
@@ -76,10 +76,6 @@ TEST(EntryEditor, OpenedAmountShowsFullPrecisionAndReadsBackUnchanged)
         for (Money m : {Money(-123456), Money(10000), Money(1), Money(0), std::numeric_limits<Money>::max()})
             EXPECT_EQ(amountToMoney(cleanAmount(amountEditorText(m, locale)), m < 0, locale), m) << m;
     EXPECT_EQ(noteEditorText(entry("", "", 0, "  two blanks")), "  two blanks");
-}
-
-TEST(EntryEditor, StoringFollowsTheCodeUnlessAllAreListed)
-{
     QString selected = "all";
     followStoredCode(selected, "FO");
     EXPECT_EQ(selected, "all");

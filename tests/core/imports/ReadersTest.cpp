@@ -21,7 +21,7 @@ void expectRows(const StatementRead& read, const char* name)
     EXPECT_EQ(cwtest::rowTexts(read.rows).toStdString(), cwtest::expectedRows(name).toStdString()) << name;
 }
 
-TEST(StatementValues, Amounts)
+TEST(StatementValues, AmountsAndDates)
 {
     const struct {
         const char16_t* text;
@@ -41,10 +41,6 @@ TEST(StatementValues, Amounts)
     };
     for (const auto& c : cases)
         EXPECT_EQ(parseStatementAmount(QStringView(c.text), c.mark), c.money) << QString::fromUtf16(c.text).toStdString();
-}
-
-TEST(StatementValues, Dates)
-{
     const struct {
         const char16_t* text;
         DateOrder order;
@@ -100,7 +96,7 @@ TEST(QifReader, BankInMonthOrderAndCardInDayOrder)
     expectRows(readQif(statementBytes("card-day-first.qif"), u'E', 2026), "card-day-first.qif");
 }
 
-TEST(CsvReader, CommaFileWithTheGuessedMapping)
+TEST(CsvReader, GuessedMappingsAndChangedNoteColumns)
 {
     const QByteArray bytes = statementBytes("comma.csv");
     const CsvTable table = readCsvTable(bytes, ',');
@@ -111,10 +107,6 @@ TEST(CsvReader, CommaFileWithTheGuessedMapping)
     StatementRead read;
     read.rows = mapCsvRows(table, m, 2026);
     expectRows(read, "comma.csv");
-}
-
-TEST(CsvReader, SemicolonsDecimalCommasAndTabsWithDebitAndCredit)
-{
     const CsvTable semicolon = readCsvTable(statementBytes("semicolon.csv"), ';');
     CsvMapping m = guessCsvMapping(semicolon, ';', u'A', 2026);
     EXPECT_EQ(m.toText().toStdString(), "59;1;1;DMY;4;0;0;1;2;0");

@@ -37,7 +37,7 @@ TEST(MacroTemplate, FortyNineLinesEndedByCrLf)
     EXPECT_EQ(newMacroFileName("payday") + '|' + newMacroFileName("pay.mcr"), "PAYDAY.MCR|PAY.MCR.MCR");
 }
 
-TEST(MacroLines, ClassesAndLineEnds)
+TEST(MacroLines, ClassesLineEndsAndEightyByteRecords)
 {
     for (const auto& [line, kind] : {std::pair("'remark", MacroLineClass::Remark), {" 'not a remark", MacroLineClass::Data},
                                      {"", MacroLineClass::Blank}, {"   ", MacroLineClass::Data}})
@@ -49,10 +49,6 @@ TEST(MacroLines, ClassesAndLineEnds)
     EXPECT_EQ(lines[4], QByteArrayView(""));
     EXPECT_EQ(lines[5], QByteArrayView("e"));
     EXPECT_EQ(splitMacroLines("x\r\n").size(), 1u);
-}
-
-TEST(MacroLines, DataLinesBecomeEightyByteRecords)
-{
     const QByteArray longLine(100, 'x');
     const QByteArray records = macroLineRecords(data({"'remark", "FT", "", "   ", longLine.constData()}));
     ASSERT_EQ(records.size(), 3 * 80);
@@ -61,7 +57,7 @@ TEST(MacroLines, DataLinesBecomeEightyByteRecords)
     EXPECT_EQ(records.mid(160), QByteArray(80, 'x'));
 }
 
-TEST(MacroEntries, TemplateExampleEntry)
+TEST(MacroEntries, TheTemplateExampleAndCompleteEntriesOnly)
 {
     const QByteArray file = data({"'begin", "FT", "'amount next", "-100.00 <- the usual dollar amount", "",
                                   "payroll deduction"});
@@ -70,10 +66,6 @@ TEST(MacroEntries, TemplateExampleEntry)
     EXPECT_EQ(text(entries[0].code), QStringLiteral("FT"));
     EXPECT_EQ(entries[0].amount, Money(-1000000));
     EXPECT_EQ(text(entries[0].note), QStringLiteral("payroll deduction").leftJustified(40));
-}
-
-TEST(MacroEntries, CompleteEntriesOnlyShortLastEntrySkipped)
-{
     auto count = [](std::initializer_list<const char*> lines) {
         return readMacroEntries(macroLineRecords(data(lines, "\n"))).size();
     };

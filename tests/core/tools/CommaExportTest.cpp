@@ -14,7 +14,7 @@ namespace {
 
 using namespace cwtest;
 
-TEST(ExportLine, Amounts)
+TEST(ExportLine, AmountsAndWholeLines)
 {
     const std::pair<Money, const char*> cases[] = {{0, " 0 "}, {12345000, " 1234.5 "}, {-1, "-.0001 "}, {10000000000, " 1000000 "},
                                                    {5000, " .5 "}, {-125000, "-12.5 "}, {10203, " 1.0203 "},
@@ -22,11 +22,7 @@ TEST(ExportLine, Amounts)
     for (const auto& [money, text] : cases)
         EXPECT_EQ(exportAmountText(money, u'.'), text);
     EXPECT_EQ(exportAmountText(-125000, u','), "-12,5 ");
-}
-
-// Double quotes in a note become blanks.
-TEST(ExportLine, WholeLine)
-{
+    // Double quotes in a note become blanks.
     EXPECT_EQ(exportLine(entry("03-15-98", "FD", -125000, "Lunch"), "1998", u'.'),
               "\"03-15-1998\",\"FD\",\"-12.5 \",\"Lunch" + QByteArray(35, ' ') + "\"\r\n");
     EXPECT_EQ(exportLine(entry("15-03-98", "A", 5000, QStringLiteral("say \"hi\" \u00e9")), "1998", u'.'),
