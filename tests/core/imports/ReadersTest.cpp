@@ -27,7 +27,7 @@ TEST(StatementValues, AmountsAndDates)
         const char16_t* text;
         DecimalMark mark;
         std::optional<Money> money;
-    } cases[] = {
+    } amounts[] = {
         {u"1,234.56", DecimalMark::Point, 12345600},   {u"1.234,56", DecimalMark::Comma, 12345600},
         {u"(12.50)", DecimalMark::Point, -125000},     {u"12.50-", DecimalMark::Point, -125000},
         {u"$ -3", DecimalMark::Point, -30000},         {u"-€1 234,5", DecimalMark::Comma, -12345000},
@@ -39,13 +39,13 @@ TEST(StatementValues, AmountsAndDates)
         {u"ten", DecimalMark::Guess, std::nullopt},    {u"922337203685478", DecimalMark::Point, std::nullopt},
         {u"922337203685477.5807", DecimalMark::Point, std::numeric_limits<Money>::max()},
     };
-    for (const auto& c : cases)
+    for (const auto& c : amounts)
         EXPECT_EQ(parseStatementAmount(QStringView(c.text), c.mark), c.money) << QString::fromUtf16(c.text).toStdString();
     const struct {
         const char16_t* text;
         DateOrder order;
         QDate date;
-    } cases[] = {
+    } dates[] = {
         {u"3/15/26", DateOrder::MDY, {2026, 3, 15}},       {u"15.03.99", DateOrder::DMY, {1999, 3, 15}},
         {u"15-03-2026", DateOrder::DMY, {2026, 3, 15}},    {u"1/5' 4", DateOrder::MDY, {2004, 1, 5}},
         {u"12/31'25", DateOrder::MDY, {2025, 12, 31}},     {u"2026-03-15 10:30", DateOrder::YMD, {2026, 3, 15}},
@@ -54,7 +54,7 @@ TEST(StatementValues, AmountsAndDates)
         {u"3/15/2026x", DateOrder::MDY, {}},               {u"3/15", DateOrder::MDY, {}},
         {u"3/15/202", DateOrder::MDY, {}},
     };
-    for (const auto& c : cases)
+    for (const auto& c : dates)
         EXPECT_EQ(parseStatementDate(QStringView(c.text), c.order, 2026), c.date) << QString::fromUtf16(c.text).toStdString();
 }
 
@@ -101,17 +101,16 @@ TEST(CsvReader, GuessedMappingsAndChangedNoteColumns)
     const QByteArray bytes = statementBytes("comma.csv");
     const CsvTable table = readCsvTable(bytes, ',');
     ASSERT_FALSE(table.failure);
-    const CsvMapping m = guessCsvMapping(table, ',', u'A', 2026);
+    CsvMapping m = guessCsvMapping(table, ',', u'A', 2026);
     EXPECT_EQ(m.toText().toStdString(), "44;1;1;MDY;3;0;0;0;2;0");
     EXPECT_EQ(CsvMapping::fromText(m.toText()), m);
     StatementRead read;
     read.rows = mapCsvRows(table, m, 2026);
     expectRows(read, "comma.csv");
     const CsvTable semicolon = readCsvTable(statementBytes("semicolon.csv"), ';');
-    CsvMapping m = guessCsvMapping(semicolon, ';', u'A', 2026);
+    m = guessCsvMapping(semicolon, ';', u'A', 2026);
     EXPECT_EQ(m.toText().toStdString(), "59;1;1;DMY;4;0;0;1;2;0");
     m.noteCols = parseColumnList(u"3 2");
-    StatementRead read;
     read.rows = mapCsvRows(semicolon, m, 2026);
     expectRows(read, "semicolon.csv");
 
