@@ -4,15 +4,10 @@
 // keys alone. Every key goes to whatever has the focus, as a user's would.
 
 #include "app/Commands.h"
-#include "support/DialogDriver.h"
 #include "support/WindowFixture.h"
 #include "gui/reports/ReportsWindow.h"
 
 #include <QAbstractItemView>
-#include <QMenu>
-#include <QMenuBar>
-#include <QSpinBox>
-#include <QToolBar>
 
 using namespace cwtest;
 

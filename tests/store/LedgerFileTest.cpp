@@ -7,7 +7,6 @@
 #include "store/SortKey.h"
 #include "support/FaultEnv.h"
 #include "support/Records.h"
-#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -93,17 +92,6 @@ TEST_F(LedgerFileTest, LengthsSpellingsAndFailures)
     const Result<std::vector<LedgerEntry>> r = file.readAll();
     EXPECT_EQ(r.status().file(), QStringLiteral("1998CWK.DAT"));
     EXPECT_FALSE(r.status().reason().isEmpty());
-}
-
-TEST_F(LedgerFileTest, ALargeFileReadsWholeAcrossReadPieces)
-{
-    // Over a megabyte, so records straddle the pieces the reader works in.
-    std::vector<LedgerEntry> many;
-    for (int i = 0; i < 20000; ++i)
-        many.push_back(entry("06-15-98", "FT", i, "n"));
-    seed(many);
-    writeBytes(file.name(), readBytes(file.name()) + "xx");
-    EXPECT_EQ(read(), many);
 }
 
 // Reading in place: the bytes of a read; an absent file made empty or

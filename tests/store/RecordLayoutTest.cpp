@@ -1,8 +1,6 @@
 // Byte layouts of the three record files, checked against hand-made bytes.
 
-#include "store/PersonalRecord.h"
 #include "support/Records.h"
-#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

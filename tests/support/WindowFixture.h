@@ -4,25 +4,25 @@
 // object name, and a fixture with a fresh working folder holding the sample
 // year and the real main window opened on it.
 
+#include "support/DialogDriver.h"
 #include "support/Records.h"
-#include "support/TempFolder.h"
 
 #include "gui/main/MainWindow.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QToolBar>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <QTableView>
 #include <QTest>
-#include <QTimer>
 
-#include <functional>
 #include <memory>
 
 namespace cwtest {

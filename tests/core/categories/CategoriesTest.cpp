@@ -5,7 +5,6 @@
 #include "core/categories/CategoryEditorLogic.h"
 #include "support/FaultEnv.h"
 #include "support/Records.h"
-#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,6 @@
 #include "core/entries/WordMatch.h"
 #include "store/AmountRules.h"
 #include "support/Records.h"
-#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 #include <limits>

@@ -7,9 +7,7 @@
 #include "core/imports/QifReader.h"
 #include "core/imports/OfxReader.h"
 #include "core/imports/StatementImport.h"
-#include "store/RecordFile.h"
 #include "support/Records.h"
-#include "support/TempFolder.h"
 #include "core/tools/CommaExport.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,6 @@
 // inserting one by one, hostile names; the macro file list.
 
 #include "support/Records.h"
-#include "support/TempFolder.h"
 #include "core/macros/InsertMany.h"
 #include "core/macros/MacroFiles.h"
 #include "core/macros/MacroPlayer.h"

@@ -3,7 +3,6 @@
 
 #include "core/reports/ReportGenerator.h"
 #include "support/Records.h"
-#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

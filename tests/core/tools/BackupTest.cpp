@@ -3,10 +3,8 @@
 // killed at every disk call without spoiling an older copy.
 
 #include "core/tools/Backup.h"
-#include "support/FaultEnv.h"
 #include "support/KillLoop.h"
 
-#include <QTemporaryDir>
 #include <sys/stat.h>
 
 using namespace cw;

@@ -2,7 +2,6 @@
 // the count of chosen categories, and the targets it refuses or fails on.
 
 #include "support/Records.h"
-#include "support/TempFolder.h"
 #include "core/tools/CommaExport.h"
 #include "store/ReportSelection.h"
 #include "support/FaultEnv.h"
@@ -48,7 +47,6 @@ TEST(ExportLines, CategoriesAndMonths)
     EXPECT_EQ(exportLines({march}, selection({"FD"}), {3, 3, u'E', QStringLiteral("1998"), u'.'}), line(march));
     EXPECT_EQ(exportLines({march}, selection({"FD"}), {3, 3, u'A', QStringLiteral("1998"), u'.'}), QByteArray());
 }
-
 
 class ExportFile : public ::testing::Test {
 protected:

@@ -2,7 +2,6 @@
 // a whole run with its progress, and nothing written when nothing moves.
 
 #include "support/Records.h"
-#include "support/TempFolder.h"
 #include "store/SortKey.h"
 #include "support/FaultEnv.h"
 #include "core/tools/Sorter.h"

@@ -3,7 +3,6 @@
 // then read back. LibreOffice is required (see RequireTool.h).
 
 #include "support/Records.h"
-#include "support/TempFolder.h"
 #include "support/RequireTool.h"
 #include "core/tools/CommaExport.h"
 

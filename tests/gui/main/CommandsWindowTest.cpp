@@ -3,15 +3,12 @@
 // About. Their answers and texts are the core tests'; here the dialogs they
 // show, the fields they store and what the window shows.
 
-#include "support/DialogDriver.h"
 #include "support/EditorStandIn.h"
 #include "support/WindowFixture.h"
 
 #include "core/session/HelpText.h"
 #include "gui/kit/HelpWindow.h"
 #include "gui/main/HelpCommands.h"
-
-#include <QToolBar>
 
 using namespace cwtest;
 

@@ -3,11 +3,7 @@
 // their texts are the core tests'; here which control calls them, what the
 // panels enable, where the focus goes and what the user is told.
 
-#include "support/DialogDriver.h"
 #include "support/WindowFixture.h"
-
-#include <QSpinBox>
-#include <QToolBar>
 
 using namespace cwtest;
 using cw::LedgerEntry;

@@ -2,13 +2,10 @@
 // panel and its list, New with the template and the editor, Edit, and Play
 // with its question, refusals and the list shown afterwards.
 
-#include "support/DialogDriver.h"
 #include "support/EditorStandIn.h"
 #include "support/WindowFixture.h"
 
 #include "core/macros/MacroTemplate.h"
-
-#include <QToolBar>
 
 using namespace cwtest;
 using cw::LedgerEntry;

@@ -1,7 +1,6 @@
 // The real main window, driven by object name: its controls, start-up and
 // passcode, the lists and their panels, the toolbar, and the layout rules.
 
-#include "support/DialogDriver.h"
 #include "support/EditorStandIn.h"
 #include "support/FaultEnv.h"
 #include "support/WindowFixture.h"
@@ -11,11 +10,7 @@
 #include "gui/main/HelpCommands.h"
 
 #include <QHeaderView>
-#include <QMenuBar>
 #include <QScrollBar>
-#include <QSignalSpy>
-#include <QStatusBar>
-#include <QToolBar>
 
 using namespace cwtest;
 

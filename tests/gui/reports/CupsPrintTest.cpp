@@ -8,7 +8,6 @@
 #include "PdfWords.h"
 #include "ReportsWindowHarness.h"
 
-#include "support/DialogDriver.h"
 #include "support/RequireTool.h"
 
 #include <QDateTime>

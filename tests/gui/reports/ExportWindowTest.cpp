@@ -2,7 +2,6 @@
 // list, a new target, the append question, and the targets it refuses. The
 // lines written are the core tests'; failing disks the whole-program tests'.
 
-#include "support/DialogDriver.h"
 #include "support/WindowFixture.h"
 
 #include "core/tools/CommaExport.h"

@@ -6,7 +6,6 @@
 
 #include "core/reports/ReportFigures.h"
 #include "gui/reports/ReportCharts.h"
-#include "support/DialogDriver.h"
 
 #include <QChart>
 #include <QChartView>

@@ -6,7 +6,6 @@
 #include "PdfWords.h"
 #include "ReportsWindowHarness.h"
 
-#include "support/DialogDriver.h"
 #include "support/RequireTool.h"
 
 #include <QPageLayout>

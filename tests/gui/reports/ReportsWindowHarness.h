@@ -6,8 +6,6 @@
 #include "gui/reports/ReportsWindow.h"
 #include "support/WindowFixture.h"
 
-#include <QPointer>
-
 namespace cwtest {
 
 // Where CUPS_SERVER points when a test wants no printer: nothing listens

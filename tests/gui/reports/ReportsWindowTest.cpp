@@ -5,17 +5,12 @@
 
 #include "ReportsWindowHarness.h"
 
-#include "support/DialogDriver.h"
-
 #include "core/reports/ReportGenerator.h"
 #include "core/session/HelpText.h"
 #include "gui/kit/HelpWindow.h"
 #include "gui/main/HelpCommands.h"
 
-#include <QMenu>
 #include <QPrintDialog>
-#include <QStatusBar>
-#include <QToolBar>
 
 using namespace cwtest;
 

@@ -3,7 +3,6 @@
 // in the middle of a run, and the drive picker. Failed copies are tried call
 // by call in the core and whole-program tests.
 
-#include "support/DialogDriver.h"
 #include "support/WindowFixture.h"
 
 #include "gui/tools/BackupWindow.h"

@@ -7,12 +7,10 @@
 #include "core/imports/ImportPreviewModel.h"
 #include "core/imports/Statements.h"
 #include "gui/main/EntryListModel.h"
-#include "support/DialogDriver.h"
 #include "support/WindowFixture.h"
 
 #include <QComboBox>
 #include <QFileDialog>
-#include <QSpinBox>
 
 using namespace cwtest;
 
