@@ -55,11 +55,8 @@ private slots:
         child<QListWidget>(&w, "ExportedFiles")->setCurrentRow(1);
         QCOMPARE(child<QLineEdit>(&w, "exFileName")->text(), "notes.TXT");
 
-        child(&w, "ExportDir")->setProperty("path", "out");
-        QCOMPARE(pathOf(&w, "ExportDir"), target("out"));
+        child(&w, "ExportDir")->setProperty("path", "out");   // the folder picker lists its files
         QCOMPARE(listRows(&w, "ExportedFiles"), QStringList({"OLD.Txt"}));
-        child(&w, "ExportDrive")->setProperty("path", "/");
-        QCOMPARE(pathOf(&w, "ExportDir"), "/");
 
         QTest::mouseClick(child<QPushButton>(&w, "ExportQuit"), Qt::LeftButton);
         QVERIFY(opener.isEnabled());

@@ -1,7 +1,7 @@
 // The reports window through its controls: opening over the main window,
-// the toolbar, menu and panels, the category lists, the month buttons,
-// Clear, View, the export command, Print Setup, Help, the resize rules and
-// leaving.
+// the toolbar, menu and panels, the category lists, Clear, View, the export
+// command, Print Setup, Help and leaving. The month and resize rules are the
+// core tests'.
 
 #include "ReportsWindowHarness.h"
 
@@ -44,18 +44,6 @@ private slots:
         w->command("rmnuExit")->trigger();
         QVERIFY(h_->main.isEnabled() && h_->main.isVisible());
         QTRY_VERIFY(gone.isNull());
-    }
-
-    // The month rules are the core tests'; here the buttons reach them.
-    void monthButtonsMoveTheMonthsShown()
-    {
-        h_->press("rtbStartMonth");
-        h_->press("rtbEndMonth");
-        QCOMPARE(months(), "February-November");
-        for (int i = 0; i < 10; ++i)
-            h_->press("rtbEndMonth");
-        QCOMPARE(months(), "January-January");
-        QCOMPARE(h_->window->months(), (cw::MonthRange{1, 1}));
     }
 
     void pickingRemovingAllCatsAndClear()
@@ -172,26 +160,6 @@ private slots:
         QVERIFY(help && help->isVisible());
         QCOMPARE(help->currentAnchor(), cw::helpAnchorFor(cw::HelpContext::ReportsWindow));
         help->close();
-    }
-
-    // The list fills the client area, above 144 pixels of height; the
-    // toolbar buttons share the width.
-    void resizeFitsTheListAndSharesTheToolbar()
-    {
-        cw::ReportsWindow* w = h_->window;
-        w->resize(700, 500);
-        QListView* list = h_->list1();
-        auto* toolbar = child<QToolBar>(w, "RepToolbar");
-        const int bars = child<QStatusBar>(w, "RepStatusBar1")->height() + child<QStatusBar>(w, "RepStatusBar2")->height();
-        QTRY_COMPARE(list->width(), list->parentWidget()->width());
-        QCOMPARE(list->geometry().top(), toolbar->height());
-        QCOMPARE(list->height(), list->parentWidget()->height() - toolbar->height() - bars);
-        for (QAction* a : toolbar->actions())
-            QCOMPARE(toolbar->widgetForAction(a)->width(), qRound((w->frameGeometry().width() * 15 - 100) / 12 / 15.0));
-        const int height = list->height();
-        w->resize(640, 140);
-        QTRY_COMPARE(list->width(), list->parentWidget()->width());
-        QCOMPARE(list->height(), height);
     }
 };
 
