@@ -1,6 +1,5 @@
-// The main window's commands joined to the other windows: Sort and Backup
-// open theirs over a disabled main window, centred within the screen; the
-// calculator leaves it usable and closes with it. Today is read when used.
+// The main window's commands joined to the other windows, and today read
+// when it is used.
 
 #include "app/Commands.h"
 #include "gui/reports/ReportsWindow.h"

@@ -1,7 +1,5 @@
-// The whole program without a mouse: menus by their access keys and the
-// arrows, Tab through every button of every window in reading order, Return
-// for a window's own action and Escape to leave it, and real work done by
-// keys alone. Every key goes to whatever has the focus, as a user's would.
+// The whole program without a mouse. Every key goes to whatever has the
+// focus, as a user's would.
 
 #include "app/Commands.h"
 #include "support/WindowFixture.h"

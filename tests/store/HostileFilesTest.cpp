@@ -1,7 +1,4 @@
-// Files that cannot be turned against the user: links planted at the names
-// the program creates, linked and read-only user files, pipes, folders and
-// oversized files at a file's name, names in the original platform's code
-// page, work files left by a crash, and the folder lock.
+// Files that cannot be turned against the user.
 
 #include "store/FileNames.h"
 #include "store/FolderLock.h"

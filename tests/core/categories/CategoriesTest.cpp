@@ -1,6 +1,4 @@
-// The category editor's work: codes compared as the two-character field,
-// the file's order, the checks and questions, and the changes to the
-// category and data files.
+// The category editor's work without its widgets.
 
 #include "core/categories/CategoryEditorLogic.h"
 #include "support/FaultEnv.h"

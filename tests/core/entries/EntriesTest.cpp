@@ -1,6 +1,5 @@
-// The entry list's selection and totals, the word match of Find, and the
-// entry editor's work: the amount an opened entry shows, and save, replace
-// and delete with their refusals.
+// The entry list's selection and totals, Find's word match, and the entry
+// editor's work without its widgets.
 
 #include "core/entries/EntryEditorLogic.h"
 #include "core/entries/EntrySelection.h"

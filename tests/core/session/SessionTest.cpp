@@ -1,6 +1,5 @@
-// The session's plain logic: the start-up (its passcode loop, and a folder a
-// crash left behind), the year switch's copy, User Name and Pass Code
-// answers, Date Format and Date Coverter.
+// The session's plain logic: the start-up, the year switch, the personal
+// options and the date format.
 
 #include "core/categories/CategoryEditorLogic.h"
 #include "core/session/DateFormatLogic.h"

@@ -1,7 +1,5 @@
-// The main window's smaller commands, driven by object name: Find, Date
-// Format and Date Coverter, User Name, Pass Code, Notes, the help key and
-// About. Their answers and texts are the core tests'; here the dialogs they
-// show, the fields they store and what the window shows.
+// The main window's smaller commands through their controls; their answers
+// and texts are the core tests'.
 
 #include "support/EditorStandIn.h"
 #include "support/WindowFixture.h"

@@ -1,7 +1,5 @@
-// The editing panels of the real main window, driven by object name: the
-// entry editor, the year selector and the category editor. The rules and
-// their texts are the core tests'; here which control calls them, what the
-// panels enable, where the focus goes and what the user is told.
+// The editing panels of the main window. The rules and their texts are the
+// core tests'; here what the panels enable, where the focus goes, what is said.
 
 #include "support/WindowFixture.h"
 

@@ -1,6 +1,4 @@
-// The macro controls of the real main window, driven by object name: the
-// panel and its list, New with the template and the editor, Edit, and Play
-// with its question, refusals and the list shown afterwards.
+// The macro controls of the main window through their controls.
 
 #include "support/EditorStandIn.h"
 #include "support/WindowFixture.h"

@@ -1,9 +1,7 @@
-// Printing as a user does, through the system's printing service: a private
-// cupsd started for this test (tools/cups-test-server.sh: its own
-// configuration folder and socket, a cups-pdf queue as its default
-// printer), reached through CUPS_SERVER. The machine's own printers are
-// never touched. cups-pdf writes each job to the PDF folder of the job
-// owner's home, named after the job's title.
+// Printing through a private print server (tools/cups-test-server.sh) with a
+// cups-pdf queue as its default printer, reached through CUPS_SERVER, so the
+// machine's own printers are never touched. cups-pdf writes each job to the
+// PDF folder of the job owner's home, named after the job's title.
 
 #include "PdfWords.h"
 #include "ReportsWindowHarness.h"

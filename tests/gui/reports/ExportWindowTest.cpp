@@ -1,6 +1,4 @@
-// frmExport through its controls: the range label, the pickers and file
-// list, a new target, the append question, and the targets it refuses. The
-// lines written are the core tests'; failing disks the whole-program tests'.
+// frmExport through its controls; the lines it writes are the core tests'.
 
 #include "support/WindowFixture.h"
 

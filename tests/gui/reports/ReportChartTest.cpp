@@ -1,6 +1,4 @@
-// The report charts: the saved pictures of known figures (the figures are
-// the core tests'), and the chart page of the reports window with its
-// printing.
+// The report charts: saved pictures of known figures, and the chart page.
 
 #include "ReportsWindowHarness.h"
 

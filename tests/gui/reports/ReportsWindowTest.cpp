@@ -1,7 +1,5 @@
-// The reports window through its controls: opening over the main window,
-// the toolbar, menu and panels, the category lists, Clear, View, the export
-// command, Print Setup, Help and leaving. The month and resize rules are the
-// core tests'.
+// The reports window through its controls; its month and resize rules are
+// the core tests'.
 
 #include "ReportsWindowHarness.h"
 

@@ -1,7 +1,5 @@
-// frmBackup through its controls: the source and target, the working folder
-// refused as target in its other spellings, which files are copied, Cancel
-// in the middle of a run, and the drive picker. Failed copies are tried call
-// by call in the core and whole-program tests.
+// frmBackup through its controls; failed copies are tried call by call in
+// the core and whole-program tests.
 
 #include "support/WindowFixture.h"
 

@@ -1,6 +1,4 @@
-// TinyCalc through its controls: the operator buttons, "=", "result on
-// top", "C", a failure shown in the result, Exit. The arithmetic and its
-// texts are the calculator's core tests.
+// TinyCalc through its controls; the arithmetic is the core tests'.
 
 #include "support/WindowFixture.h"
 

@@ -1,7 +1,5 @@
-// frmImport through its controls, opened from the main window's File menu:
-// a CSV statement mapped, previewed and imported, files that are no
-// statement, and the FITIDs remembered for the next import. The plan and
-// the write are the core tests'.
+// frmImport through its controls, opened from the File menu; the plan and the
+// write are the core tests'.
 
 #include "app/Commands.h"
 #include "core/imports/ImportPreviewModel.h"
