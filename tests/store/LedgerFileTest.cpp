@@ -1,17 +1,15 @@
 // The year data file: the sort key, its changes, odd lengths and spellings,
 // and reading in place; inputs the fuzz targets found wrong results for.
 
+#include "store/CategoryFile.h"
 #include "store/FileNames.h"
 #include "store/LedgerFile.h"
+#include "store/PlainNumber.h"
 #include "store/SortKey.h"
 #include "support/FaultEnv.h"
 #include "support/Records.h"
 
 #include <gtest/gtest.h>
-#include "store/CategoryFile.h"
-#include "store/PlainNumber.h"
-#include "store/RecordFile.h"
-#include "support/TempFolder.h"
 #include <cstdlib>
 
 using namespace cw;
@@ -131,10 +129,6 @@ TEST(MapFile, HoldsTheBytesOfTheFileAsItWasWhenMapped)
     EXPECT_EQ(contents.size(), 0);
 }
 
-} // namespace
-
-namespace {
-
 // Hands every file out in pieces of a fixed size, as an Env may.
 class PieceEnv : public EnvWrapper {
 public:
@@ -160,17 +154,15 @@ QByteArray pattern(qsizetype size)
     return bytes;
 }
 
-} // namespace
-
 // A record split over pieces shorter than what it still lacks must be
 // completed by the pieces after them, not dropped.
 TEST(FuzzRegression, RecordsReadInShortPiecesAndLongPlainNumbers)
 {
-    cwtest::TempFolder folder;
+    TempFolder folder;
     const QByteArray ledger = pattern(3 * LedgerEntryCodec::kSize + 11);
     const QByteArray categories = pattern(30);   // the category input found: one record and 12 bytes
-    cwtest::writeBytes(QStringLiteral("1998CWK.DAT"), ledger);
-    cwtest::writeBytes(QStringLiteral("1998CATS.DAT"), categories);
+    writeBytes(QStringLiteral("1998CWK.DAT"), ledger);
+    writeBytes(QStringLiteral("1998CATS.DAT"), categories);
     for (qsizetype piece : {1, 5, 8, 57, 59}) {
         SCOPED_TRACE(piece);
         PieceEnv env(piece);
@@ -188,3 +180,5 @@ TEST(FuzzRegression, RecordsReadInShortPiecesAndLongPlainNumbers)
     EXPECT_EQ(readPlainNumber(found.constData(), found.size()), std::strtod(found.constData(), nullptr));
     EXPECT_EQ(readPlainNumber(QStringLiteral("0") + QString::fromLatin1(found)), readPlainNumber(QString::fromLatin1(found)));
 }
+
+} // namespace

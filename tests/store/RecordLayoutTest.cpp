@@ -1,11 +1,10 @@
 // Byte layouts of the three record files, checked against hand-made bytes,
 // and "PERSONAL.DAT" loaded, completed and saved.
 
+#include "store/PersonalSettings.h"
 #include "support/Records.h"
 
 #include <gtest/gtest.h>
-#include "store/PersonalSettings.h"
-#include "support/TempFolder.h"
 
 using namespace cw;
 using namespace cwtest;
@@ -80,8 +79,6 @@ TEST(PersonalRecordLayout, CreationValuesByteForByteAndEveryByteSurvivesARoundTr
     EXPECT_EQ(encode(p).mid(31, 2), hex("D2 04"));
 }
 
-} // namespace
-
 TEST(PersonalSettings, AnExistingRecordIsKeptButForTheStartDate)
 {
     TempFolder folder;
@@ -121,3 +118,5 @@ TEST(PersonalSettings, SaveRewritesTheWholeRecordUnderItsOwnSpelling)
     EXPECT_EQ(bytes.left(28), QByteArray("Ann") + QByteArray(25, ' '));
     EXPECT_EQ(bytes.mid(31, 2), QByteArray("\x2A\x00", 2));
 }
+
+} // namespace

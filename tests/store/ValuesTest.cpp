@@ -3,16 +3,15 @@
 
 #include "store/AmountRules.h"
 #include "store/CurrencyFormat.h"
-#include "store/NumberReader.h"
-#include "store/PlainNumber.h"
-
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <limits>
 #include "store/DateRules.h"
 #include "store/MonthNames.h"
+#include "store/NumberReader.h"
+#include "store/PlainNumber.h"
 #include "store/Win1252.h"
+
+#include <gtest/gtest.h>
+#include <cmath>
+#include <limits>
 
 using namespace cw;
 
@@ -111,8 +110,6 @@ TEST(NumberReader, ReadsUpToTheFirstOtherCharacterAndRoundsMoneyHalfToEven)
         EXPECT_FALSE(readNumber(QString::fromLatin1(tooLarge)).toMoney()) << tooLarge;
 }
 
-} // namespace
-
 TEST(DateCheck, TheDayMustExistInItsMonthOfTheActiveYearUnderTheFlag)
 {
     struct Case {
@@ -153,3 +150,5 @@ TEST(Win1252, EveryByteRoundTripsAndWhatItLacksIsAQuestionMark)
     EXPECT_FALSE(win1252Holds(QChar(0x0100)));
     EXPECT_TRUE(win1252Holds(QChar(0x20AC)));
 }
+
+} // namespace

@@ -69,7 +69,8 @@ inline QStringList listRows(const QObject* in, const char* name)
 
 // Every named control of a window, one a line in the order they were made:
 // its class, object name, caption and tool tip; an action's shortcut after
-// its caption. The working folder's path reads "<folder>".
+// its caption, a text box's validator in its place. The working folder's
+// path reads "<folder>".
 inline QString controlsText(const QWidget* window)
 {
     QStringList lines = {window->objectName() + " | " + window->windowTitle()};
@@ -87,6 +88,8 @@ inline QString controlsText(const QWidget* window)
             text = g->title(), tip = g->toolTip();
         else if (auto* w = qobject_cast<const QWidget*>(o))
             tip = w->toolTip();
+        if (auto* e = qobject_cast<const QLineEdit*>(o); e && e->validator())
+            text = e->validator()->metaObject()->className();
         if (!o->isWidgetType() && !qobject_cast<const QAction*>(o))
             continue;
         if (!o->objectName().isEmpty() && !o->objectName().startsWith("qt_"))

@@ -115,21 +115,6 @@ private slots:
         }
     }
 
-    void storedTextBoxesTakeOnlyWindows1252()
-    {
-        open();
-        command("mnuNewItem");
-        QLineEdit* note = edit("NoteEditor");
-        for (QChar c : QStringView(u"a\u20AC\u2603b")) {
-            QKeyEvent typed(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(note, &typed);
-        }
-        note->insert(QStringView(u"\u00E9\u4E2D").toString());   // as a paste inserts
-        QCOMPARE(note->text(), QStringView(u"a\u20ACb\u00E9").toString());
-        edit("CatEdCatName")->insert(QStringView(u"\u4E2DN").toString());
-        QCOMPARE(edit("CatEdCatName")->text(), "N");
-    }
-
     // Without a current cell, Delete and Return on the list do nothing. An
     // entry opened by a double-click shows its fields with every button;
     // Replace with nothing changed writes it back as stored; Delete takes the
