@@ -77,13 +77,11 @@ private:
         }
         handled_ = modal;
         SeenDialog d;
-        if (auto* input = qobject_cast<QInputDialog*>(modal)) {
-            d.input = true;
-            d.title = input->windowTitle();
-            d.text = input->labelText();
-            d.defaultText = input->textValue();
-            d.secret = input->textEchoMode() == QLineEdit::Password;
-        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        auto* input = qobject_cast<QInputDialog*>(modal);
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (input) {
+            d = {true, input->textEchoMode() == QLineEdit::Password, input->windowTitle(), input->labelText(), input->textValue()};
+        } else if (box) {
             d.title = box->windowTitle();
             d.text = box->text();
             d.icon = box->icon();
@@ -93,8 +91,6 @@ private:
         if (onEachDialog)
             onEachDialog(modal);
         const Answer a = answers_.isEmpty() ? Answer::cancel() : answers_.takeFirst();   // unasked: dismissed
-        auto* input = qobject_cast<QInputDialog*>(modal);
-        auto* box = qobject_cast<QMessageBox*>(modal);
         if (input && a.kind == Answer::Type)
             input->setTextValue(a.text);
         if (input && (a.kind == Answer::Type || a.kind == Answer::Accept))

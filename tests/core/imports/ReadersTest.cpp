@@ -18,7 +18,7 @@ namespace {
 void expectRows(const StatementRead& read, const char* name)
 {
     ASSERT_FALSE(read.failure) << read.failure->line << " " << read.failure->reason.toStdString();
-    EXPECT_EQ(cwtest::rowTexts(read.rows).toStdString(), cwtest::expectedRows(name).toStdString()) << name;
+    EXPECT_EQ(rowTexts(read.rows).toStdString(), expectedRows(name).toStdString()) << name;
 }
 
 TEST(StatementValues, AmountsAndDates)
@@ -75,25 +75,20 @@ TEST(StatementFile, FormatAndDelimiterFromTheContent)
         const QByteArray bytes = statementBytes(c.file);
         ASSERT_FALSE(bytes.isEmpty()) << c.file;
         EXPECT_EQ(detectStatementFormat(bytes), c.format) << c.file;
-        if (c.delimiter) {
+        if (c.delimiter)
             EXPECT_EQ(detectCsvDelimiter(bytes), c.delimiter) << c.file;
-        }
     }
 }
 
-TEST(OfxReader, SgmlXmlAndQfx)
+TEST(StatementReaders, OfxQifAndOwnExportFiles)
 {
-    expectRows(readOfx(statementBytes("checking-ofx1.ofx")), "checking-ofx1.ofx");
-    expectRows(readOfx(statementBytes("savings-ofx2.ofx")), "savings-ofx2.ofx");
-    expectRows(readOfx(statementBytes("card.qfx")), "card.qfx");
-}
-
-TEST(QifReader, BankInMonthOrderAndCardInDayOrder)
-{
+    for (const char* name : {"checking-ofx1.ofx", "savings-ofx2.ofx", "card.qfx"})
+        expectRows(readOfx(statementBytes(name)), name);
     expectRows(readQif(statementBytes("checking.qif"), u'A', 2026), "checking.qif");
     // Windows-1252 text, decimal commas, the "'" year; the account list and
     // the investment section are left out.
     expectRows(readQif(statementBytes("card-day-first.qif"), u'E', 2026), "card-day-first.qif");
+    expectRows(readOwnExport(statementBytes("own-export.txt"), u'A', 2026), "own-export.txt");
 }
 
 TEST(CsvReader, GuessedMappingsAndChangedNoteColumns)
@@ -122,12 +117,6 @@ TEST(CsvReader, GuessedMappingsAndChangedNoteColumns)
     expectRows(read, "tab.csv");
 }
 
-TEST(OwnExport, DatesCodesAndNotesAsStored)
-{
-    const StatementRead read = readOwnExport(statementBytes("own-export.txt"), u'A', 2026);
-    expectRows(read, "own-export.txt");
-}
-
 TEST(StatementReaders, FilesThatAreNoStatementFailAtTheirLine)
 {
     const QByteArray binary("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
@@ -153,15 +142,11 @@ TEST(StatementReaders, FilesThatAreNoStatementFailAtTheirLine)
         EXPECT_EQ(c.read.failure->line, c.line) << c.what;
         EXPECT_EQ(c.read.failure->reason.toStdString(), c.reason) << c.what;
     }
-    const CsvTable unclosed = readCsvTable(statementBytes("unclosed.csv"), ',');
-    ASSERT_TRUE(unclosed.failure);
-    EXPECT_EQ(unclosed.failure->line, 2);
-    const CsvTable binaryCsv = readCsvTable(binary, ',');
-    ASSERT_TRUE(binaryCsv.failure);
-    EXPECT_EQ(binaryCsv.failure->line, 3);
-    const CsvTable stray = readCsvTable("a,b\nc,d\"e\",f\n", ',');
-    ASSERT_TRUE(stray.failure);
-    EXPECT_EQ(stray.failure->line, 2);
+    for (const auto& [bytes, line] : {std::pair(statementBytes("unclosed.csv"), 2), {binary, 3}, {"a,b\nc,d\"e\",f\n", 2}}) {
+        const CsvTable table = readCsvTable(bytes, ',');
+        ASSERT_TRUE(table.failure) << line;
+        EXPECT_EQ(table.failure->line, line);
+    }
     EXPECT_EQ(statementFailureMessage(QStringLiteral("/home/u/bank.ofx"), {12, QStringLiteral("the statement ends early: no </OFX>")}),
               (Message{QStringLiteral("bank.ofx: line 12: the statement ends early: no </OFX>"), QStringLiteral("Coinwick 2"), Message::Icon::Warning}));
 }

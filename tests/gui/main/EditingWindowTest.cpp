@@ -190,7 +190,7 @@ private slots:
 
     // Checks are said; New Category clears the selection, so Change
     // Category finds none; Cancel clears it too.
-    void categoryChecksAreSaidAndCancelClears()
+    void categoryChecksAndWarningsAreSaid()
     {
         open();
         pickCategory(1);
@@ -207,13 +207,9 @@ private slots:
         click("CatEdCancel");
         QVERIFY(frame("CatEdFrame")->isHidden());
         QCOMPARE(w_->state().selectedCategory, "");
-    }
 
-    // Saving an existing code warns first; a replace that keeps its own code
-    // does not; a replace with no category of the selected code is said.
-    void onlyAnotherCategorysCodeIsWarnedAbout()
-    {
-        open();
+        // Saving an existing code warns first; a replace that keeps its own
+        // code does not; a replace with no category of the selected code is said.
         command("mnuNewCategory");
         fill({{"CatEdCatCode", "fo"}, {"CatEdCatName", "Fodder"}});
         const QString warning = saidBy([this] { click("CatEdSave"); }, {kNo});
