@@ -80,7 +80,8 @@ private:
         auto* input = qobject_cast<QInputDialog*>(modal);
         auto* box = qobject_cast<QMessageBox*>(modal);
         if (input) {
-            d = {true, input->textEchoMode() == QLineEdit::Password, input->windowTitle(), input->labelText(), input->textValue()};
+            d = {true, input->textEchoMode() == QLineEdit::Password, input->windowTitle(), input->labelText(), input->textValue(),
+                 QMessageBox::NoIcon, {}, QMessageBox::NoButton};
         } else if (box) {
             d.title = box->windowTitle();
             d.text = box->text();

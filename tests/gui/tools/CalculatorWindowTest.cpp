@@ -34,7 +34,8 @@ private slots:
         QVERIFY(!w.parentWidget() && opener.isEnabled());   // the main window stays usable
 
         QCOMPARE(compute(&w, "7", nullptr, "5"), " 12");   // the operator left at "+"
-        QCOMPARE(compute(&w, "0", "TCDiv", "") + labelText(&w, "TCOp"), "Division by zero/");
+        QCOMPARE(compute(&w, "0", "TCDiv", ""), "Division by zero");
+        QCOMPARE(labelText(&w, "TCOp"), "/");
         QCOMPARE(compute(&w, "6", nullptr, "4"), " 1.5");   // and the window goes on
         QTest::mouseClick(child<QPushButton>(&w, "TCRepeat"), Qt::LeftButton);
         QCOMPARE(child<QLineEdit>(&w, "TCTopNum")->text() + '|' + child<QLineEdit>(&w, "TCBotNum")->text() + '|' + labelText(&w, "TCResult"),
