@@ -3,14 +3,11 @@
 // or the new ones byte for byte, and the window goes on showing what is on disk.
 
 #include "app/Commands.h"
-#include "support/DialogDriver.h"
 #include "support/EditorStandIn.h"
 #include "gui/main/EntryListModel.h"
 #include "support/WindowFixture.h"
 #include "gui/reports/ReportsWindow.h"
 #include "support/FaultEnv.h"
-
-#include <QSpinBox>
 
 using namespace cwtest;
 

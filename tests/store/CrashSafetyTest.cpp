@@ -5,14 +5,11 @@
 // flushed: the order of the flushes is checked too.
 
 #include "store/SafeWrite.h"
-#include "support/FaultEnv.h"
 #include "support/KillLoop.h"
 #include "support/StoreChanges.h"
-#include "support/TempFolder.h"
 
 using namespace cw;
 using namespace cwtest;
-
 
 namespace {
 

@@ -1,14 +1,10 @@
-// Files that cannot be turned against the user: links planted at the names
-// the program creates, linked and read-only user files, pipes, folders and
-// oversized files at a file's name, names in the original platform's code
-// page, work files left by a crash, and the folder lock.
+// Files that cannot be turned against the user.
 
 #include "store/FileNames.h"
 #include "store/FolderLock.h"
 #include "store/SafeWrite.h"
 #include "store/WorkingFolder.h"
 #include "support/StoreChanges.h"
-#include "support/TempFolder.h"
 
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -94,7 +90,7 @@ TEST_P(EveryChange, KeepsPermissionsAndRefusesAReadOnlyFile)
 
 INSTANTIATE_TEST_SUITE_P(Hostile, EveryChange, ::testing::Range(0, int(changes().size())), cwtest::changeName);
 
-TEST(HostileFiles, APipeAFolderOrAnOversizedFileAtAFileNameIsRefusedWithoutBlocking)
+TEST(HostileFiles, APipeAFolderAnOversizedFileOrALinkToNothingAtAFileNameIsRefused)
 {
     struct Case {
         const char* name;
@@ -124,6 +120,19 @@ TEST(HostileFiles, APipeAFolderOrAnOversizedFileAtAFileNameIsRefusedWithoutBlock
         EXPECT_FALSE(Env::posix()->mapFile(name, true, &mapped).isOk());
         EXPECT_FALSE(Env::posix()->readFileInChunks(name, true, [](QByteArrayView, qsizetype) {}).isOk());
     }
+    // A link that leads nowhere is not followed.
+    cwtest::TempFolder folder;
+    QTemporaryDir elsewhere;
+    const QString nowhere = elsewhere.filePath("gone");
+    link(nowhere, "2026CWK.DAT");
+    QByteArray bytes;
+    EXPECT_EQ(Env::posix()->readFile("2026CWK.DAT", &bytes, true).toString(),
+              "2026CWK.DAT: A link that leads to no file");
+    EXPECT_EQ(writeFileSafely(*Env::posix(), "2026CWK.DAT", "x").toString(),
+              "2026CWK.DAT: A link that leads to no file");
+    std::unique_ptr<WritableFile> file;
+    EXPECT_FALSE(Env::posix()->newAppendableFile("2026CWK.DAT", &file).isOk());
+    EXPECT_FALSE(QFile::exists(nowhere));
 }
 
 #ifndef __SANITIZE_ADDRESS__
@@ -147,22 +156,6 @@ TEST(HostileFiles, AFileBeyondTheMemoryThereIsIsSaidNeverACrash)
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
 #endif
-
-TEST(HostileFiles, ALinkThatLeadsNowhereIsNotFollowed)
-{
-    cwtest::TempFolder folder;
-    QTemporaryDir elsewhere;
-    const QString nowhere = elsewhere.filePath("gone");
-    link(nowhere, "2026CWK.DAT");
-    QByteArray bytes;
-    EXPECT_EQ(Env::posix()->readFile("2026CWK.DAT", &bytes, true).toString(),
-              "2026CWK.DAT: A link that leads to no file");
-    EXPECT_EQ(writeFileSafely(*Env::posix(), "2026CWK.DAT", "x").toString(),
-              "2026CWK.DAT: A link that leads to no file");
-    std::unique_ptr<WritableFile> file;
-    EXPECT_FALSE(Env::posix()->newAppendableFile("2026CWK.DAT", &file).isOk());
-    EXPECT_FALSE(QFile::exists(nowhere));
-}
 
 // A year switch in a read-only folder: the absent year reads as empty, and
 // only the change that would write it fails. Run by an unprivileged user
@@ -196,11 +189,9 @@ TEST(HostileFiles, NamesInTheOriginalCodePageAreListedAndOpenedByTheirOwnBytes)
 {
     cwtest::TempFolder folder;
     const QByteArray raw = "GEH\xC4LTER.MCR";
-    {
-        FILE* f = std::fopen(raw.constData(), "w");
-        std::fputs("macro", f);
-        std::fclose(f);
-    }
+    FILE* f = std::fopen(raw.constData(), "w");
+    std::fputs("macro", f);
+    std::fclose(f);
     QStringList names;
     ASSERT_TRUE(Env::posix()->listDir(".", &names).isOk());
     const QString shown = QStringLiteral("GEH\u00C4LTER.MCR");
@@ -218,7 +209,7 @@ TEST(HostileFiles, NamesInTheOriginalCodePageAreListedAndOpenedByTheirOwnBytes)
     EXPECT_EQ(::stat("NOTE\xC3\xA9.nts", &st), 0);
 }
 
-TEST(HostileFiles, WorkFilesLeftByACrashAreRemovedAtTheNextStart)
+TEST(HostileFiles, WorkFilesLeftByACrashAreRemovedAndTheLedgersNamesKnownInAnyCase)
 {
     cwtest::TempFolder folder;
     QTemporaryDir elsewhere;
@@ -232,10 +223,7 @@ TEST(HostileFiles, WorkFilesLeftByACrashAreRemovedAtTheNextStart)
     EXPECT_EQ(QDir().entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::Name),
               (QStringList{"2026CWK.DAT", "folder.$$$"}));
     EXPECT_EQ(readBytes(elsewhere.filePath("victim")), "victim");
-}
-
-TEST(HostileFiles, LedgerFileNamesInAnyLetterCase)
-{
+    // The ledger's own names, in any letter case.
     for (const char* kept : {"2026CWK.DAT", "1998cats.dat", "PERSONAL.DAT", "personal.dat", "2026_cwk.nts",
                              "X.MCR", "a.mcr", "temp.$$$", "dir/2026CWK.DAT", ".coinwick.lock"})
         EXPECT_TRUE(isLedgerFileName(QString::fromLatin1(kept))) << kept;

@@ -1,8 +1,8 @@
-// Byte layouts of the three record files, checked against hand-made bytes.
+// Byte layouts of the three record files, checked against hand-made bytes,
+// and "PERSONAL.DAT" loaded, completed and saved.
 
-#include "store/PersonalRecord.h"
+#include "store/PersonalSettings.h"
 #include "support/Records.h"
-#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +25,7 @@ QByteArray encode(const PersonalRecord& p)
     return r;
 }
 
-TEST(LedgerEntryLayout, FieldsAtTheirOffsetsBlankPaddedWithALittleEndianAmount)
+TEST(LedgerEntryLayout, FieldsAtTheirOffsetsBlankPaddedInWindows1252WithALittleEndianAmount)
 {
     const QByteArray r = encode(entry("12-31-98", "A", 125000, "Rent"));
     ASSERT_EQ(r.size(), 58);
@@ -38,15 +38,11 @@ TEST(LedgerEntryLayout, FieldsAtTheirOffsetsBlankPaddedWithALittleEndianAmount)
     e.setNote(QString(50, QLatin1Char('x')));
     EXPECT_EQ(encode(e).left(10), QByteArray(10, '\0'));
     EXPECT_EQ(encode(e).mid(18), QByteArray(40, 'x'));
-}
-
-TEST(LedgerEntryLayout, DecodeReadsHandMadeBytesAndTextIsWindows1252)
-{
-    const QByteArray r = QByteArray("03-04-99Hm") + hex("B8 17 FE FF FF FF FF FF") + QByteArray("  lead") + QByteArray(34, ' ');
-    const LedgerEntry e = LedgerEntryCodec::decode(r.constData());
-    EXPECT_EQ(e.dateText() + e.codeText() + e.noteTrimmed(), QStringLiteral("03-04-99Hmlead"));
-    EXPECT_EQ(e.amount, -125000);
-    EXPECT_EQ(encode(e), r);
+    const QByteArray bytes = QByteArray("03-04-99Hm") + hex("B8 17 FE FF FF FF FF FF") + QByteArray("  lead") + QByteArray(34, ' ');
+    const LedgerEntry decoded = LedgerEntryCodec::decode(bytes.constData());
+    EXPECT_EQ(decoded.dateText() + decoded.codeText() + decoded.noteTrimmed(), QStringLiteral("03-04-99Hmlead"));
+    EXPECT_EQ(decoded.amount, -125000);
+    EXPECT_EQ(encode(decoded), bytes);
     LedgerEntry n;
     n.setNote(QStringLiteral("\u20AC caf\u00E9 \u4E2D"));   // "?" for what the code page lacks
     EXPECT_EQ(encode(n).mid(18, 8), QByteArray("\x80 caf\xE9 ?"));
@@ -62,7 +58,7 @@ TEST(CategoryRecordLayout, CodeThenName)
     EXPECT_EQ(CategoryRecordCodec::decode(r.constData()), c);
 }
 
-TEST(PersonalRecordLayout, CreationValuesByteForByte)
+TEST(PersonalRecordLayout, CreationValuesByteForByteAndEveryByteSurvivesARoundTrip)
 {
     const QByteArray r = encode(PersonalRecord::creationValues(QDate(2026, 3, 9)));
     const std::pair<int, QByteArray> fields[] = {
@@ -71,20 +67,56 @@ TEST(PersonalRecordLayout, CreationValuesByteForByte)
         {630, "03-09-2026"}, {640, QByteArray(50, '\0')}};
     for (const auto& [at, bytes] : fields)
         EXPECT_EQ(r.mid(at, bytes.size()), bytes) << at;
-}
-
-TEST(PersonalRecordLayout, EveryByteSurvivesDecodeAndEncodeAndThePassCodeIsSignedLittleEndian)
-{
-    QByteArray r(690, '\0');
-    for (int i = 0; i < r.size(); ++i)
-        r[i] = char((i * 37 + 11) & 0xFF);
-    PersonalRecord p = PersonalRecordCodec::decode(r.constData());
+    QByteArray any(690, '\0');
+    for (int i = 0; i < any.size(); ++i)
+        any[i] = char((i * 37 + 11) & 0xFF);
+    PersonalRecord p = PersonalRecordCodec::decode(any.constData());
     QByteArray back(690, '\0');
     PersonalRecordCodec::encode(p, back.data());
-    EXPECT_EQ(back, r);
-    EXPECT_EQ(p.passCode, qint16(quint8(r[31]) | (quint8(r[32]) << 8)));
+    EXPECT_EQ(back, any);
+    EXPECT_EQ(p.passCode, qint16(quint8(any[31]) | (quint8(any[32]) << 8)));
     p.passCode = 1234;
     EXPECT_EQ(encode(p).mid(31, 2), hex("D2 04"));
+}
+
+TEST(PersonalSettings, AnExistingRecordIsKeptButForTheStartDate)
+{
+    TempFolder folder;
+    QByteArray old(700, '\0');
+    for (int i = 0; i < old.size(); ++i)
+        old[i] = char('a' + i % 26);
+    writeBytes(QStringLiteral("PERSONAL.DAT"), old);
+    ASSERT_TRUE(loadOrCreatePersonal(*Env::current(), kToday).isOk());
+    QByteArray expected = old;
+    expected.replace(630, 10, "03-15-2026");
+    EXPECT_EQ(readBytes(QStringLiteral("PERSONAL.DAT")), expected);
+}
+
+TEST(PersonalSettings, AShortFileIsCompletedWithCreationValues)
+{
+    TempFolder folder;
+    writeBytes(QStringLiteral("PERSONAL.DAT"), QByteArray("Ann"));
+    Result<PersonalRecord> p = loadOrCreatePersonal(*Env::current(), kToday);
+    ASSERT_TRUE(p.isOk());
+    const QByteArray bytes = readBytes(QStringLiteral("PERSONAL.DAT"));
+    ASSERT_EQ(bytes.size(), 690);
+    EXPECT_EQ(bytes.left(28), QByteArray("Annr Name (click Options)   "));
+    EXPECT_EQ(bytes.mid(94, 2), QByteArray("$A"));
+}
+
+TEST(PersonalSettings, SaveRewritesTheWholeRecordUnderItsOwnSpelling)
+{
+    TempFolder folder;
+    writeBytes(QStringLiteral("personal.dat"), QByteArray());
+    Result<PersonalRecord> p = loadOrCreatePersonal(*Env::current(), kToday);
+    ASSERT_TRUE(p.isOk());
+    p->setUserName(QStringLiteral("Ann"));
+    p->passCode = 42;
+    ASSERT_TRUE(savePersonal(*Env::current(), *p).isOk());
+    EXPECT_FALSE(QFile::exists(QStringLiteral("PERSONAL.DAT")));
+    const QByteArray bytes = readBytes(QStringLiteral("personal.dat"));
+    EXPECT_EQ(bytes.left(28), QByteArray("Ann") + QByteArray(25, ' '));
+    EXPECT_EQ(bytes.mid(31, 2), QByteArray("\x2A\x00", 2));
 }
 
 } // namespace

@@ -35,7 +35,6 @@ struct SeenDialog {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
-    bool answered = false;
 };
 
 // A message box in one line: "title | text | icon | buttons", the default in brackets.
@@ -78,13 +77,12 @@ private:
         }
         handled_ = modal;
         SeenDialog d;
-        if (auto* input = qobject_cast<QInputDialog*>(modal)) {
-            d.input = true;
-            d.title = input->windowTitle();
-            d.text = input->labelText();
-            d.defaultText = input->textValue();
-            d.secret = input->textEchoMode() == QLineEdit::Password;
-        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        auto* input = qobject_cast<QInputDialog*>(modal);
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (input) {
+            d = {true, input->textEchoMode() == QLineEdit::Password, input->windowTitle(), input->labelText(), input->textValue(),
+                 QMessageBox::NoIcon, {}, QMessageBox::NoButton};
+        } else if (box) {
             d.title = box->windowTitle();
             d.text = box->text();
             d.icon = box->icon();
@@ -93,32 +91,18 @@ private:
         }
         if (onEachDialog)
             onEachDialog(modal);
-        if (!answers_.isEmpty()) {
-            const Answer a = answers_.takeFirst();
-            d.answered = true;
-            if (auto* input = qobject_cast<QInputDialog*>(modal); input && a.kind == Answer::Type) {
-                input->setTextValue(a.text);
-                input->accept();
-            } else if (input && a.kind == Answer::Accept) {
-                input->accept();
-            } else if (auto* box = qobject_cast<QMessageBox*>(modal); box && a.kind == Answer::Press && box->button(a.button)) {
-                box->button(a.button)->click();
-            } else {
-                d.answered = a.kind == Answer::Cancel;
-                dismiss(modal);
-            }
-        } else {
-            dismiss(modal);
-        }
-        seen.append(d);
-    }
-
-    static void dismiss(QWidget* modal)
-    {
-        if (auto* dialog = qobject_cast<QDialog*>(modal))
+        const Answer a = answers_.isEmpty() ? Answer::cancel() : answers_.takeFirst();   // unasked: dismissed
+        if (input && a.kind == Answer::Type)
+            input->setTextValue(a.text);
+        if (input && (a.kind == Answer::Type || a.kind == Answer::Accept))
+            input->accept();
+        else if (box && a.kind == Answer::Press && box->button(a.button))
+            box->button(a.button)->click();
+        else if (auto* dialog = qobject_cast<QDialog*>(modal))
             dialog->reject();
         else
             modal->close();
+        seen.append(d);
     }
 
     QList<Answer> answers_;

@@ -10,6 +10,7 @@
 #include "store/PersonalRecord.h"
 #include "store/PersonalSettings.h"
 #include "store/RecordFile.h"
+#include "support/TempFolder.h"
 
 #include <QDate>
 #include <QFileInfo>

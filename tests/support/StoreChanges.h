@@ -6,8 +6,6 @@
 #include "core/tools/Sorter.h"
 #include "store/CategoryFile.h"
 #include "store/LedgerFile.h"
-#include "store/PersonalSettings.h"
-#include "store/RecordFile.h"
 #include "support/Records.h"
 
 #include <gtest/gtest.h>

@@ -4,25 +4,25 @@
 // object name, and a fixture with a fresh working folder holding the sample
 // year and the real main window opened on it.
 
+#include "support/DialogDriver.h"
 #include "support/Records.h"
-#include "support/TempFolder.h"
 
 #include "gui/main/MainWindow.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QToolBar>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <QTableView>
 #include <QTest>
-#include <QTimer>
 
-#include <functional>
 #include <memory>
 
 namespace cwtest {
@@ -50,10 +50,7 @@ inline QWidget* topLevel(const char* name)
 }
 
 template <class T = QWidget>
-T* child(const QObject* in, const char* name)
-{
-    return in->findChild<T*>(QString::fromLatin1(name));
-}
+T* child(const QObject* in, const char* name) { return in->findChild<T*>(QString::fromLatin1(name)); }
 
 inline QString labelText(const QObject* in, const char* name)
 {
@@ -72,7 +69,8 @@ inline QStringList listRows(const QObject* in, const char* name)
 
 // Every named control of a window, one a line in the order they were made:
 // its class, object name, caption and tool tip; an action's shortcut after
-// its caption. The working folder's path reads "<folder>".
+// its caption, a text box's validator in its place. The working folder's
+// path reads "<folder>".
 inline QString controlsText(const QWidget* window)
 {
     QStringList lines = {window->objectName() + " | " + window->windowTitle()};
@@ -90,6 +88,8 @@ inline QString controlsText(const QWidget* window)
             text = g->title(), tip = g->toolTip();
         else if (auto* w = qobject_cast<const QWidget*>(o))
             tip = w->toolTip();
+        if (auto* e = qobject_cast<const QLineEdit*>(o); e && e->validator())
+            text = e->validator()->metaObject()->className();
         if (!o->isWidgetType() && !qobject_cast<const QAction*>(o))
             continue;
         if (!o->objectName().isEmpty() && !o->objectName().startsWith("qt_"))

@@ -1,13 +1,11 @@
-// The entry list's selection and totals, the word match of Find, and the
-// entry editor's work: the amount an opened entry shows, and save, replace
-// and delete with their refusals.
+// The entry list's selection and totals, Find's word match, and the entry
+// editor's work without its widgets.
 
 #include "core/entries/EntryEditorLogic.h"
 #include "core/entries/EntrySelection.h"
 #include "core/entries/WordMatch.h"
 #include "store/AmountRules.h"
 #include "support/Records.h"
-#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 #include <limits>
@@ -64,7 +62,7 @@ TEST(WordMatch, StartOfAWordOrItsSecondCharacterInAnyCase)
     EXPECT_FALSE(wordMatch(u"", u"TAXI"));
 }
 
-TEST(EntryEditor, OpenedAmountShowsFullPrecisionAndReadsBackUnchanged)
+TEST(EntryEditor, OpenedAmountReadsBackUnchangedAndStoringFollowsTheCode)
 {
     const QLocale german(QLocale::German, QLocale::Germany);
     const std::pair<Money, const char*> shown[] = {{0, "0"}, {-125000, "12.5"}, {123456, "12.3456"}, {1, "0.0001"},
@@ -76,10 +74,6 @@ TEST(EntryEditor, OpenedAmountShowsFullPrecisionAndReadsBackUnchanged)
         for (Money m : {Money(-123456), Money(10000), Money(1), Money(0), std::numeric_limits<Money>::max()})
             EXPECT_EQ(amountToMoney(cleanAmount(amountEditorText(m, locale)), m < 0, locale), m) << m;
     EXPECT_EQ(noteEditorText(entry("", "", 0, "  two blanks")), "  two blanks");
-}
-
-TEST(EntryEditor, StoringFollowsTheCodeUnlessAllAreListed)
-{
     QString selected = "all";
     followStoredCode(selected, "FO");
     EXPECT_EQ(selected, "all");

@@ -7,9 +7,7 @@
 #include "core/imports/QifReader.h"
 #include "core/imports/OfxReader.h"
 #include "core/imports/StatementImport.h"
-#include "store/RecordFile.h"
 #include "support/Records.h"
-#include "support/TempFolder.h"
 #include "core/tools/CommaExport.h"
 
 #include <gtest/gtest.h>
@@ -43,18 +41,9 @@ void expectPlan(const std::vector<ImportRow>& rows, const char* name)
     EXPECT_EQ(out.toStdString(), QString::fromUtf8(readBytes(QStringLiteral(CW_STATEMENTS_DIR "/../data/") + name + ".plan")).toStdString());
 }
 
-std::vector<StatementRow> rowsOf(std::initializer_list<std::tuple<QDate, Money, const char*, const char*>> rows)
+StatementRow row(QDate date, Money amount, const char* payee, const char* fitid)
 {
-    std::vector<StatementRow> out;
-    for (const auto& [date, amount, note, fitid] : rows) {
-        StatementRow r;
-        r.date = date;
-        r.amount = amount;
-        r.payee = QString::fromUtf8(note);
-        r.fitid = QString::fromLatin1(fitid);
-        out.push_back(r);
-    }
-    return out;
+    return {0, date, amount, QString::fromUtf8(payee), {}, {}, QString::fromLatin1(fitid), {}, false};
 }
 
 class ImportTest : public ::testing::Test {
@@ -100,15 +89,15 @@ TEST_F(ImportTest, QifIntoTheYearWithGuessesDuplicatesOtherYearAndErrors)
 TEST_F(ImportTest, DuplicatesWithinTheFileAndByFitid)
 {
     const QDate d(2026, 3, 5);
-    const std::vector<StatementRow> rows = rowsOf({
-        {d, -10000, "COFFEE", "F1"},
-        {d, -10000, "coffee", "F2"},    // another note (case counts for duplicates)
-        {d, -10000, "COFFEE  ", "F3"},  // the same stored note
-        {d, -20000, "TEA", "F1"},       // the FITID earlier in the file
-        {d, -30000, "CAKE", "OLD"},     // imported before
-        {QDate(2027, 1, 1), -1, "NEXT YEAR", "F4"},
-        {d, -40000, "Łódź café\tand a note longer than forty characters", ""},
-    });
+    const std::vector<StatementRow> rows = {
+        row(d, -10000, "COFFEE", "F1"),
+        row(d, -10000, "coffee", "F2"),     // another note (case counts for duplicates)
+        row(d, -10000, "COFFEE  ", "F3"),   // the same stored note
+        row(d, -20000, "TEA", "F1"),        // the FITID earlier in the file
+        row(d, -30000, "CAKE", "OLD"),      // imported before
+        row(QDate(2027, 1, 1), -1, "NEXT YEAR", "F4"),
+        row(d, -40000, "Łódź café\tand a note longer than forty characters", ""),
+    };
     ImportContext c = context2026();
     c.knownFitids = {QStringLiteral("OLD")};
     const std::vector<ImportRow> plan = planImport(rows, {}, c);

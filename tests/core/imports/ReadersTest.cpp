@@ -18,16 +18,16 @@ namespace {
 void expectRows(const StatementRead& read, const char* name)
 {
     ASSERT_FALSE(read.failure) << read.failure->line << " " << read.failure->reason.toStdString();
-    EXPECT_EQ(cwtest::rowTexts(read.rows).toStdString(), cwtest::expectedRows(name).toStdString()) << name;
+    EXPECT_EQ(rowTexts(read.rows).toStdString(), expectedRows(name).toStdString()) << name;
 }
 
-TEST(StatementValues, Amounts)
+TEST(StatementValues, AmountsAndDates)
 {
     const struct {
         const char16_t* text;
         DecimalMark mark;
         std::optional<Money> money;
-    } cases[] = {
+    } amounts[] = {
         {u"1,234.56", DecimalMark::Point, 12345600},   {u"1.234,56", DecimalMark::Comma, 12345600},
         {u"(12.50)", DecimalMark::Point, -125000},     {u"12.50-", DecimalMark::Point, -125000},
         {u"$ -3", DecimalMark::Point, -30000},         {u"-€1 234,5", DecimalMark::Comma, -12345000},
@@ -39,17 +39,13 @@ TEST(StatementValues, Amounts)
         {u"ten", DecimalMark::Guess, std::nullopt},    {u"922337203685478", DecimalMark::Point, std::nullopt},
         {u"922337203685477.5807", DecimalMark::Point, std::numeric_limits<Money>::max()},
     };
-    for (const auto& c : cases)
+    for (const auto& c : amounts)
         EXPECT_EQ(parseStatementAmount(QStringView(c.text), c.mark), c.money) << QString::fromUtf16(c.text).toStdString();
-}
-
-TEST(StatementValues, Dates)
-{
     const struct {
         const char16_t* text;
         DateOrder order;
         QDate date;
-    } cases[] = {
+    } dates[] = {
         {u"3/15/26", DateOrder::MDY, {2026, 3, 15}},       {u"15.03.99", DateOrder::DMY, {1999, 3, 15}},
         {u"15-03-2026", DateOrder::DMY, {2026, 3, 15}},    {u"1/5' 4", DateOrder::MDY, {2004, 1, 5}},
         {u"12/31'25", DateOrder::MDY, {2025, 12, 31}},     {u"2026-03-15 10:30", DateOrder::YMD, {2026, 3, 15}},
@@ -58,7 +54,7 @@ TEST(StatementValues, Dates)
         {u"3/15/2026x", DateOrder::MDY, {}},               {u"3/15", DateOrder::MDY, {}},
         {u"3/15/202", DateOrder::MDY, {}},
     };
-    for (const auto& c : cases)
+    for (const auto& c : dates)
         EXPECT_EQ(parseStatementDate(QStringView(c.text), c.order, 2026), c.date) << QString::fromUtf16(c.text).toStdString();
 }
 
@@ -79,47 +75,37 @@ TEST(StatementFile, FormatAndDelimiterFromTheContent)
         const QByteArray bytes = statementBytes(c.file);
         ASSERT_FALSE(bytes.isEmpty()) << c.file;
         EXPECT_EQ(detectStatementFormat(bytes), c.format) << c.file;
-        if (c.delimiter) {
+        if (c.delimiter)
             EXPECT_EQ(detectCsvDelimiter(bytes), c.delimiter) << c.file;
-        }
     }
 }
 
-TEST(OfxReader, SgmlXmlAndQfx)
+TEST(StatementReaders, OfxQifAndOwnExportFiles)
 {
-    expectRows(readOfx(statementBytes("checking-ofx1.ofx")), "checking-ofx1.ofx");
-    expectRows(readOfx(statementBytes("savings-ofx2.ofx")), "savings-ofx2.ofx");
-    expectRows(readOfx(statementBytes("card.qfx")), "card.qfx");
-}
-
-TEST(QifReader, BankInMonthOrderAndCardInDayOrder)
-{
+    for (const char* name : {"checking-ofx1.ofx", "savings-ofx2.ofx", "card.qfx"})
+        expectRows(readOfx(statementBytes(name)), name);
     expectRows(readQif(statementBytes("checking.qif"), u'A', 2026), "checking.qif");
     // Windows-1252 text, decimal commas, the "'" year; the account list and
     // the investment section are left out.
     expectRows(readQif(statementBytes("card-day-first.qif"), u'E', 2026), "card-day-first.qif");
+    expectRows(readOwnExport(statementBytes("own-export.txt"), u'A', 2026), "own-export.txt");
 }
 
-TEST(CsvReader, CommaFileWithTheGuessedMapping)
+TEST(CsvReader, GuessedMappingsAndChangedNoteColumns)
 {
     const QByteArray bytes = statementBytes("comma.csv");
     const CsvTable table = readCsvTable(bytes, ',');
     ASSERT_FALSE(table.failure);
-    const CsvMapping m = guessCsvMapping(table, ',', u'A', 2026);
+    CsvMapping m = guessCsvMapping(table, ',', u'A', 2026);
     EXPECT_EQ(m.toText().toStdString(), "44;1;1;MDY;3;0;0;0;2;0");
     EXPECT_EQ(CsvMapping::fromText(m.toText()), m);
     StatementRead read;
     read.rows = mapCsvRows(table, m, 2026);
     expectRows(read, "comma.csv");
-}
-
-TEST(CsvReader, SemicolonsDecimalCommasAndTabsWithDebitAndCredit)
-{
     const CsvTable semicolon = readCsvTable(statementBytes("semicolon.csv"), ';');
-    CsvMapping m = guessCsvMapping(semicolon, ';', u'A', 2026);
+    m = guessCsvMapping(semicolon, ';', u'A', 2026);
     EXPECT_EQ(m.toText().toStdString(), "59;1;1;DMY;4;0;0;1;2;0");
     m.noteCols = parseColumnList(u"3 2");
-    StatementRead read;
     read.rows = mapCsvRows(semicolon, m, 2026);
     expectRows(read, "semicolon.csv");
 
@@ -129,12 +115,6 @@ TEST(CsvReader, SemicolonsDecimalCommasAndTabsWithDebitAndCredit)
     m.noteCols = {2, 3};
     read.rows = mapCsvRows(tab, m, 2026);
     expectRows(read, "tab.csv");
-}
-
-TEST(OwnExport, DatesCodesAndNotesAsStored)
-{
-    const StatementRead read = readOwnExport(statementBytes("own-export.txt"), u'A', 2026);
-    expectRows(read, "own-export.txt");
 }
 
 TEST(StatementReaders, FilesThatAreNoStatementFailAtTheirLine)
@@ -162,15 +142,11 @@ TEST(StatementReaders, FilesThatAreNoStatementFailAtTheirLine)
         EXPECT_EQ(c.read.failure->line, c.line) << c.what;
         EXPECT_EQ(c.read.failure->reason.toStdString(), c.reason) << c.what;
     }
-    const CsvTable unclosed = readCsvTable(statementBytes("unclosed.csv"), ',');
-    ASSERT_TRUE(unclosed.failure);
-    EXPECT_EQ(unclosed.failure->line, 2);
-    const CsvTable binaryCsv = readCsvTable(binary, ',');
-    ASSERT_TRUE(binaryCsv.failure);
-    EXPECT_EQ(binaryCsv.failure->line, 3);
-    const CsvTable stray = readCsvTable("a,b\nc,d\"e\",f\n", ',');
-    ASSERT_TRUE(stray.failure);
-    EXPECT_EQ(stray.failure->line, 2);
+    for (const auto& [bytes, line] : {std::pair(statementBytes("unclosed.csv"), 2), {binary, 3}, {"a,b\nc,d\"e\",f\n", 2}}) {
+        const CsvTable table = readCsvTable(bytes, ',');
+        ASSERT_TRUE(table.failure) << line;
+        EXPECT_EQ(table.failure->line, line);
+    }
     EXPECT_EQ(statementFailureMessage(QStringLiteral("/home/u/bank.ofx"), {12, QStringLiteral("the statement ends early: no </OFX>")}),
               (Message{QStringLiteral("bank.ofx: line 12: the statement ends early: no </OFX>"), QStringLiteral("Coinwick 2"), Message::Icon::Warning}));
 }

@@ -1,8 +1,6 @@
 // Macro play into a year file: refusals, the work file, the same bytes as
 // inserting one by one, hostile names; the macro file list.
 
-#include "support/Records.h"
-#include "support/TempFolder.h"
 #include "core/macros/InsertMany.h"
 #include "core/macros/MacroFiles.h"
 #include "core/macros/MacroPlayer.h"
@@ -11,9 +9,9 @@
 #include "store/EntryChecks.h"
 #include "store/LedgerFile.h"
 #include "store/SortKey.h"
+#include "support/Records.h"
 
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 namespace cw {
@@ -25,7 +23,7 @@ const QString kData = QStringLiteral("1998CWK.DAT");
 
 class MacroPlay : public ::testing::Test {
 protected:
-    void SetUp() override { cwtest::pinLocale(); }
+    void SetUp() override { pinLocale(); }
 
     MacroPlayOutcome play(const QByteArray& macro, const QString& date, QChar flag = u'A')
     {
@@ -44,14 +42,13 @@ protected:
             e.code = m.code;
             e.amount = m.amount.value_or(0);
             e.note = m.note;
-            if (m.amount && !checkEntry(e, flag, 1998)) {
+            if (m.amount && !checkEntry(e, flag, 1998))
                 EXPECT_TRUE(file.insertInOrder(e, flag.toLatin1()).isOk());
-            }
         }
         return readBytes(QStringLiteral("REF.DAT"));
     }
 
-    cwtest::TempFolder folder;
+    TempFolder folder;
 };
 
 QByteArray lines(std::initializer_list<const char*> ls)
@@ -62,15 +59,18 @@ QByteArray lines(std::initializer_list<const char*> ls)
     return out;
 }
 
-TEST_F(MacroPlay, TemplatePlaysNothing)
+// The template plays nothing; a work file left by a killed play is cleared first.
+TEST_F(MacroPlay, TemplatePlaysNothingAndALeftoverWorkFileIsClearedFirst)
 {
-    const QByteArray before = cwtest::bytesOf({entry("03-01-98", "AB", 5, "x")});
+    const QByteArray before = bytesOf({entry("03-01-98", "AB", 5, "x")});
     writeBytes(kData, before);
     const MacroPlayOutcome r = play(macroTemplateBytes(), QStringLiteral("03-15-98"));
-    EXPECT_TRUE(r.status.isOk());
-    EXPECT_EQ(r.inserted, 0);
-    EXPECT_TRUE(r.refused.empty());
+    EXPECT_TRUE(r.status.isOk() && r.inserted == 0 && r.refused.empty());
     EXPECT_EQ(readBytes(kData), before);
+    EXPECT_FALSE(QFile::exists(kMacroWorkName));
+    writeBytes(kMacroWorkName, QByteArray(80 * 3, 'Z'));
+    EXPECT_EQ(play(lines({"FT", "1", "n"}), QStringLiteral("03-15-98")).inserted, 1);
+    EXPECT_EQ(readBytes(kData).size(), 2 * 58);
     EXPECT_FALSE(QFile::exists(kMacroWorkName));
 }
 
@@ -78,8 +78,7 @@ TEST(MacroPlayDate, UnfilledDateBoxFailsTheCheck)
 {
     const std::optional<Message> m = checkPlayDate(macroPlayDate(QStringLiteral("__-__"), kData), u'A', 1998);
     ASSERT_TRUE(m);
-    EXPECT_EQ(m->text, QStringLiteral("Invalid Date - __-__-98"));
-    EXPECT_EQ(m->title, QStringLiteral("Operation Aborted"));
+    EXPECT_EQ(m->title + " | " + m->text, "Operation Aborted | Invalid Date - __-__-98");
     // The day must exist in the active year.
     EXPECT_TRUE(checkPlayDate(macroPlayDate(QStringLiteral("02-29"), kData), u'A', 1998));
     EXPECT_FALSE(checkPlayDate(macroPlayDate(QStringLiteral("02-29"), QStringLiteral("2024CWK.DAT")), u'A', 2024));
@@ -92,20 +91,9 @@ TEST_F(MacroPlay, RefusedEntriesAreReportedAndThePlayGoesOn)
     ASSERT_TRUE(r.status.isOk());
     EXPECT_EQ(r.inserted, 1);
     ASSERT_EQ(r.refused.size(), 2u);
-    EXPECT_EQ(r.refused[0].text, QStringLiteral("No Category Selected"));
-    EXPECT_EQ(r.refused[0].title, QStringLiteral("Entry Aborted"));
-    EXPECT_EQ(r.refused[1].text, QStringLiteral("Invalid Amount - 1E20"));
-    EXPECT_EQ(r.refused[1].title, QStringLiteral("Entry Aborted"));
-    EXPECT_EQ(readBytes(kData), cwtest::bytesOf({entry("03-15-98", "CD", 10000, "kept")}));
-}
-
-TEST_F(MacroPlay, LeftoverWorkFileIsClearedFirst)
-{
-    writeBytes(kMacroWorkName, QByteArray(80 * 3, 'Z'));
-    const MacroPlayOutcome r = play(lines({"FT", "1", "n"}), QStringLiteral("03-15-98"));
-    EXPECT_EQ(r.inserted, 1);
-    EXPECT_EQ(readBytes(kData).size(), 58);
-    EXPECT_FALSE(QFile::exists(kMacroWorkName));
+    EXPECT_EQ(r.refused[0].title + " | " + r.refused[0].text, "Entry Aborted | No Category Selected");
+    EXPECT_EQ(r.refused[1].title + " | " + r.refused[1].text, "Entry Aborted | Invalid Amount - 1E20");
+    EXPECT_EQ(readBytes(kData), bytesOf({entry("03-15-98", "CD", 10000, "kept")}));
 }
 
 // One rewrite gives the bytes of one insert after another, on files out of
@@ -115,12 +103,12 @@ TEST_F(MacroPlay, SameBytesAsInsertingOneByOne)
     std::mt19937 rng(7);
     for (QChar flag : {u'A', u'E'}) {
         for (int round = 0; round < 40; ++round) {
-            std::vector<LedgerEntry> old = cwtest::randomEntries(rng, int(rng() % 30), flag);
+            std::vector<LedgerEntry> old = randomEntries(rng, int(rng() % 30), flag);
             if (round % 3 == 0)
                 std::sort(old.begin(), old.end(), [&](const LedgerEntry& a, const LedgerEntry& b) {
                     return ledgerSortKey(a, flag.toLatin1()) > ledgerSortKey(b, flag.toLatin1());
                 });
-            QByteArray start = cwtest::bytesOf(old);
+            QByteArray start = bytesOf(old);
             if (round % 5 == 0)
                 start.append("partial");
 
@@ -143,7 +131,7 @@ TEST_F(MacroPlay, SameBytesAsInsertingOneByOne)
 
 TEST(MacroFiles, AnyLetterCaseSortedWithoutFolders)
 {
-    cwtest::TempFolder folder;
+    TempFolder folder;
     for (const char* name : {"pay.mcr", "Bills.MCR", "a.Mcr", "notes.nts", "mcr", "x.mcr.bak"})
         writeBytes(QString::fromLatin1(name), "x");
     QDir().mkpath(QStringLiteral("folder.mcr"));
@@ -158,7 +146,7 @@ TEST(InsertMany, EqualKeysLaterEntryFirst)
     const LedgerEntry first = entry("03-15-98", "FT", 1, "first");
     const LedgerEntry second = entry("03-15-98", "FT", 2, "second");
     const LedgerEntry old = entry("03-15-98", "FT", 3, "old");
-    EXPECT_EQ(insertManyInOrder(cwtest::bytesOf({old}), {first, second}, 'A'), cwtest::bytesOf({second, first, old}));
+    EXPECT_EQ(insertManyInOrder(bytesOf({old}), {first, second}, 'A'), bytesOf({second, first, old}));
     EXPECT_EQ(insertManyInOrder(QByteArray(), {}, 'A'), QByteArray());
 }
 

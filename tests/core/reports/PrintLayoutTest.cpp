@@ -10,7 +10,7 @@ namespace {
 
 QString lineNumber(int i) { return QStringLiteral("line %1 ").arg(i) + QString(i % 90, QChar(u'a' + i % 26)); }
 
-TEST(ReportLines, EveryLineSurvivesTheBufferGrowingAndTheLastIsFound)
+TEST(ReportLines, EveryLineSurvivesTheBufferGrowingOrWrittenInPlace)
 {
     cw::ReportText text;
     for (int i = 0; i < 20000; ++i)   // some megabytes, several regrowths
@@ -23,18 +23,14 @@ TEST(ReportLines, EveryLineSurvivesTheBufferGrowingAndTheLastIsFound)
     EXPECT_TRUE(text.contains(lineNumber(19999)));
     EXPECT_FALSE(text.contains(QStringLiteral("line 20000")));
     EXPECT_TRUE(cw::ReportText::fromLines({"first", "last"}).contains(u"last"));
-}
-
-TEST(ReportLines, LinesWrittenInPlaceEndWhereTheWriterStopped)
-{
-    cw::ReportText text;
-    char16_t* at = text.beginLine(80);
+    cw::ReportText written;
+    char16_t* at = written.beginLine(80);
     for (char16_t c : std::u16string(u"abc"))
         *at++ = c;
-    text.endLine(at);
-    text.endLine(text.beginLine(10));   // an empty line
-    text.append(u"xyz");
-    EXPECT_EQ(text.toStringList(), (QStringList{"abc", "", "xyz"}));
+    written.endLine(at);
+    written.endLine(written.beginLine(10));   // an empty line
+    written.append(u"xyz");
+    EXPECT_EQ(written.toStringList(), (QStringList{"abc", "", "xyz"}));
 }
 
 cw::ReportText numbered(int n)
@@ -83,7 +79,7 @@ public:
     bool endDocument() override { return ended = true; }
 };
 
-TEST(PrintLayout, ASinkFailureStopsAtOnce)
+TEST(PrintLayout, ASinkFailureStopsAtOnceAndTabsMoveToStopsOfEight)
 {
     FailingSink sink;
     std::vector<qsizetype> selected;
@@ -92,10 +88,6 @@ TEST(PrintLayout, ASinkFailureStopsAtOnce)
     EXPECT_FALSE(sink.ended);
     EXPECT_EQ(selected.size(), 7u);   // three empty lines, then report lines 0..6
     EXPECT_EQ(selected.back(), 6);
-}
-
-TEST(PrintLayout, TabsMoveToTheNextStopOfEightColumns)
-{
     // A line item: the tab after the padded amount (column 27) reaches 32.
     EXPECT_EQ(cw::expandTabs(" 03-10-98  $75.00          \tGroceries"), " 03-10-98  $75.00          " + QString(5, u' ') + "Groceries");
     EXPECT_EQ(cw::expandTabs("12345678\tX"), "12345678        X");

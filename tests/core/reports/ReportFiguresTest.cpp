@@ -4,104 +4,74 @@
 #include "ReportFixture.h"
 
 #include "core/reports/ReportFigures.h"
-#include "store/MonthNames.h"
 
 using namespace cwtest;
 
 namespace {
 
-// Four months of 1998 and one after them; two codes the category file lacks.
-std::vector<cw::LedgerEntry> seededYear()
-{
-    return {entry("05-01-98", "FD", cents(-9900), "May, outside the months"),
-            entry("04-20-98", "ZZ", cents(-500), "Orphan"),
-            entry("04-02-98", "YY", cents(-700), "Orphan"),
-            entry("03-20-98", "SA", cents(15000), "Pay"),
-            entry("03-12-98", "CA", cents(-2500), "Gas"),
-            entry("03-10-98", "FD", cents(-7500), "Groceries"),
-            entry("03-09-98", "FD", 0, "Open item"),
-            entry("02-11-98", "FD", cents(-1234), "Lunch"),
-            entry("01-02-98", "SA", cents(10000), "Pay")};
-}
-
 const std::vector<cw::CategoryRecord> kChosen = {category("SA", "Salary"), category("CA", "Car"), category("FD", "Food"),
                                                  category("ZZ", "(no category)"), category("YY", "(no category)")};
 
-QStringList labels(const std::vector<cw::ChartBar>& bars)
-{
-    QStringList out;
-    for (const cw::ChartBar& b : bars)
-        out << b.label();
-    return out;
-}
-
-} // namespace
-
 class ChartFigures : public ReportTest {
 protected:
+    // Four months of 1998 and one after them; two codes the category file lacks.
+    void SetUp() override
+    {
+        ReportTest::SetUp();
+        writeYear({entry("05-01-98", "FD", cents(-9900), "May"), entry("04-20-98", "ZZ", cents(-500), "Orphan"),
+                   entry("04-02-98", "YY", cents(-700), "Orphan"), entry("03-20-98", "SA", cents(15000), "Pay"),
+                   entry("03-12-98", "CA", cents(-2500), "Gas"), entry("03-10-98", "FD", cents(-7500), "Groceries"),
+                   entry("03-09-98", "FD", 0, "Open item"), entry("02-11-98", "FD", cents(-1234), "Lunch"),
+                   entry("01-02-98", "SA", cents(10000), "Pay")});
+    }
     cw::ChartFigures figures(const std::vector<cw::CategoryRecord>& chosen, int start, int end)
     {
-        cw::ReportRequest r = request();
-        r.startMonth = start;
-        r.endMonth = end;
-        cw::Result<cw::ChartFigures> f = cw::makeChartFigures(env(), chosen, r);
-        EXPECT_TRUE(f.isOk());
-        return *f;
+        return cw::makeChartFigures(env(), chosen, request(false, u'A', start, end)).value();
+    }
+    static QString bars(const std::vector<cw::ChartBar>& bars)
+    {
+        QStringList out;
+        for (const cw::ChartBar& b : bars)
+            out << b.label() + '=' + QString::number(qint64(b.amount));
+        return out.join(" | ");
+    }
+    // Each month as "name income expense balance", in cents.
+    static QString months(const cw::ChartFigures& f)
+    {
+        QStringList out;
+        for (const cw::ChartMonth& m : f.months)
+            out << QStringLiteral("%1 %2 %3 %4").arg(m.name).arg(qint64(m.income / 100)).arg(qint64(m.expense / 100)).arg(qint64(m.balance / 100));
+        return out.join(" | ");
     }
 };
 
+// Shares of 124.34: 87.34 -> 70.24%, 25 -> 20.11%, 7 -> 5.63%, 5 -> 4.02%.
 TEST_F(ChartFigures, BarsLargestFirstWithNameAmountAndShareAsTheReportPrintsThem)
 {
-    writeYear(seededYear());
     const cw::ChartFigures f = figures(kChosen, 1, 4);
-    // Shares of 124.34: 87.34 -> 70.24%, 25 -> 20.11%, 7 -> 5.63%, 5 -> 4.02%.
-    EXPECT_EQ(labels(f.out), QStringList({"Food $87.34 70.24%", "Car $25.00 20.11%", "(no category) YY $7.00 5.63%",
-                                          "(no category) ZZ $5.00 4.02%"}));
-    EXPECT_EQ(f.out.front().amount, cents(8734));
-    EXPECT_EQ(labels(f.in), QStringList({"Salary $250.00 100%"}));
+    EXPECT_EQ(bars(f.out), "Food $87.34 70.24%=873400 | Car $25.00 20.11%=250000 | (no category) YY $7.00 5.63%=70000 | "
+                           "(no category) ZZ $5.00 4.02%=50000");
+    EXPECT_EQ(bars(f.in), "Salary $250.00 100%=2500000");
+    // The report's total counts a code chosen twice twice, in the bars and the months.
+    const cw::ChartFigures twice = figures({category("FD", "Food"), category("FD", "Food")}, 2, 3);
+    EXPECT_EQ(bars(twice.out).toStdString(), "Food FD $174.68 100%=1746800 | Food FD $174.68 100%=1746800");
+    EXPECT_EQ(twice.months[0].expense + twice.months[1].expense, cents(2 * 8734));
 }
 
+// A month without entries inside the period shows zero.
 TEST_F(ChartFigures, EveryMonthOfThePeriodWithItsRunningBalance)
 {
-    writeYear(seededYear());
-    const cw::ChartFigures f = figures(kChosen, 1, 4);
-    ASSERT_EQ(f.months.size(), 4u);
-    const std::vector<std::array<qint64, 3>> expected = {
-        {10000, 0, 10000}, {0, 1234, 8766}, {15000, 10000, 13766}, {0, 1200, 12566}};
-    for (size_t i = 0; i < 4; ++i) {
-        EXPECT_EQ(f.months[i].name, cw::monthName(int(i) + 1));
-        EXPECT_EQ(f.months[i].income, cents(expected[i][0])) << i;
-        EXPECT_EQ(f.months[i].expense, cents(expected[i][1])) << i;
-        EXPECT_EQ(f.months[i].balance, cents(expected[i][2])) << i;
-    }
-    // A month without entries inside the period shows zero.
-    const cw::ChartFigures late = figures(kChosen, 3, 6);
-    ASSERT_EQ(late.months.size(), 4u);
-    EXPECT_EQ(late.months[3].name, QStringLiteral("June"));
-    EXPECT_EQ(late.months[3].income + late.months[3].expense, 0);
-    EXPECT_EQ(late.months[3].balance, cents(15000 - 10000 - 1200 - 9900));
-}
-
-TEST_F(ChartFigures, CategoryChosenTwiceCountsTwiceInBarsAndMonths)
-{
-    writeYear(seededYear());
-    const cw::ChartFigures f = figures({category("FD", "Food"), category("FD", "Food")}, 2, 3);
-    ASSERT_EQ(f.out.size(), 2u);
-    EXPECT_EQ(f.out[0].amount, cents(2 * 8734));
-    // The report's total counts the code's entries twice, not once per bar.
-    EXPECT_EQ(f.months[0].expense + f.months[1].expense, cents(2 * 8734));
+    EXPECT_EQ(months(figures(kChosen, 1, 4)), "January 10000 0 10000 | February 0 1234 8766 | March 15000 10000 13766 | April 0 1200 12566");
+    EXPECT_EQ(months(figures(kChosen, 3, 6)), "March 15000 10000 5000 | April 0 1200 3800 | May 0 9900 -6100 | June 0 0 -6100");
 }
 
 TEST_F(ChartFigures, NothingChosenNothingFoundOrOnlyOpenItemsGiveNoFigures)
 {
-    writeYear(seededYear());
-    const cw::ChartFigures none = figures({}, 1, 12);
-    const cw::ChartFigures empty = figures(kChosen, 6, 12);
+    const cw::ChartFigures none = figures({}, 1, 12), empty = figures(kChosen, 6, 12);
     writeYear({entry("03-09-98", "FD", 0, "Open item")});
     const cw::ChartFigures open = figures(kChosen, 1, 12);
-    for (const cw::ChartFigures* f : {&none, &empty, &open}) {
-        EXPECT_TRUE(f->out.empty());
-        EXPECT_TRUE(f->in.empty());
-        EXPECT_TRUE(f->months.empty());
-    }
+    for (const cw::ChartFigures* f : {&none, &empty, &open})
+        EXPECT_TRUE(f->out.empty() && f->in.empty() && f->months.empty());
 }
+
+} // namespace

@@ -1,10 +1,8 @@
 #pragma once
-// A working folder with a 1998 year file, a pinned locale and date, and
-// whole reports compared with the texts under data/.
+// A working folder with a 1998 year file, a pinned locale and date.
 
 #include "core/reports/ReportGenerator.h"
 #include "support/Records.h"
-#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -41,17 +39,6 @@ protected:
         cw::ReportResult result = cw::viewReport(env(), chosen, r);
         EXPECT_TRUE(result.status.isOk()) << result.status.toString().toStdString();
         return result;
-    }
-
-    // The report's lines against data/NAME.txt, one line each. With
-    // CW_UPDATE_REPORT_DATA=1 the file is written afresh instead.
-    static void expectReport(const cw::ReportResult& result, const QString& name)
-    {
-        const QString file = QStringLiteral(CW_REPORT_DATA_DIR "/") + name + QStringLiteral(".txt");
-        const QString shown = result.lines.toStringList().join(u'\n') + u'\n';
-        if (qEnvironmentVariableIsSet("CW_UPDATE_REPORT_DATA"))
-            writeBytes(file, shown.toUtf8());
-        EXPECT_EQ(shown.toStdString(), QString::fromUtf8(readBytes(file)).toStdString()) << name.toStdString();
     }
 
     TempFolder folder_;

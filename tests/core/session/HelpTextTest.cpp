@@ -25,7 +25,7 @@ QStringList documentAnchors(const QString& html)
 
 } // namespace
 
-TEST(HelpText, EveryContextNumberOpensItsOwnTopicInTheDocument)
+TEST(HelpText, EveryContextNumberOpensItsOwnTopicAndEveryTopicIsLinkedInTheDocument)
 {
     const QStringList anchors = documentAnchors(helpDocumentHtml());
     EXPECT_EQ(helpAnchorFor(HelpContext::Contents), kHelpContentsAnchor);
@@ -40,15 +40,10 @@ TEST(HelpText, EveryContextNumberOpensItsOwnTopicInTheDocument)
     for (int id : {-1, 1, 14, 16, 100, 200, 255, 280, 99999})   // unknown numbers open the contents
         EXPECT_EQ(helpAnchorFor(id), kHelpContentsAnchor) << id;
     EXPECT_TRUE(helpTitleFor(QStringLiteral("no-such-topic")).isEmpty());
-}
-
-TEST(HelpText, TopicsAreUniqueAndAllInTheDocument)
-{
     const QList<HelpTopic> topics = helpTopics();
     ASSERT_FALSE(topics.isEmpty());
     EXPECT_EQ(topics.first().anchor, kHelpContentsAnchor);
 
-    const QStringList anchors = documentAnchors(helpDocumentHtml());
     QStringList topicAnchors;
     for (const HelpTopic& t : topics)
         topicAnchors << t.anchor;
@@ -57,12 +52,9 @@ TEST(HelpText, TopicsAreUniqueAndAllInTheDocument)
     for (const char* needed : {"reports", "sorter", "export", "backup", "calculator", "find", "date-format",
                                "passcode-username", "notes", "main-screen"})
         EXPECT_TRUE(topicAnchors.contains(QLatin1String(needed))) << needed;
-}
 
-TEST(HelpText, EveryLinkLeadsToATopicAndTheContentsLinkEveryTopic)
-{
+    // Links lead to topics, and the program's own captions are used.
     const QString html = helpDocumentHtml();
-    const QStringList anchors = documentAnchors(html);
     static const QRegularExpression href(QStringLiteral("href=\"([^\"]*)\""));
     QSet<QString> linked;
     for (const QRegularExpressionMatch& m : href.globalMatch(html)) {
@@ -73,11 +65,6 @@ TEST(HelpText, EveryLinkLeadsToATopicAndTheContentsLinkEveryTopic)
     }
     for (const QString& anchor : anchors)
         EXPECT_TRUE(anchor == kHelpContentsAnchor || linked.contains(anchor)) << "no link to " << anchor.toStdString();
-}
-
-TEST(HelpText, UsesTheProgramsOwnCaptions)
-{
-    const QString html = helpDocumentHtml();
     for (const char* caption :
          {"New Line Item", "Save EXPENSE", "Save INCOME", "Replace", "Full Year", "New Category", "Change Category",
           "Find a word", "Show Macro Controls", "Select Year", "OK!", "User Name", "Pass Code", "Date Format",

@@ -1,6 +1,5 @@
-// The session's plain logic: the start-up (its passcode loop, and a folder a
-// crash left behind), the year switch's copy, User Name and Pass Code
-// answers, Date Format and Date Coverter.
+// The session's plain logic: the start-up, the year switch, the personal
+// options and the date format.
 
 #include "core/categories/CategoryEditorLogic.h"
 #include "core/session/DateFormatLogic.h"
@@ -24,16 +23,12 @@ StartUpResult startUp()
 
 Result<bool> recode(Env* env) { return CategoryEditorLogic(*env, kCats, kData).replace("FT", "FX", "Food"); }
 
-TEST(StartUp, PasscodeAnswerIsReadAsANumber)
+TEST(StartUp, ThePasscodeIsReadAsANumberAndThreeWrongAnswersRefuseTheStart)
 {
     for (const auto& [answer, code, accepted] : {std::tuple(" 01234 ", 1234, true), {"1234", 1234, true},
                                                 {"12 34", 1234, true}, {"", 1234, false}, {"1,234", 1234, false},
                                                 {"", 0, true}})
         EXPECT_EQ(passcodeAccepted(QString::fromLatin1(answer), std::int16_t(code)), accepted) << answer;
-}
-
-TEST(StartUp, ThreeWrongAnswersRefuseTheStartAndEachQuestionFollowsANewStartDate)
-{
     TempFolder folder;
     writeSettings(u'A', 77);
     for (const QStringList& answers : {QStringList{"", "77"}, QStringList{"", "1", "x"}}) {
@@ -90,7 +85,7 @@ TEST(YearSwitch, CopiesTheCategoriesByteForByteOnlyWhenThereIsSomethingToCopy)
     EXPECT_EQ(fileSize("2024CATS.DAT"), 0);
 }
 
-TEST(PersonalOptions, UserNameAnswers)
+TEST(PersonalOptions, UserNameAndPasscodeAnswers)
 {
     for (const auto& [answer, stored] : {std::pair<QString, QString>("Bob", "Bob" + QString(25, u' ')),
                                          {QString(40, u'n'), QString(28, u'n')},
@@ -98,10 +93,6 @@ TEST(PersonalOptions, UserNameAnswers)
         EXPECT_EQ(userNameFromAnswer(answer), stored) << answer.toStdString();
     EXPECT_EQ(userNameFromAnswer("\t\x01"), std::nullopt);
     EXPECT_EQ(userNameFromAnswer(""), std::nullopt);
-}
-
-TEST(PersonalOptions, PasscodeAnswers)
-{
     const QString set = QStringLiteral("Your passcode is set to: %1\nDont't forget!"), bad = QStringLiteral("Bad Code! Try again...");
     const std::tuple<QString, std::optional<int>, QString> cases[] = {
         {"0042", 42, set.arg(42)}, {"123456789", 1234, set.arg(1234)}, {"    ", 0, set.arg(0)},
@@ -140,7 +131,7 @@ TEST(PersonalOptions, ChangeReadsTheFileAndKeepsEveryOtherByte)
     EXPECT_EQ(got, full);
 }
 
-TEST(DateFormat, FlagsQuestionsAndMessages)
+TEST(DateFormat, FlagsMessagesAndAPositionalSwap)
 {
     EXPECT_EQ(otherDateFlag(u'A'), QChar(u'E'));
     EXPECT_EQ(otherDateFlag(u'E'), QChar(u'A'));
@@ -152,10 +143,6 @@ TEST(DateFormat, FlagsQuestionsAndMessages)
     EXPECT_EQ(dateFormatSetMessage(u'A').text, "Date format set to MM-DD-YY (A)");
     EXPECT_EQ(dateConvertQuestion().title + " | " + dateConvertQuestion().text,
               "Convert date format of existing records | Swap place of month and day in this year's data?");
-}
-
-TEST(DateFormat, SwapIsPositionalAndKeepsEveryOtherByte)
-{
     std::vector<LedgerEntry> year = {entry("03-15-98", "FT", -5, "a"), entry("15-03-98", "ab", 7, "b"),
                                      entry("03/15/98", "X", 0, "c")};
     QByteArray bytes = bytesOf(year) + QByteArray("\x01\x02\x03", 3);   // a partial record
@@ -174,8 +161,9 @@ TEST(DateFormat, ConvertingAFileWithoutWholeRecordsWritesNothing)
     EXPECT_EQ(readBytes("1998CWK.DAT"), QByteArray(57, 'x'));
     EXPECT_TRUE(QDir().entryList({"*.$$$"}, QDir::Files).isEmpty());
     EXPECT_FALSE(*yearHoldsEntries(*Env::posix(), "1998CWK.DAT"));
-    writeBytes("1998CWK.DAT", bytesOf({entry("03-15-98", "FT", 1)}) + "x");
+    writeBytes("1998CWK.DAT", bytesOf({entry("03-15-98", "FT", 1)}));   // one whole record is an entry
     EXPECT_TRUE(*yearHoldsEntries(*Env::posix(), "1998CWK.DAT"));
+    writeBytes("1998CWK.DAT", bytesOf({entry("03-15-98", "FT", 1)}) + "x");
     ASSERT_TRUE(convertDataFileDates(*Env::posix(), "1998CWK.DAT").isOk());
     EXPECT_EQ(readBytes("1998CWK.DAT"), bytesOf({entry("15-03-98", "FT", 1)}) + "x");
 }

@@ -1,12 +1,9 @@
-// The backup: what counts as the same folder, which files are backed up, a
-// missing source, hostile names at the target, and copies that fail or are
-// killed at every disk call without spoiling an older copy.
+// The backup: its folders and files, and copies that fail or are killed at
+// every disk call without spoiling an older copy.
 
 #include "core/tools/Backup.h"
-#include "support/FaultEnv.h"
 #include "support/KillLoop.h"
 
-#include <QTemporaryDir>
 #include <sys/stat.h>
 
 using namespace cw;

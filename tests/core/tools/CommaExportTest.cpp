@@ -2,7 +2,6 @@
 // the count of chosen categories, and the targets it refuses or fails on.
 
 #include "support/Records.h"
-#include "support/TempFolder.h"
 #include "core/tools/CommaExport.h"
 #include "store/ReportSelection.h"
 #include "support/FaultEnv.h"
@@ -14,7 +13,7 @@ namespace {
 
 using namespace cwtest;
 
-TEST(ExportLine, Amounts)
+TEST(ExportLine, AmountsAndWholeLines)
 {
     const std::pair<Money, const char*> cases[] = {{0, " 0 "}, {12345000, " 1234.5 "}, {-1, "-.0001 "}, {10000000000, " 1000000 "},
                                                    {5000, " .5 "}, {-125000, "-12.5 "}, {10203, " 1.0203 "},
@@ -22,23 +21,17 @@ TEST(ExportLine, Amounts)
     for (const auto& [money, text] : cases)
         EXPECT_EQ(exportAmountText(money, u'.'), text);
     EXPECT_EQ(exportAmountText(-125000, u','), "-12,5 ");
-}
-
-TEST(ExportLine, WholeLine)
-{
-    const QByteArray lunch = exportLine(entry("03-15-98", "FD", -125000, "Lunch"), QStringLiteral("1998"), u'.');
-    EXPECT_EQ(lunch, QByteArray("\"03-15-1998\",\"FD\",\"-12.5 \",\"Lunch") + QByteArray(35, ' ') + "\"\r\n");
-
-    const QByteArray quoted = exportLine(entry("15-03-98", "A", 5000, QStringLiteral("say \"hi\" \u00e9")), QStringLiteral("1998"), u'.');
-    EXPECT_EQ(quoted, QByteArray("\"15-03-1998\",\"A \",\" .5 \",\"say  hi  \xe9") + QByteArray(30, ' ') + "\"\r\n");
+    // Double quotes in a note become blanks.
+    EXPECT_EQ(exportLine(entry("03-15-98", "FD", -125000, "Lunch"), "1998", u'.'),
+              "\"03-15-1998\",\"FD\",\"-12.5 \",\"Lunch" + QByteArray(35, ' ') + "\"\r\n");
+    EXPECT_EQ(exportLine(entry("15-03-98", "A", 5000, QStringLiteral("say \"hi\" \u00e9")), "1998", u'.'),
+              "\"15-03-1998\",\"A \",\" .5 \",\"say  hi  \xe9" + QByteArray(30, ' ') + "\"\r\n");
 }
 
 TEST(ExportLines, CategoriesAndMonths)
 {
-    const LedgerEntry jan = entry("01-20-98", "FD", 1, "jan");
-    const LedgerEntry feb = entry("02-01-98", "FD", 2, "feb");
-    const LedgerEntry other = entry("01-05-98", "XX", 3, "other");
-    const LedgerEntry oneChar = entry("01-06-98", "A", 4, "one");
+    const LedgerEntry jan = entry("01-20-98", "FD", 1, "jan"), feb = entry("02-01-98", "FD", 2, "feb");
+    const LedgerEntry other = entry("01-05-98", "XX", 3, "other"), oneChar = entry("01-06-98", "A", 4, "one");
     const ExportRange january{1, 1, u'A', QStringLiteral("1998"), u'.'};
     const auto line = [](const LedgerEntry& e) { return exportLine(e, QStringLiteral("1998"), u'.'); };
 
@@ -53,13 +46,6 @@ TEST(ExportLines, CategoriesAndMonths)
     const LedgerEntry march = entry("15-03-98", "FD", 1, "");
     EXPECT_EQ(exportLines({march}, selection({"FD"}), {3, 3, u'E', QStringLiteral("1998"), u'.'}), line(march));
     EXPECT_EQ(exportLines({march}, selection({"FD"}), {3, 3, u'A', QStringLiteral("1998"), u'.'}), QByteArray());
-}
-
-// The usual texts are compared through the export window; here the edges.
-TEST(ExportTexts, NoCategoriesAndTheRootFolder)
-{
-    EXPECT_EQ(exportRangeText(1, 12, QStringLiteral("1998"), 0), QStringLiteral("January through December, 1998; 0 categories."));
-    EXPECT_EQ(exportTargetPath(QStringLiteral("/"), QStringLiteral("a.txt")), QStringLiteral("/a.txt"));
 }
 
 class ExportFile : public ::testing::Test {
@@ -80,8 +66,11 @@ protected:
     cwtest::TempFolder folder;
 };
 
-TEST_F(ExportFile, ChosenCategoriesLeaveOutTheFirstRecord)
+// The usual texts are compared through the export window; here the edges.
+TEST_F(ExportFile, ChosenCategoriesLeaveOutTheFirstRecordAndTheTexts)
 {
+    EXPECT_EQ(exportRangeText(1, 12, "1998", 0), "January through December, 1998; 0 categories.");
+    EXPECT_EQ(exportTargetPath("/", "a.txt"), "/a.txt");
     EXPECT_EQ(chosenCategoryCount(*Env::posix(), folder.path(QStringLiteral("tempcats.$$$"))), 1);
     cwtest::writeBytes(QStringLiteral("one.$$$"), QByteArray(18 + 17, '\0'));
     EXPECT_EQ(chosenCategoryCount(*Env::posix(), folder.path(QStringLiteral("one.$$$"))), 0);

@@ -5,7 +5,6 @@
 #include "gui/kit/ScreenPlace.h"
 #include "gui/kit/Win1252Validator.h"
 
-
 #include <gtest/gtest.h>
 
 using namespace cw;
@@ -63,26 +62,18 @@ TEST(MainLayout, ResizeRulesFollowTheWindowOnlyWithinLimits)
 // box nothing Windows-1252 lacks either. The cursor keeps its place.
 TEST(TextBoxes, ControlCharactersAreDroppedEverywhere)
 {
-    struct Case {
-        QString in;
-        int pos;
-        QString plain, stored;
-        int plainPos, storedPos;
+    // What a plain box and a stored box keep, each with its cursor.
+    const std::tuple<QString, int, QString> cases[] = {
+        {QStringLiteral("a\nb\tc\x01" "d"), 7, QStringLiteral("abcd 4|abcd 4")},
+        {QStringLiteral("x\r\n\u0085\u007Fy"), 3, QStringLiteral("xy 1|xy 1")},
+        {QStringLiteral("\u20AC5 \u4E2D"), 4, QStringLiteral("\u20AC5 \u4E2D 4|\u20AC5  3")},
     };
-    const Case cases[] = {
-        {QStringLiteral("a\nb\tc\x01" "d"), 7, QStringLiteral("abcd"), QStringLiteral("abcd"), 4, 4},
-        {QStringLiteral("x\r\n\u0085\u007Fy"), 3, QStringLiteral("xy"), QStringLiteral("xy"), 1, 1},
-        {QStringLiteral("\u20AC5 \u4E2D"), 4, QStringLiteral("\u20AC5 \u4E2D"), QStringLiteral("\u20AC5 "), 4, 3},
-    };
-    for (const Case& c : cases) {
-        QString plain = c.in, stored = c.in;
-        int plainPos = c.pos, storedPos = c.pos;
+    for (const auto& [in, pos, kept] : cases) {
+        QString plain = in, stored = in;
+        int plainPos = pos, storedPos = pos;
         PlainTextValidator().validate(plain, plainPos);
         Win1252Validator().validate(stored, storedPos);
-        EXPECT_EQ(plain, c.plain);
-        EXPECT_EQ(plainPos, c.plainPos);
-        EXPECT_EQ(stored, c.stored);
-        EXPECT_EQ(storedPos, c.storedPos);
+        EXPECT_EQ(QStringLiteral("%1 %2|%3 %4").arg(plain).arg(plainPos).arg(stored).arg(storedPos), kept);
     }
 }
 

@@ -1,17 +1,12 @@
-// The main window's smaller commands, driven by object name: Find, Date
-// Format and Date Coverter, User Name, Pass Code, Notes, the help key and
-// About. Their answers and texts are the core tests'; here the dialogs they
-// show, the fields they store and what the window shows.
+// The main window's smaller commands through their controls; their answers
+// and texts are the core tests'.
 
-#include "support/DialogDriver.h"
 #include "support/EditorStandIn.h"
 #include "support/WindowFixture.h"
 
 #include "core/session/HelpText.h"
 #include "gui/kit/HelpWindow.h"
 #include "gui/main/HelpCommands.h"
-
-#include <QToolBar>
 
 using namespace cwtest;
 
@@ -171,7 +166,7 @@ private slots:
     }
 
     // F1 opens the topic of the area in use, in an open menu the menu's
-    // (the menu closes); Contents, the toolbar's Help and About; the help
+    // (the menu closes); the toolbar's Help the contents; About; the help
     // window closes with the main window.
     void helpAndAbout()
     {
@@ -200,8 +195,6 @@ private slots:
         w_->toolbar()->actions()[0]->trigger();   // tbbHelp
         QCOMPARE(help->currentAnchor(), cw::kHelpContentsAnchor);
         QVERIFY(help->isVisible() && help->isWindow() && !help->parent());
-        w_->showHelp(cw::HelpContext::ReportsWindow);   // the reports window's Help button
-        QCOMPARE(help->currentAnchor(), cw::helpAnchorFor(250));
         QCOMPARE(saidBy([this] { command("mnuHelpAbout"); }), "About Coinwick 2 | " + cw::aboutMessage().text + " | no icon | [Ok]");
         w_->close();
         QVERIFY(!help->isVisible());

@@ -1,13 +1,7 @@
-// The editing panels of the real main window, driven by object name: the
-// entry editor, the year selector and the category editor. The rules and
-// their texts are the core tests'; here which control calls them, what the
-// panels enable, where the focus goes and what the user is told.
+// The editing panels of the main window. The rules and their texts are the
+// core tests'; here what the panels enable, where the focus goes, what is said.
 
-#include "support/DialogDriver.h"
 #include "support/WindowFixture.h"
-
-#include <QSpinBox>
-#include <QToolBar>
 
 using namespace cwtest;
 using cw::LedgerEntry;
@@ -121,21 +115,6 @@ private slots:
         }
     }
 
-    void storedTextBoxesTakeOnlyWindows1252()
-    {
-        open();
-        command("mnuNewItem");
-        QLineEdit* note = edit("NoteEditor");
-        for (QChar c : QStringView(u"a\u20AC\u2603b")) {
-            QKeyEvent typed(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(note, &typed);
-        }
-        note->insert(QStringView(u"\u00E9\u4E2D").toString());   // as a paste inserts
-        QCOMPARE(note->text(), QStringView(u"a\u20ACb\u00E9").toString());
-        edit("CatEdCatName")->insert(QStringView(u"\u4E2DN").toString());
-        QCOMPARE(edit("CatEdCatName")->text(), "N");
-    }
-
     // Without a current cell, Delete and Return on the list do nothing. An
     // entry opened by a double-click shows its fields with every button;
     // Replace with nothing changed writes it back as stored; Delete takes the
@@ -211,7 +190,7 @@ private slots:
 
     // Checks are said; New Category clears the selection, so Change
     // Category finds none; Cancel clears it too.
-    void categoryChecksAreSaidAndCancelClears()
+    void categoryChecksAndWarningsAreSaid()
     {
         open();
         pickCategory(1);
@@ -228,13 +207,9 @@ private slots:
         click("CatEdCancel");
         QVERIFY(frame("CatEdFrame")->isHidden());
         QCOMPARE(w_->state().selectedCategory, "");
-    }
 
-    // Saving an existing code warns first; a replace that keeps its own code
-    // does not; a replace with no category of the selected code is said.
-    void onlyAnotherCategorysCodeIsWarnedAbout()
-    {
-        open();
+        // Saving an existing code warns first; a replace that keeps its own
+        // code does not; a replace with no category of the selected code is said.
         command("mnuNewCategory");
         fill({{"CatEdCatCode", "fo"}, {"CatEdCatName", "Fodder"}});
         const QString warning = saidBy([this] { click("CatEdSave"); }, {kNo});

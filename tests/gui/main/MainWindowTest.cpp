@@ -1,7 +1,6 @@
 // The real main window, driven by object name: its controls, start-up and
 // passcode, the lists and their panels, the toolbar, and the layout rules.
 
-#include "support/DialogDriver.h"
 #include "support/EditorStandIn.h"
 #include "support/FaultEnv.h"
 #include "support/WindowFixture.h"
@@ -11,11 +10,7 @@
 #include "gui/main/HelpCommands.h"
 
 #include <QHeaderView>
-#include <QMenuBar>
 #include <QScrollBar>
-#include <QSignalSpy>
-#include <QStatusBar>
-#include <QToolBar>
 
 using namespace cwtest;
 
@@ -37,10 +32,6 @@ private slots:
         for (const char* panel : {"EntryEdFrame", "YearEdFrame", "CatEdFrame", "MacroFrame"})
             QVERIFY2(frame(panel)->isHidden(), panel);
         QCOMPARE(w_->state().selectedCategory + '|' + w_->state().userName + '|' + w_->state().dateFlag, "all|Your Name (click Options)   |A");
-        QStringList bar;
-        for (QAction* a : w_->menuBar()->actions())
-            bar << a->text();
-        QCOMPARE(bar.join(' '), "&File &Edit &Search &Macros &Reports &Options &Help");
     }
 
     // The passcode box, a wrong answer's message, and three wrong answers
@@ -142,10 +133,10 @@ private slots:
                                 "tbbReports>mnuReports tbbYear>mnuYear tbbSetup>mnuPassCode tbbSort>mnuSort tbbNew>mnuNewItem");
     }
 
-    // The resize rules at work: the lists fill the window, the editor is
-    // centred, the toolbar buttons share its width and stay visible; too
-    // small a window keeps the lists as they were. The list never scrolls
-    // sideways: the note takes the width the other columns leave.
+    // The resize rules (the core tests') at work: the toolbar buttons stay
+    // visible, the list never scrolls sideways (the note takes the width the
+    // other columns leave), too small a window keeps the lists, the editor
+    // stays centred.
     void layoutFollowsTheWindowWithinLimits()
     {
         writeSampleYear();
@@ -167,23 +158,12 @@ private slots:
             QCOMPARE(items->horizontalHeader()->length(), items->viewport()->width());
             QVERIFY(!items->horizontalScrollBar()->isVisible());
         }
-        w_->resize(1100, 760);
-        QTRY_COMPARE(w_->centralWidget()->width(), 1100);
-        const QSize inner = w_->centralWidget()->size();
-        const int barsH = child<QStatusBar>(w_.get(), "StatusBar0CWK")->height() + child<QStatusBar>(w_.get(), "StatusBarCWK")->height();
-        QCOMPARE(items->geometry(), QRect(0, bar->height(), inner.width() - cats->width() - 7, inner.height() - bar->height() - barsH));
-        QCOMPARE(cats->geometry(), QRect(items->width(), bar->height() + 22, cats->width(), items->height() - 22));
-        QCOMPARE(button("FullYear")->pos(), QPoint(cats->x() - 1, cats->y() - 22));
-        QVERIFY(qAbs(editor->x() - (inner.width() - editor->width()) / 2.0) <= 1);
-        QVERIFY(qAbs(editor->y() - (inner.height() - editor->height()) / 2.0) <= 1);
-        for (QAction* a : bar->actions())
-            QCOMPARE(bar->widgetForAction(a)->width(), qRound((inner.width() * 15 - 100) / 9 / 15.0));
-        const QRect wideItems = items->geometry();
+        // Too narrow for the category list and too low for the lists: both keep their sizes.
+        const QRect wide = items->geometry();
         const QSize catSize = cats->size();
         w_->resize(200, 150);
         QTRY_COMPARE(w_->centralWidget()->width(), 200);
-        QVERIFY(w_->centralWidget()->height() * 15 <= 2265);
-        QCOMPARE(items->geometry(), wideItems);
+        QCOMPARE(items->geometry(), wide);
         QCOMPARE(cats->size(), catSize);
         QVERIFY(qAbs(editor->x() - (200 - editor->width()) / 2.0) <= 1);
     }

@@ -1,8 +1,5 @@
-// frmExport through its controls: the range label, the pickers and file
-// list, a new target, the append question, and the targets it refuses. The
-// lines written are the core tests'; failing disks the whole-program tests'.
+// frmExport through its controls; the lines it writes are the core tests'.
 
-#include "support/DialogDriver.h"
 #include "support/WindowFixture.h"
 
 #include "core/tools/CommaExport.h"
@@ -56,11 +53,8 @@ private slots:
         child<QListWidget>(&w, "ExportedFiles")->setCurrentRow(1);
         QCOMPARE(child<QLineEdit>(&w, "exFileName")->text(), "notes.TXT");
 
-        child(&w, "ExportDir")->setProperty("path", "out");
-        QCOMPARE(pathOf(&w, "ExportDir"), target("out"));
+        child(&w, "ExportDir")->setProperty("path", "out");   // the folder picker lists its files
         QCOMPARE(listRows(&w, "ExportedFiles"), QStringList({"OLD.Txt"}));
-        child(&w, "ExportDrive")->setProperty("path", "/");
-        QCOMPARE(pathOf(&w, "ExportDir"), "/");
 
         QTest::mouseClick(child<QPushButton>(&w, "ExportQuit"), Qt::LeftButton);
         QVERIFY(opener.isEnabled());

@@ -6,7 +6,6 @@
 #include "PdfWords.h"
 #include "ReportsWindowHarness.h"
 
-#include "support/DialogDriver.h"
 #include "support/RequireTool.h"
 
 #include <QPageLayout>
@@ -44,9 +43,7 @@ private:
     QStringList viewLongReport()
     {
         writeLongYear();
-        h_->press("rtbAll");
-        h_->press("rtbFull");
-        h_->press("rtbView");
+        h_->press({"rtbAll", "rtbFull", "rtbView"});
         return h_->window->reportLines();
     }
 
@@ -148,8 +145,7 @@ private slots:
     void withoutAPrinterTheReportGoesToAFileInTheWorkingFolder()
     {
         CW_QREQUIRE_TOOL(pdftotext, "pdftotext");
-        h_->press("rtbAll");
-        h_->press("rtbView");
+        h_->press({"rtbAll", "rtbView"});
         QTemporaryDir elsewhere;
         for (const char* name : {"CWK_REPORT.PDF", "CWK_REPORT.PDF.$$$"}) {
             writeBytes(elsewhere.filePath(name), "victim");
@@ -169,8 +165,7 @@ private slots:
 
     void aFailureIsShownWithTheSystemsDescriptionAndNumber()
     {
-        h_->press("rtbAll");
-        h_->press("rtbView");
+        h_->press({"rtbAll", "rtbView"});
         const QStringList before = h_->window->reportLines();
         printer()->setOutputFileName("/nonexistent-coinwick-folder/report.pdf");
         QCOMPARE(saidBy([this] { h_->press("rtbPrint"); }), "Coinwick 2 | No such file or directory 2 | no icon | [Ok]");

@@ -6,8 +6,6 @@
 #include "gui/reports/ReportsWindow.h"
 #include "support/WindowFixture.h"
 
-#include <QPointer>
-
 namespace cwtest {
 
 // Where CUPS_SERVER points when a test wants no printer: nothing listens
@@ -44,6 +42,7 @@ public:
     }
 
     void press(const char* key) { window->command(QString::fromLatin1(key))->trigger(); }
+    void press(std::initializer_list<const char*> keys) { for (const char* key : keys) press(key); }
     bool enabled(const char* key) { return window->command(QString::fromLatin1(key))->isEnabled(); }
     QString panel(const char* key) { return labelText(window, key); }
     QTableView* grid(const char* name) { return child<QTableView>(window, name); }

@@ -1,11 +1,8 @@
-// TinyCalc through its controls: the operator buttons, "=", "result on
-// top", "C", a failure shown in the result, Exit. The arithmetic and its
-// texts are the calculator's core tests.
+// TinyCalc through its controls; the arithmetic is the core tests'.
 
 #include "support/WindowFixture.h"
 
 #include "gui/tools/CalculatorWindow.h"
-
 
 using namespace cwtest;
 

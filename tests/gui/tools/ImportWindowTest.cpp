@@ -1,18 +1,14 @@
-// frmImport through its controls, opened from the main window's File menu:
-// a CSV statement mapped, previewed and imported, files that are no
-// statement, and the FITIDs remembered for the next import. The plan and
-// the write are the core tests'.
+// frmImport through its controls, opened from the File menu; the plan and the
+// write are the core tests'.
 
 #include "app/Commands.h"
 #include "core/imports/ImportPreviewModel.h"
 #include "core/imports/Statements.h"
 #include "gui/main/EntryListModel.h"
-#include "support/DialogDriver.h"
 #include "support/WindowFixture.h"
 
 #include <QComboBox>
 #include <QFileDialog>
-#include <QSpinBox>
 
 using namespace cwtest;
 

@@ -1,6 +1,4 @@
-// frmSorter through its controls: the idle window, a whole run with its
-// progress, and a stop in the middle of a run by Stop! or by closing. The
-// order itself is the sorter's core tests.
+// frmSorter through its controls; the order itself is the core tests'.
 
 #include "support/WindowFixture.h"
 

@@ -1,14 +1,15 @@
-// Amounts typed and read: cleaning, conversion to Money with its rounding and
-// limits, the currency format, the plain number reader and the macro number
-// reader.
+// Values as typed, stored and shown: amounts, the currency format, the number
+// readers, dates, month names and the code page.
 
 #include "store/AmountRules.h"
 #include "store/CurrencyFormat.h"
+#include "store/DateRules.h"
+#include "store/MonthNames.h"
 #include "store/NumberReader.h"
 #include "store/PlainNumber.h"
+#include "store/Win1252.h"
 
 #include <gtest/gtest.h>
-
 #include <cmath>
 #include <limits>
 
@@ -20,14 +21,10 @@ const QLocale us(QLocale::English, QLocale::UnitedStates);
 const QLocale german(QLocale::German, QLocale::Germany);
 constexpr Money kMax = std::numeric_limits<Money>::max();
 
-TEST(AmountCleaning, KeepsOnlyDigitsPointsAndCommas)
+TEST(AmountCleaning, KeepsWhatAnAmountHolds)
 {
     for (const auto& [in, out] : {std::pair("  $1,234.50 ", "1,234.50"), {"-25", "25"}, {"(12.00)", "12.00"}, {"abc", ""}})
         EXPECT_EQ(cleanAmount(QString::fromLatin1(in)), QString::fromLatin1(out)) << in;
-}
-
-TEST(AmountCleaning, TypedTextMayHoldOnlyWhatAnAmountHolds)
-{
     for (const char* good : {"", "  ", "12-", "-12", "+12", "$1,234.50-", "($1,234.50)", "( 12 )", "$ -5", ".5"})
         EXPECT_TRUE(typedAmountAllowed(QString::fromLatin1(good), us)) << good;
     for (const char* bad : {"1O0.00", "abc", "-", "$", "()", "(12", "12)", "--12", "-12+", "1-2", "12e3", "1/2", "$$12"})
@@ -36,7 +33,7 @@ TEST(AmountCleaning, TypedTextMayHoldOnlyWhatAnAmountHolds)
     EXPECT_FALSE(typedAmountAllowed(QStringLiteral("$12"), german));
 }
 
-TEST(AmountConversion, GroupedAmountsReadWithTheLocale)
+TEST(AmountConversion, GroupedWithTheLocaleRoundedHalfToEvenWithinWhatMoneyHolds)
 {
     EXPECT_EQ(amountToMoney(QStringLiteral("1,234.50"), true, us), Money(-12345000));
     EXPECT_EQ(amountToMoney(QStringLiteral("123,456"), false, us), Money(1234560000));
@@ -47,10 +44,6 @@ TEST(AmountConversion, GroupedAmountsReadWithTheLocale)
     EXPECT_EQ(amountToMoney(QStringLiteral("5."), false, us), Money(50000));
     for (const char* bad : {".", "1.2.3", "1,23", ",123", "12,34,567", "1.234,50"})
         EXPECT_FALSE(amountToMoney(QString::fromLatin1(bad), false, us)) << bad;
-}
-
-TEST(AmountConversion, RoundsToFourDecimalsHalfToEvenWithinWhatMoneyHolds)
-{
     for (const auto& [text, money] : {std::pair("0.00005", 0), {"0.00015", 2}, {"0.000051", 1}, {"12.3456", 123456}})
         EXPECT_EQ(parseCleanAmount(QString::fromLatin1(text), us), Money(money)) << text;
     EXPECT_EQ(parseCleanAmount(QStringLiteral("922337203685477.5807"), us), Money(kMax));
@@ -59,7 +52,7 @@ TEST(AmountConversion, RoundsToFourDecimalsHalfToEvenWithinWhatMoneyHolds)
     EXPECT_EQ(invalidAmountMessage(QStringLiteral("1..2")).text, QStringLiteral("Invalid Amount - 1..2"));
 }
 
-TEST(CurrencyFormat, RoundsHalfAwayFromZeroAndShowsSumsBeyondMoneyWhole)
+TEST(CurrencyFormat, RoundsHalfAwayFromZeroShowsSumsBeyondMoneyWholeAndKnowsItsLength)
 {
     const CurrencyFormat f(us);
     for (const auto& [units, text] : {std::pair<MoneySum, const char*>(123450, "$12.35"), {-123450, "($12.35)"},
@@ -72,10 +65,6 @@ TEST(CurrencyFormat, RoundsHalfAwayFromZeroAndShowsSumsBeyondMoneyWhole)
     const QLocale effective = CurrencyFormat::effectiveLocale(QLocale::c());
     EXPECT_EQ(effective.language(), QLocale::English);
     EXPECT_EQ(CurrencyFormat(effective).format(Money(-12345000)), QStringLiteral("($1,234.50)"));
-}
-
-TEST(CurrencyFormat, LengthIsTheLengthOfTheText)
-{
     // Every digit count, both signs, rounding up to a new digit, and sums beyond Money.
     const QLocale japanese(QLocale::Japanese, QLocale::Japan);   // no decimals
     for (const QLocale& locale : {us, german, japanese}) {
@@ -100,7 +89,7 @@ TEST(PlainNumber, SkipsBlanksAndStopsAtTheFirstOtherCharacter)
 
 Money money(const char* text) { return readNumber(QString::fromLatin1(text)).toMoney().value_or(-1); }
 
-TEST(NumberReader, ReadsFromTheStartWithExponentsAndStopsAtTheFirstOtherCharacter)
+TEST(NumberReader, ReadsUpToTheFirstOtherCharacterAndRoundsMoneyHalfToEven)
 {
     const std::pair<const char*, Money> cases[] = {
         {"-100.00 <- remark", -1000000}, {"$5", 0}, {"1,250.00", 10000}, {"  -  12 . 5", -125000}, {"\t7\t5", 750000},
@@ -112,17 +101,54 @@ TEST(NumberReader, ReadsFromTheStartWithExponentsAndStopsAtTheFirstOtherCharacte
     EXPECT_EQ(readNumber(u"-1.5E2").toDouble(), -150.0);
     EXPECT_TRUE(std::isinf(readNumber(u"1E400").toDouble()));
     EXPECT_EQ(readNumber(u"12abc").toDouble(), 12.0);
-}
-
-TEST(NumberReader, MoneyRoundsHalfToEvenAndRefusesWhatDoesNotFit)
-{
-    const std::pair<const char*, Money> cases[] = {
+    const std::pair<const char*, Money> rounded[] = {
         {"0.00005", 0}, {"0.00015", 2}, {"0.00025", 2}, {"0.000250001", 3}, {"-0.00015", -2}, {"0.000049", 0},
         {"12.34565", 123456}, {"922337203685477.5807", kMax}, {"-922337203685477.5807", -kMax}, {"1E14", 1000000000000000000}};
-    for (const auto& [text, value] : cases)
+    for (const auto& [text, value] : rounded)
         EXPECT_EQ(money(text), value) << text;
     for (const char* tooLarge : {"922337203685477.5808", "922337203685477.58075", "1E15", "1E99999999999999"})
         EXPECT_FALSE(readNumber(QString::fromLatin1(tooLarge)).toMoney()) << tooLarge;
+}
+
+TEST(DateCheck, TheDayMustExistInItsMonthOfTheActiveYearUnderTheFlag)
+{
+    struct Case {
+        const char16_t* date;
+        char16_t flag;
+        int year;
+        bool valid;
+    };
+    const Case cases[] = {
+        {u"01-31-98", u'A', 1998, true},   {u"13-01-98", u'A', 1998, false}, {u"00-10-98", u'A', 1998, false},
+        {u"01-32-98", u'A', 1998, false},  {u"01-00-98", u'A', 1998, false}, {u"__-__-98", u'A', 1998, false},
+        {u"31-12-98", u'E', 1998, true},   {u"31-12-98", u'A', 1998, false}, {u"02-29-24", u'A', 2024, true},
+        {u"02-29-26", u'A', 2026, false},  {u"29-02-00", u'E', 2100, false}, {u"29-02-00", u'E', 2000, true},
+        {u"04-31-26", u'A', 2026, false},  {u"02-30-26", u'A', 2026, false}, {u"04-30-26", u'A', 2026, true},
+        {u"01-7--98", u'A', 1998, true},   // a day field of "7-" reads as 7
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(isValidDate(c.date, c.flag, c.year), c.valid) << QString::fromUtf16(c.date).toStdString() << " " << c.year;
+    EXPECT_EQ(dayOf(u"01-7--98", u'A'), 7);
+}
+
+TEST(MonthNames, NamesAndOutOfRange)
+{
+    EXPECT_EQ(monthName(1), QStringLiteral("January"));
+    EXPECT_EQ(monthName(12), QStringLiteral("December"));
+    EXPECT_EQ(monthName(13, QStringLiteral("keep")), QStringLiteral("keep"));
+}
+
+TEST(Win1252, EveryByteRoundTripsAndWhatItLacksIsAQuestionMark)
+{
+    QByteArray all(256, '\0');
+    for (int i = 0; i < 256; ++i)
+        all[i] = char(i);
+    EXPECT_EQ(toWin1252(fromWin1252(all)), all);
+    EXPECT_EQ(fromWin1252(QByteArray("\x80\x99\x9F")), QStringLiteral("\u20AC\u2122\u0178"));
+    EXPECT_EQ(toWin1252(QStringLiteral("\u2013\u201C\u201D")), QByteArray("\x96\x93\x94"));
+    EXPECT_EQ(toWin1252(QStringLiteral("a\u0100b\U0001F600c")), QByteArray("a?b?c"));
+    EXPECT_FALSE(win1252Holds(QChar(0x0100)));
+    EXPECT_TRUE(win1252Holds(QChar(0x20AC)));
 }
 
 } // namespace
