@@ -157,9 +157,8 @@ TEST(HostileFiles, AFileBeyondTheMemoryThereIsIsSaidNeverACrash)
 }
 #endif
 
-// A year switch in a read-only folder: the absent year reads as empty, and
-// only the change that would write it fails. Run by an unprivileged user
-// (root writes anywhere): a child gives up root first.
+// In a read-only folder an absent year reads as empty and only writing it
+// fails; a child gives up root first (root writes anywhere).
 TEST(HostileFiles, AnAbsentFileReadsAsEmptyWhereTheFolderTakesNoNewFile)
 {
     cwtest::TempFolder folder;

@@ -1,8 +1,7 @@
 #pragma once
-// The one fault-injecting Env of the tests. Every real call to the disk is
-// counted and logged; a rule decides which calls fail (with the reason it
-// gives) or end the process at once (SIGKILL), as a crash or power cut would.
-// A failed append writes half its bytes first, as a writer cut off mid-write.
+// The fault-injecting Env: every disk call is logged; a rule fails a call (with
+// its reason) or kills the process (SIGKILL) as a crash would. A failed append
+// writes half its bytes first, as a writer cut off mid-write.
 
 #include "store/Env.h"
 

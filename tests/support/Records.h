@@ -1,7 +1,6 @@
 #pragma once
-// Entries, categories and settings built the way the program stores them,
-// the sample year the window tests start from, and the pinned locale and
-// date every test works with.
+// Entries, categories and settings as the program stores them, the sample
+// years, and the pinned locale and date every test works with.
 
 #include "store/CategoryRecord.h"
 #include "store/CurrencyFormat.h"
@@ -93,6 +92,19 @@ inline std::vector<cw::CategoryRecord> sampleCategories()
 {
     return {category("A", "Auto"), category("FO", "Food"), category("PY", "Pay")};
 }
+
+// The year the chart tests draw: four months of 1998 and one after them, two
+// codes the category file lacks, and the categories chosen for it.
+inline std::vector<cw::LedgerEntry> chartYear()
+{
+    return {entry("05-01-98", "FD", -990000, "May"),      entry("04-20-98", "ZZ", -50000, "Orphan"),
+            entry("04-02-98", "YY", -70000, "Orphan"),    entry("03-20-98", "SA", 1500000, "Pay"),
+            entry("03-12-98", "CA", -250000, "Gas"),      entry("03-10-98", "FD", -750000, "Groceries"),
+            entry("03-09-98", "FD", 0, "Open item"),      entry("02-11-98", "FD", -123400, "Lunch"),
+            entry("01-02-98", "SA", 1000000, "Pay")};
+}
+inline const std::vector<cw::CategoryRecord> kChartChoice = {category("SA", "Salary"), category("CA", "Car"), category("FD", "Food"),
+                                                             category("ZZ", "(no category)"), category("YY", "(no category)")};
 
 inline void must(const cw::Status& status)
 {

@@ -1,6 +1,5 @@
 // The import into a year: states, category guesses, the one rewrite, the
-// FITIDs to remember, and the program's own export read back. The mapping
-// remembered in IMPORT.INI is proved through the import window.
+// FITIDs to remember, and the program's own export read back.
 
 #include "Statements.h"
 #include "core/imports/ImportPlan.h"

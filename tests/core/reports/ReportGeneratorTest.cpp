@@ -1,6 +1,5 @@
-// Whole reports, line by line, in US English, against the texts under data/,
-// with their status panels; the category choice, and the selection and work
-// files around them.
+// Whole reports and their panels against the texts under data/; the category
+// choice, and the selection and work files around them.
 
 #include "ReportFixture.h"
 
@@ -21,11 +20,9 @@ QString panels(const cw::ReportResult& r)
 
 class ReportText : public ReportTest {};
 
-// Each file under data/ is one report: the year ("year date | code | cents
-// | note", newest first), the categories chosen ("chosen code | name"), the
-// request ("request summary or full | first month | last month | date
-// flag"), the status panels, then after "report" the report's lines.
-// CW_UPDATE_REPORT_DATA=1 writes the panels and lines afresh.
+// Each file under data/: "year date | code | cents | note" lines, newest first;
+// "chosen code | name"; "request summary|full | first | last month | flag";
+// "panels", then "report" and its lines (CW_UPDATE_REPORT_DATA=1 rewrites them).
 TEST_F(ReportText, WholeReportsAndTheirPanels)
 {
     const QDir data(QStringLiteral(CW_REPORT_DATA_DIR));
