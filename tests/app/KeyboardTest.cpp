@@ -136,19 +136,16 @@ void checkTabChain(QWidget* window)
 
 // Answers the message boxes in order by keys (the driver's answer only where
 // they did not close one), recording the button that closed each.
-struct KeyAnswer {
-    QList<Qt::Key> keys;
-    QMessageBox::StandardButton closesWith;
-};
+using KeyAnswer = std::pair<QList<Qt::Key>, QMessageBox::StandardButton>;
 
 std::unique_ptr<DialogDriver> answerByKeys(const QList<KeyAnswer>& answers, QList<int>* closedWith)
 {
     QList<Answer> same;
     for (const KeyAnswer& a : answers)
-        same << Answer::press(a.closesWith);
+        same << Answer::press(a.second);
     auto driver = std::make_unique<DialogDriver>(same);
     driver->onEachDialog = [answers, closedWith](QWidget* dialog) {
-        for (Qt::Key k : answers.value(closedWith->size()).keys)
+        for (Qt::Key k : answers.value(closedWith->size()).first)
             QTest::keyClick(dialog->focusWidget(), k);
         auto* box = qobject_cast<QMessageBox*>(dialog);
         *closedWith << (box && !box->isVisible() ? box->standardButton(box->clickedButton()) : QMessageBox::NoButton);

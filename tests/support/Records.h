@@ -22,24 +22,20 @@ inline const QDate kToday(2026, 3, 15);
 
 inline void pinLocale() { cw::CurrencyFormat::useLocale(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
-// Texts as Latin-1 bytes.
-inline cw::LedgerEntry entry(const char* date, const char* code, cw::Money amount, const char* note = "")
+inline cw::LedgerEntry entry(const QString& date, const QString& code, cw::Money amount, const QString& note)
 {
     cw::LedgerEntry e;
-    e.setDate(QString::fromLatin1(date));
-    e.setCode(QString::fromLatin1(code));
+    e.setDate(date);
+    e.setCode(code);
     e.amount = amount;
-    e.setNote(QString::fromLatin1(note));
+    e.setNote(note);
     return e;
 }
 
-inline cw::LedgerEntry entry(const QString& date, const QString& code, cw::Money amount, const QString& note)
+// Texts as Latin-1 bytes.
+inline cw::LedgerEntry entry(const char* date, const char* code, cw::Money amount, const char* note = "")
 {
-    cw::LedgerEntry e = entry("", "", amount);
-    e.setDate(date);
-    e.setCode(code);
-    e.setNote(note);
-    return e;
+    return entry(QString::fromLatin1(date), QString::fromLatin1(code), amount, QString::fromLatin1(note));
 }
 
 inline cw::CategoryRecord category(const char* code, const char* name)
