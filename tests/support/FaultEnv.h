@@ -6,6 +6,7 @@
 #include "store/Env.h"
 
 #include <QFileInfo>
+#include <algorithm>
 #include <csignal>
 #include <functional>
 #include <optional>
@@ -43,13 +44,7 @@ public:
     }
 
     int calls() const { return int(log.size()); }
-    int count(Kind kind) const
-    {
-        int n = 0;
-        for (const Call& c : log)
-            n += c.kind == kind;
-        return n;
-    }
+    int count(Kind kind) const { return int(std::count_if(log.begin(), log.end(), [kind](const Call& c) { return c.kind == kind; })); }
     std::vector<Call> log;
 
     cw::Status readFile(const QString& p, QByteArray* o, bool c) override

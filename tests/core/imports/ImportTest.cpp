@@ -18,14 +18,7 @@ namespace {
 
 const QString kData = QStringLiteral("2026CWK.DAT");
 
-ImportContext context2026(const char* defaultCode = "MI")
-{
-    ImportContext c;
-    c.flag = u'A';
-    c.activeYear = 2026;
-    c.defaultCode = QString::fromLatin1(defaultCode);
-    return c;
-}
+ImportContext context2026(const char* defaultCode = "MI") { return {u'A', 2026, QString::fromLatin1(defaultCode), {}}; }
 
 // "state|date|code|amount|note|ticked" per row, against data/NAME.plan.
 void expectPlan(const std::vector<ImportRow>& rows, const char* name)

@@ -99,13 +99,10 @@ private slots:
     void gridsLookRaisedOnlyWithFocus()
     {
         open();
-        for (QTableView* focused : {w_->catList(), w_->itemList()}) {
-            QTableView* other = focused == w_->itemList() ? w_->catList() : w_->itemList();
+        for (const auto& [focused, other] : {std::pair(w_->catList(), w_->itemList()), {w_->itemList(), w_->catList()}}) {
             focused->setFocus();
-            QTRY_COMPARE(focused->property("appearance").toInt(), 1);
-            QCOMPARE(other->property("appearance").toInt(), 0);
-            QCOMPARE(focused->frameShadow(), QFrame::Sunken);
-            QCOMPARE(other->frameShadow(), QFrame::Plain);
+            QTRY_COMPARE(focused->property("appearance").toString() + other->property("appearance").toString(), "10");
+            QVERIFY(focused->frameShadow() == QFrame::Sunken && other->frameShadow() == QFrame::Plain);
         }
     }
 
