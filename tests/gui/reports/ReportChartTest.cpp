@@ -20,11 +20,7 @@ namespace {
 cw::ChartFigures knownFigures(int start, int end, std::vector<cw::CategoryRecord> chosen)
 {
     must(cw::writeRecords(*cw::Env::current(), "1998CWK.DAT", chartYear()));
-    cw::ReportRequest r;
-    r.dataFileName = "1998CWK.DAT";
-    r.startMonth = start;
-    r.endMonth = end;
-    return *cw::makeChartFigures(*cw::Env::current(), chosen, r);
+    return *cw::makeChartFigures(*cw::Env::current(), chosen, {"1998CWK.DAT", cw::kReportSelectionFileName, start, end, false, u'A', {}, {}});
 }
 
 // Answers the Save Chart dialog with `name` once it shows; again while it
