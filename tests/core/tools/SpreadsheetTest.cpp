@@ -36,7 +36,7 @@ TEST(Spreadsheet, ExportOpensWithNumbersAsNumbers)
 {
     CW_REQUIRE_TOOL(soffice, "soffice")
     int argc = 1;
-    char name[] = "utilities_tests";
+    char name[] = "spreadsheet_tests";
     char* argv[] = {name, nullptr};
     QCoreApplication app(argc, argv);
     pinLocale();
