@@ -36,9 +36,8 @@ private slots:
         QTRY_VERIFY(calc.isNull());
     }
 
-    // Midnight passes while the program runs: the date panel, the editors'
-    // dates, the year selector and the report heading take the new day; the
-    // active year stays.
+    // After midnight the date panel, editors, year selector and report heading
+    // take the new day; the active year stays.
     void todayIsReadWhenItIsUsed()
     {
         QDate today(2026, 12, 31);

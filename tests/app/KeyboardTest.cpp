@@ -92,10 +92,9 @@ QWidget* panelOf(QWidget* w)
     return w;
 }
 
-// Whether Tab from `a` to `b` reads on: right along a row, down the page,
-// or up into a column further right. Panels lie over other controls, so
-// only steps within one panel have an order to keep. The entry editor's "!"
-// comes after the fields and buttons a user fills and presses.
+// Whether Tab from `a` to `b` reads on: right along a row, down the page, or
+// up into a column further right; only within one panel (panels lie over other
+// controls). The entry editor's "!" comes after the fields and buttons.
 bool readsOn(QWidget* window, QWidget* a, QWidget* b)
 {
     if (panelOf(a->parentWidget()) != panelOf(b->parentWidget()) || b->objectName() == QLatin1String("Today")
@@ -110,9 +109,8 @@ bool readsOn(QWidget* window, QWidget* a, QWidget* b)
     return rb.top() > ra.top();
 }
 
-// Tab stops at every enabled button of the window (the main toolbar's repeat
-// menu commands), in reading order, and the Tab key follows the focus chain
-// round to where it began.
+// Tab stops at every enabled button (the main toolbar's repeat menu commands)
+// in reading order, and follows the focus chain round to where it began.
 void checkTabChain(QWidget* window)
 {
     QList<QWidget*> stops;
@@ -136,22 +134,18 @@ void checkTabChain(QWidget* window)
     }
 }
 
-// Answers the message boxes, in order, by keys alone; the driver's own
-// answer only where the keys did not close one. The list records the button
-// that closed each.
-struct KeyAnswer {
-    QList<Qt::Key> keys;
-    QMessageBox::StandardButton closesWith;
-};
+// Answers the message boxes in order by keys (the driver's answer only where
+// they did not close one), recording the button that closed each.
+using KeyAnswer = std::pair<QList<Qt::Key>, QMessageBox::StandardButton>;
 
 std::unique_ptr<DialogDriver> answerByKeys(const QList<KeyAnswer>& answers, QList<int>* closedWith)
 {
     QList<Answer> same;
     for (const KeyAnswer& a : answers)
-        same << Answer::press(a.closesWith);
+        same << Answer::press(a.second);
     auto driver = std::make_unique<DialogDriver>(same);
     driver->onEachDialog = [answers, closedWith](QWidget* dialog) {
-        for (Qt::Key k : answers.value(closedWith->size()).keys)
+        for (Qt::Key k : answers.value(closedWith->size()).first)
             QTest::keyClick(dialog->focusWidget(), k);
         auto* box = qobject_cast<QMessageBox*>(dialog);
         *closedWith << (box && !box->isVisible() ? box->standardButton(box->clickedButton()) : QMessageBox::NoButton);

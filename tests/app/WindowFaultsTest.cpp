@@ -153,9 +153,8 @@ class WindowFaultsTest : public QObject, private WindowFixture {
         return cw::encodeRecords(rows);
     }
 
-    // The windows it opened closed, the main window takes commands again and
-    // lists what is on disk: at once (unless a failed read left the list
-    // empty) and after Full Year.
+    // With its windows closed, the main window takes commands and lists what is
+    // on disk: at once (unless a failed read left it empty) and after Full Year.
     QString unusable(Op op)
     {
         for (const char* name : {"frmExport", "frmReports", "frmSorter", "frmBackup"})

@@ -1,8 +1,6 @@
-// Every change is written whole, flushed and renamed into place. For each
-// kind of change, a child process is killed at each real disk call in turn,
-// and separately each call is made to fail: the file is then the old one or
-// the new one, byte for byte, never a mix. A power cut spares only what was
-// flushed: the order of the flushes is checked too.
+// Every change is written whole, flushed and renamed into place. Killed or
+// failed at each disk call in turn, each kind of change leaves the old file or
+// the new one, byte for byte; and the flushes come in the order a power cut needs.
 
 #include "store/SafeWrite.h"
 #include "support/KillLoop.h"
@@ -67,9 +65,9 @@ TEST_P(CrashSafety, AFailureAtEveryDiskCallIsReportedAndLosesNothing)
     }
 }
 
-// What a power cut spares is what was flushed. Every file renamed into place
-// was flushed after its last write, the folder is flushed after the last
-// rename, and the user's file is never written in place.
+// A power cut spares what was flushed: every file renamed into place was
+// flushed after its last write, the folder after the last rename; no file is
+// written in place.
 TEST_P(CrashSafety, EveryFileRenamedIntoPlaceIsFlushedFirstAndItsFolderAfter)
 {
     TempFolder folder;

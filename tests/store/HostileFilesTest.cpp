@@ -92,29 +92,25 @@ INSTANTIATE_TEST_SUITE_P(Hostile, EveryChange, ::testing::Range(0, int(changes()
 
 TEST(HostileFiles, APipeAFolderAnOversizedFileOrALinkToNothingAtAFileNameIsRefused)
 {
-    struct Case {
-        const char* name;
-        qint64 limit;
-    };
-    const Case cases[] = {{"2026CWK.DAT", qint64(2) << 30}, {"2026CATS.DAT", 1 << 20}, {"PERSONAL.DAT", 64 << 10},
-                          {"X.MCR", 16 << 20}, {"personal.dat", 64 << 10}};
-    for (const Case& c : cases) {
-        const QString name = QString::fromLatin1(c.name);
-        EXPECT_EQ(readSizeLimit(name), c.limit) << c.name;
+    const std::pair<const char*, qint64> cases[] = {{"2026CWK.DAT", qint64(2) << 30}, {"2026CATS.DAT", 1 << 20},
+                                                    {"PERSONAL.DAT", 64 << 10}, {"X.MCR", 16 << 20}, {"personal.dat", 64 << 10}};
+    for (const auto& [raw, limit] : cases) {
+        const QString name = QString::fromLatin1(raw);
+        EXPECT_EQ(readSizeLimit(name), limit) << raw;
         cwtest::TempFolder folder;
         QByteArray bytes;
-        ASSERT_EQ(::mkfifo(c.name, 0600), 0);
+        ASSERT_EQ(::mkfifo(raw, 0600), 0);
         EXPECT_EQ(Env::posix()->readFile(name, &bytes, true).toString(),
                   name + ": Not a regular file (a pipe, device or folder)");
         EXPECT_FALSE(writeFileSafely(*Env::posix(), name, "x").isOk());
-        ::unlink(c.name);
+        ::unlink(raw);
         ASSERT_TRUE(QDir().mkdir(name));
         EXPECT_EQ(Env::posix()->readFile(name, &bytes, true).toString(), name + ": Is a directory");
         EXPECT_EQ(writeFileSafely(*Env::posix(), name, "x").toString(), name + ": Is a directory");
-        ::rmdir(c.name);
+        ::rmdir(raw);
         // Sparse: no disk is used, and the read stops before any byte is taken.
         writeBytes(name, "");
-        ASSERT_EQ(::truncate(c.name, c.limit + 1), 0);
+        ASSERT_EQ(::truncate(raw, limit + 1), 0);
         EXPECT_EQ(Env::posix()->readFile(name, &bytes, true).toString(), name + ": File too large");
         FileContents mapped;
         EXPECT_FALSE(Env::posix()->mapFile(name, true, &mapped).isOk());
@@ -157,9 +153,8 @@ TEST(HostileFiles, AFileBeyondTheMemoryThereIsIsSaidNeverACrash)
 }
 #endif
 
-// A year switch in a read-only folder: the absent year reads as empty, and
-// only the change that would write it fails. Run by an unprivileged user
-// (root writes anywhere): a child gives up root first.
+// In a read-only folder an absent year reads as empty and only writing it
+// fails; a child gives up root first (root writes anywhere).
 TEST(HostileFiles, AnAbsentFileReadsAsEmptyWhereTheFolderTakesNoNewFile)
 {
     cwtest::TempFolder folder;

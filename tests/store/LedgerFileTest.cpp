@@ -96,9 +96,8 @@ TEST_F(LedgerFileTest, LengthsSpellingsAndFailures)
     EXPECT_FALSE(r.status().reason().isEmpty());
 }
 
-// Reading in place: the bytes of a read; an absent file made empty or
-// reported; a folder reported; a file replaced while held reads as it was;
-// a wrapped Env maps through its own read.
+// Reading in place: an absent file made empty or reported, a folder reported,
+// a file replaced while held read as it was, a wrapped Env read through.
 TEST(MapFile, HoldsTheBytesOfTheFileAsItWasWhenMapped)
 {
     TempFolder folder;

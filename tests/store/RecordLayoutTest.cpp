@@ -11,13 +11,6 @@ using namespace cwtest;
 
 namespace {
 
-QByteArray encode(const LedgerEntry& e)
-{
-    QByteArray r(LedgerEntryCodec::kSize, '\0');
-    LedgerEntryCodec::encode(e, r.data());
-    return r;
-}
-
 QByteArray encode(const PersonalRecord& p)
 {
     QByteArray r(690, '\x55');
@@ -27,33 +20,32 @@ QByteArray encode(const PersonalRecord& p)
 
 TEST(LedgerEntryLayout, FieldsAtTheirOffsetsBlankPaddedInWindows1252WithALittleEndianAmount)
 {
-    const QByteArray r = encode(entry("12-31-98", "A", 125000, "Rent"));
+    const QByteArray r = bytesOf({entry("12-31-98", "A", 125000, "Rent")});
     ASSERT_EQ(r.size(), 58);
     EXPECT_EQ(r.left(10), QByteArray("12-31-98A "));
     EXPECT_EQ(r.mid(10, 8), hex("48 E8 01 00 00 00 00 00"));   // ten-thousandths
     EXPECT_EQ(r.mid(18), QByteArray("Rent") + QByteArray(36, ' '));
-    EXPECT_EQ(encode(entry("01-02-98", "FT", -125000)).mid(10, 8), hex("B8 17 FE FF FF FF FF FF"));
+    EXPECT_EQ(bytesOf({entry("01-02-98", "FT", -125000)}).mid(10, 8), hex("B8 17 FE FF FF FF FF FF"));
     // Long text is cut; text never assigned is zero bytes.
     LedgerEntry e;
     e.setNote(QString(50, QLatin1Char('x')));
-    EXPECT_EQ(encode(e).left(10), QByteArray(10, '\0'));
-    EXPECT_EQ(encode(e).mid(18), QByteArray(40, 'x'));
+    EXPECT_EQ(bytesOf({e}).left(10), QByteArray(10, '\0'));
+    EXPECT_EQ(bytesOf({e}).mid(18), QByteArray(40, 'x'));
     const QByteArray bytes = QByteArray("03-04-99Hm") + hex("B8 17 FE FF FF FF FF FF") + QByteArray("  lead") + QByteArray(34, ' ');
     const LedgerEntry decoded = LedgerEntryCodec::decode(bytes.constData());
     EXPECT_EQ(decoded.dateText() + decoded.codeText() + decoded.noteTrimmed(), QStringLiteral("03-04-99Hmlead"));
     EXPECT_EQ(decoded.amount, -125000);
-    EXPECT_EQ(encode(decoded), bytes);
+    EXPECT_EQ(bytesOf({decoded}), bytes);
     LedgerEntry n;
     n.setNote(QStringLiteral("\u20AC caf\u00E9 \u4E2D"));   // "?" for what the code page lacks
-    EXPECT_EQ(encode(n).mid(18, 8), QByteArray("\x80 caf\xE9 ?"));
+    EXPECT_EQ(bytesOf({n}).mid(18, 8), QByteArray("\x80 caf\xE9 ?"));
     EXPECT_EQ(n.noteTrimmed(), QStringLiteral("\u20AC caf\u00E9 ?"));
 }
 
 TEST(CategoryRecordLayout, CodeThenName)
 {
-    const CategoryRecord c = cwtest::category("FT", "Food");
-    QByteArray r(18, '\0');
-    CategoryRecordCodec::encode(c, r.data());
+    const CategoryRecord c = category("FT", "Food");
+    const QByteArray r = bytesOf(std::vector{c});
     EXPECT_EQ(r, QByteArray("FTFood") + QByteArray(12, ' '));
     EXPECT_EQ(CategoryRecordCodec::decode(r.constData()), c);
 }
@@ -71,9 +63,7 @@ TEST(PersonalRecordLayout, CreationValuesByteForByteAndEveryByteSurvivesARoundTr
     for (int i = 0; i < any.size(); ++i)
         any[i] = char((i * 37 + 11) & 0xFF);
     PersonalRecord p = PersonalRecordCodec::decode(any.constData());
-    QByteArray back(690, '\0');
-    PersonalRecordCodec::encode(p, back.data());
-    EXPECT_EQ(back, any);
+    EXPECT_EQ(encode(p), any);
     EXPECT_EQ(p.passCode, qint16(quint8(any[31]) | (quint8(any[32]) << 8)));
     p.passCode = 1234;
     EXPECT_EQ(encode(p).mid(31, 2), hex("D2 04"));

@@ -112,13 +112,7 @@ TEST(NumberReader, ReadsUpToTheFirstOtherCharacterAndRoundsMoneyHalfToEven)
 
 TEST(DateCheck, TheDayMustExistInItsMonthOfTheActiveYearUnderTheFlag)
 {
-    struct Case {
-        const char16_t* date;
-        char16_t flag;
-        int year;
-        bool valid;
-    };
-    const Case cases[] = {
+    const std::tuple<const char16_t*, char16_t, int, bool> cases[] = {
         {u"01-31-98", u'A', 1998, true},   {u"13-01-98", u'A', 1998, false}, {u"00-10-98", u'A', 1998, false},
         {u"01-32-98", u'A', 1998, false},  {u"01-00-98", u'A', 1998, false}, {u"__-__-98", u'A', 1998, false},
         {u"31-12-98", u'E', 1998, true},   {u"31-12-98", u'A', 1998, false}, {u"02-29-24", u'A', 2024, true},
@@ -126,8 +120,8 @@ TEST(DateCheck, TheDayMustExistInItsMonthOfTheActiveYearUnderTheFlag)
         {u"04-31-26", u'A', 2026, false},  {u"02-30-26", u'A', 2026, false}, {u"04-30-26", u'A', 2026, true},
         {u"01-7--98", u'A', 1998, true},   // a day field of "7-" reads as 7
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(isValidDate(c.date, c.flag, c.year), c.valid) << QString::fromUtf16(c.date).toStdString() << " " << c.year;
+    for (const auto& [date, flag, year, valid] : cases)
+        EXPECT_EQ(isValidDate(date, flag, year), valid) << QString::fromUtf16(date).toStdString() << " " << year;
     EXPECT_EQ(dayOf(u"01-7--98", u'A'), 7);
 }
 

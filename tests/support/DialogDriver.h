@@ -1,7 +1,6 @@
 #pragma once
-// Answers the modal dialogs a test provokes, in order, and records what each
-// showed. It watches QApplication::activeModalWidget() from a timer, so it
-// works inside the dialogs' own event loops.
+// Answers the modal dialogs a test provokes, in order, recording what each
+// showed; a timer watches for them, so it works inside their event loops.
 
 #include <QApplication>
 #include <functional>

@@ -48,14 +48,11 @@ public:
     }
 
     // Hides every xdg-open while it lives.
-    class Missing {
-    public:
-        Missing() : previous_(qgetenv("PATH")) { qputenv("PATH", QFile::encodeName(empty_.path())); }
-        ~Missing() { qputenv("PATH", previous_); }
-
-    private:
-        QTemporaryDir empty_;
-        QByteArray previous_;
+    struct Missing {
+        Missing() { qputenv("PATH", QFile::encodeName(empty.path())); }
+        ~Missing() { qputenv("PATH", previous); }
+        QTemporaryDir empty;
+        QByteArray previous = qgetenv("PATH");
     };
 
 private:

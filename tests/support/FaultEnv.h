@@ -1,12 +1,12 @@
 #pragma once
-// The one fault-injecting Env of the tests. Every real call to the disk is
-// counted and logged; a rule decides which calls fail (with the reason it
-// gives) or end the process at once (SIGKILL), as a crash or power cut would.
-// A failed append writes half its bytes first, as a writer cut off mid-write.
+// The fault-injecting Env: every disk call is logged; a rule fails a call (with
+// its reason) or kills the process (SIGKILL) as a crash would. A failed append
+// writes half its bytes first, as a writer cut off mid-write.
 
 #include "store/Env.h"
 
 #include <QFileInfo>
+#include <algorithm>
 #include <csignal>
 #include <functional>
 #include <optional>
@@ -44,13 +44,7 @@ public:
     }
 
     int calls() const { return int(log.size()); }
-    int count(Kind kind) const
-    {
-        int n = 0;
-        for (const Call& c : log)
-            n += c.kind == kind;
-        return n;
-    }
+    int count(Kind kind) const { return int(std::count_if(log.begin(), log.end(), [kind](const Call& c) { return c.kind == kind; })); }
     std::vector<Call> log;
 
     cw::Status readFile(const QString& p, QByteArray* o, bool c) override

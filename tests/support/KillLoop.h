@@ -1,8 +1,7 @@
 #pragma once
-// The crash loop: a change run in a child process that is killed (SIGKILL) at
-// its k-th disk call, for every k, each time over a freshly seeded working
-// folder (or, without `freshFolder`, the one in use, seeded again); after each
-// kill `check(k)` looks at what the child left behind.
+// The crash loop: for every k, a change run in a child killed (SIGKILL) at its
+// k-th disk call, over a freshly seeded folder (or the one in use, seeded
+// again); then `check(k)` looks at what the child left.
 
 #include "support/FaultEnv.h"
 #include "support/TempFolder.h"

@@ -1,7 +1,6 @@
 #pragma once
-// Entries, categories and settings built the way the program stores them,
-// the sample year the window tests start from, and the pinned locale and
-// date every test works with.
+// Entries, categories and settings as the program stores them, the sample
+// years, and the pinned locale and date every test works with.
 
 #include "store/CategoryRecord.h"
 #include "store/CurrencyFormat.h"
@@ -23,24 +22,20 @@ inline const QDate kToday(2026, 3, 15);
 
 inline void pinLocale() { cw::CurrencyFormat::useLocale(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
-// Texts as Latin-1 bytes.
-inline cw::LedgerEntry entry(const char* date, const char* code, cw::Money amount, const char* note = "")
+inline cw::LedgerEntry entry(const QString& date, const QString& code, cw::Money amount, const QString& note)
 {
     cw::LedgerEntry e;
-    e.setDate(QString::fromLatin1(date));
-    e.setCode(QString::fromLatin1(code));
+    e.setDate(date);
+    e.setCode(code);
     e.amount = amount;
-    e.setNote(QString::fromLatin1(note));
+    e.setNote(note);
     return e;
 }
 
-inline cw::LedgerEntry entry(const QString& date, const QString& code, cw::Money amount, const QString& note)
+// Texts as Latin-1 bytes.
+inline cw::LedgerEntry entry(const char* date, const char* code, cw::Money amount, const char* note = "")
 {
-    cw::LedgerEntry e = entry("", "", amount);
-    e.setDate(date);
-    e.setCode(code);
-    e.setNote(note);
-    return e;
+    return entry(QString::fromLatin1(date), QString::fromLatin1(code), amount, QString::fromLatin1(note));
 }
 
 inline cw::CategoryRecord category(const char* code, const char* name)
@@ -93,6 +88,19 @@ inline std::vector<cw::CategoryRecord> sampleCategories()
 {
     return {category("A", "Auto"), category("FO", "Food"), category("PY", "Pay")};
 }
+
+// The year the chart tests draw: four months of 1998 and one after them, two
+// codes the category file lacks, and the categories chosen for it.
+inline std::vector<cw::LedgerEntry> chartYear()
+{
+    return {entry("05-01-98", "FD", -990000, "May"),      entry("04-20-98", "ZZ", -50000, "Orphan"),
+            entry("04-02-98", "YY", -70000, "Orphan"),    entry("03-20-98", "SA", 1500000, "Pay"),
+            entry("03-12-98", "CA", -250000, "Gas"),      entry("03-10-98", "FD", -750000, "Groceries"),
+            entry("03-09-98", "FD", 0, "Open item"),      entry("02-11-98", "FD", -123400, "Lunch"),
+            entry("01-02-98", "SA", 1000000, "Pay")};
+}
+inline const std::vector<cw::CategoryRecord> kChartChoice = {category("SA", "Salary"), category("CA", "Car"), category("FD", "Food"),
+                                                             category("ZZ", "(no category)"), category("YY", "(no category)")};
 
 inline void must(const cw::Status& status)
 {

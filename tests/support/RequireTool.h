@@ -1,7 +1,6 @@
 #pragma once
-// Finds an outside tool a test needs. Where it is missing, the test fails under
-// CI (CI=true) and is skipped on a developer's machine; `make test` installs
-// every tool, so CI never skips.
+// An outside tool a test needs: missing, the test fails under CI (CI=true) and
+// is skipped elsewhere; `make test` installs every tool.
 
 #include <QStandardPaths>
 #include <QString>

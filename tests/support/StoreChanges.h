@@ -1,7 +1,6 @@
 #pragma once
-// Every kind of change the program makes to its files, each run against a
-// given Env over a seeded working folder: the table the crash, failure and
-// power-loss tests walk through.
+// Every kind of change the program makes to its files, run against a given
+// Env over a seeded folder: the table the crash and failure tests walk.
 
 #include "core/tools/Sorter.h"
 #include "store/CategoryFile.h"

@@ -14,8 +14,6 @@ class TempFolder {
 public:
     TempFolder() : previous_(QDir::currentPath()) { QDir::setCurrent(dir_.path()); }
     ~TempFolder() { QDir::setCurrent(previous_); }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
 
     QString path() const { return dir_.path(); }
     // The absolute path of `name` in the folder.

@@ -1,8 +1,7 @@
 #pragma once
-// What the window tests share: every test class of one executable registered
-// to run in one offscreen application (WindowTestMain.cpp), controls found by
-// object name, and a fixture with a fresh working folder holding the sample
-// year and the real main window opened on it.
+// What the window tests share: test classes registered to run in one offscreen
+// application (WindowTestMain.cpp), controls found by object name, and a
+// fixture with the sample year and the real main window opened on it.
 
 #include "support/DialogDriver.h"
 #include "support/Records.h"
@@ -67,10 +66,9 @@ inline QStringList listRows(const QObject* in, const char* name)
     return rows;
 }
 
-// Every named control of a window, one a line in the order they were made:
-// its class, object name, caption and tool tip; an action's shortcut after
-// its caption, a text box's validator in its place. The working folder's
-// path reads "<folder>".
+// Every named control, a line each in the order made: class, name, caption
+// (an action's with its shortcut, a text box's validator) and tool tip; the
+// working folder reads "<folder>".
 inline QString controlsText(const QWidget* window)
 {
     QStringList lines = {window->objectName() + " | " + window->windowTitle()};

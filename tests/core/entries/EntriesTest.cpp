@@ -114,23 +114,18 @@ TEST_F(EntryChanges, SaveCleansConvertsAndInsertsInOrder)
 
 TEST_F(EntryChanges, RefusalsNameTheFieldAndWriteNothing)
 {
-    struct Case {
-        EntryFields fields;
-        const char* said;
-        EntryField fault;
-    };
-    const Case cases[] = {
+    const std::tuple<EntryFields, const char*, EntryField> cases[] = {
         {fields("13-45", "FO", "12"), "Invalid Date - 13-45-26", EntryField::Date},
         {fields("__-__", "FO", "12"), "Invalid Date - __-__-26", EntryField::Date},
         {fields("03-16", "", "12"), "No Category Selected", EntryField::Category},
         {fields("03-16", "FO", "1O0.00"), "Invalid Amount - 1O0.00", EntryField::Amount},
         {fields("03-16", "FO", "$1.2.3"), "Invalid Amount - $1.2.3", EntryField::Amount},
     };
-    for (const Case& c : cases) {
-        const EntryChange change = saveNewEntry(file_, c.fields, true, u'A', kUs);
-        ASSERT_TRUE(change.refusal) << c.said;
-        EXPECT_EQ(change.refusal->text + " | " + change.refusal->title, QString::fromLatin1(c.said) + " | Entry Aborted");
-        EXPECT_EQ(change.fault, c.fault) << c.said;
+    for (const auto& [typed, said, fault] : cases) {
+        const EntryChange change = saveNewEntry(file_, typed, true, u'A', kUs);
+        ASSERT_TRUE(change.refusal) << said;
+        EXPECT_EQ(change.refusal->text + " | " + change.refusal->title, QString::fromLatin1(said) + " | Entry Aborted");
+        EXPECT_EQ(change.fault, fault) << said;
     }
     EXPECT_EQ(readBytes(file_.name()), bytesOf(sampleYear()));
 }

@@ -1,6 +1,5 @@
 // The import into a year: states, category guesses, the one rewrite, the
-// FITIDs to remember, and the program's own export read back. The mapping
-// remembered in IMPORT.INI is proved through the import window.
+// FITIDs to remember, and the program's own export read back.
 
 #include "Statements.h"
 #include "core/imports/ImportPlan.h"
@@ -19,14 +18,7 @@ namespace {
 
 const QString kData = QStringLiteral("2026CWK.DAT");
 
-ImportContext context2026(const char* defaultCode = "MI")
-{
-    ImportContext c;
-    c.flag = u'A';
-    c.activeYear = 2026;
-    c.defaultCode = QString::fromLatin1(defaultCode);
-    return c;
-}
+ImportContext context2026(const char* defaultCode = "MI") { return {u'A', 2026, QString::fromLatin1(defaultCode), {}}; }
 
 // "state|date|code|amount|note|ticked" per row, against data/NAME.plan.
 void expectPlan(const std::vector<ImportRow>& rows, const char* name)

@@ -9,20 +9,12 @@ using namespace cwtest;
 
 namespace {
 
-const std::vector<cw::CategoryRecord> kChosen = {category("SA", "Salary"), category("CA", "Car"), category("FD", "Food"),
-                                                 category("ZZ", "(no category)"), category("YY", "(no category)")};
-
 class ChartFigures : public ReportTest {
 protected:
-    // Four months of 1998 and one after them; two codes the category file lacks.
     void SetUp() override
     {
         ReportTest::SetUp();
-        writeYear({entry("05-01-98", "FD", cents(-9900), "May"), entry("04-20-98", "ZZ", cents(-500), "Orphan"),
-                   entry("04-02-98", "YY", cents(-700), "Orphan"), entry("03-20-98", "SA", cents(15000), "Pay"),
-                   entry("03-12-98", "CA", cents(-2500), "Gas"), entry("03-10-98", "FD", cents(-7500), "Groceries"),
-                   entry("03-09-98", "FD", 0, "Open item"), entry("02-11-98", "FD", cents(-1234), "Lunch"),
-                   entry("01-02-98", "SA", cents(10000), "Pay")});
+        writeYear(chartYear());
     }
     cw::ChartFigures figures(const std::vector<cw::CategoryRecord>& chosen, int start, int end)
     {
@@ -48,7 +40,7 @@ protected:
 // Shares of 124.34: 87.34 -> 70.24%, 25 -> 20.11%, 7 -> 5.63%, 5 -> 4.02%.
 TEST_F(ChartFigures, BarsLargestFirstWithNameAmountAndShareAsTheReportPrintsThem)
 {
-    const cw::ChartFigures f = figures(kChosen, 1, 4);
+    const cw::ChartFigures f = figures(kChartChoice, 1, 4);
     EXPECT_EQ(bars(f.out), "Food $87.34 70.24%=873400 | Car $25.00 20.11%=250000 | (no category) YY $7.00 5.63%=70000 | "
                            "(no category) ZZ $5.00 4.02%=50000");
     EXPECT_EQ(bars(f.in), "Salary $250.00 100%=2500000");
@@ -61,15 +53,15 @@ TEST_F(ChartFigures, BarsLargestFirstWithNameAmountAndShareAsTheReportPrintsThem
 // A month without entries inside the period shows zero.
 TEST_F(ChartFigures, EveryMonthOfThePeriodWithItsRunningBalance)
 {
-    EXPECT_EQ(months(figures(kChosen, 1, 4)), "January 10000 0 10000 | February 0 1234 8766 | March 15000 10000 13766 | April 0 1200 12566");
-    EXPECT_EQ(months(figures(kChosen, 3, 6)), "March 15000 10000 5000 | April 0 1200 3800 | May 0 9900 -6100 | June 0 0 -6100");
+    EXPECT_EQ(months(figures(kChartChoice, 1, 4)), "January 10000 0 10000 | February 0 1234 8766 | March 15000 10000 13766 | April 0 1200 12566");
+    EXPECT_EQ(months(figures(kChartChoice, 3, 6)), "March 15000 10000 5000 | April 0 1200 3800 | May 0 9900 -6100 | June 0 0 -6100");
 }
 
 TEST_F(ChartFigures, NothingChosenNothingFoundOrOnlyOpenItemsGiveNoFigures)
 {
-    const cw::ChartFigures none = figures({}, 1, 12), empty = figures(kChosen, 6, 12);
+    const cw::ChartFigures none = figures({}, 1, 12), empty = figures(kChartChoice, 6, 12);
     writeYear({entry("03-09-98", "FD", 0, "Open item")});
-    const cw::ChartFigures open = figures(kChosen, 1, 12);
+    const cw::ChartFigures open = figures(kChartChoice, 1, 12);
     for (const cw::ChartFigures* f : {&none, &empty, &open})
         EXPECT_TRUE(f->out.empty() && f->in.empty() && f->months.empty());
 }

@@ -21,17 +21,10 @@ protected:
 
     void writeYear(const std::vector<cw::LedgerEntry>& entries) { must(cw::writeRecords(env(), kYearFile, entries)); }
 
+    // The user name in 28 characters, as stored.
     cw::ReportRequest request(bool full = false, QChar flag = u'A', int start = 1, int end = 12)
     {
-        cw::ReportRequest r;
-        r.dataFileName = kYearFile;
-        r.full = full;
-        r.dateFlag = flag;
-        r.startMonth = start;
-        r.endMonth = end;
-        r.userName = QStringLiteral("Pat Smith                   ");   // 28 characters, as stored
-        r.today = QDate(2026, 3, 5);
-        return r;
+        return {kYearFile, cw::kReportSelectionFileName, start, end, full, flag, "Pat Smith" + QString(19, u' '), QDate(2026, 3, 5)};
     }
 
     cw::ReportResult view(const std::vector<cw::CategoryRecord>& chosen, const cw::ReportRequest& r)

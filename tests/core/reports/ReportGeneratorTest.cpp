@@ -1,6 +1,5 @@
-// Whole reports, line by line, in US English, against the texts under data/,
-// with their status panels; the category choice, and the selection and work
-// files around them.
+// Whole reports and their panels against the texts under data/; the category
+// choice, and the selection and work files around them.
 
 #include "ReportFixture.h"
 
@@ -21,11 +20,9 @@ QString panels(const cw::ReportResult& r)
 
 class ReportText : public ReportTest {};
 
-// Each file under data/ is one report: the year ("year date | code | cents
-// | note", newest first), the categories chosen ("chosen code | name"), the
-// request ("request summary or full | first month | last month | date
-// flag"), the status panels, then after "report" the report's lines.
-// CW_UPDATE_REPORT_DATA=1 writes the panels and lines afresh.
+// Each file under data/: "year date | code | cents | note" lines, newest first;
+// "chosen code | name"; "request summary|full | first | last month | flag";
+// "panels", then "report" and its lines (CW_UPDATE_REPORT_DATA=1 rewrites them).
 TEST_F(ReportText, WholeReportsAndTheirPanels)
 {
     const QDir data(QStringLiteral(CW_REPORT_DATA_DIR));
@@ -63,7 +60,7 @@ TEST_F(ReportText, WholeReportsAndTheirPanels)
 
 class ReportFiles : public ReportTest {};
 
-TEST_F(ReportFiles, AMissingYearIsEmptyAndTheWorkFilesGoAfterTheReport)
+TEST_F(ReportFiles, AMissingYearIsEmptyAnUnreadableOneSaidAndTheWorkFilesGo)
 {
     const cw::ReportResult empty = view({category("FD", "Food")}, request());
     EXPECT_EQ(empty.lines.size(), 23);   // heading, two empty summaries, end
@@ -77,6 +74,13 @@ TEST_F(ReportFiles, AMissingYearIsEmptyAndTheWorkFilesGoAfterTheReport)
     for (const char* name : {"tempcats.$$$", "ex_file.$$$", "ic_file.$$$", "todofile.$$$"})
         EXPECT_FALSE(QFile::exists(name)) << name;
     EXPECT_EQ(readBytes(kYearFile), yearBefore);
+
+    // An unreadable year: said, and nothing is left behind.
+    FaultEnv failing(FaultEnv::failing(FaultEnv::Kind::Read, kYearFile));
+    const cw::ReportResult r = cw::viewReport(failing, {category("FD", "Food")}, request());
+    EXPECT_EQ(r.status.file(), kYearFile);
+    EXPECT_TRUE(r.lines.isEmpty() && r.incomePanel.isEmpty() && !r.balancePanel.has_value());
+    EXPECT_FALSE(QFile::exists("tempcats.$$$"));
 }
 
 TEST_F(ReportFiles, ReportReadsTheSelectionFileItIsGiven)
@@ -87,18 +91,6 @@ TEST_F(ReportFiles, ReportReadsTheSelectionFileItIsGiven)
     ASSERT_TRUE(r.status.isOk());
     EXPECT_TRUE(r.lines.contains(QString("Car             $25.00            (  100%)  " + QString(26, u'|'))));
     EXPECT_EQ(r.expensePanel, "(1 Items) Expense = ($25.00) ");
-    EXPECT_FALSE(QFile::exists("tempcats.$$$"));
-}
-
-TEST_F(ReportFiles, UnreadableYearFileIsReportedAndNothingIsLeftBehind)
-{
-    writeYear({entry("03-10-98", "FD", cents(-7500), "Groceries")});
-    FaultEnv failing(FaultEnv::failing(FaultEnv::Kind::Read, kYearFile));
-    const cw::ReportResult r = cw::viewReport(failing, {category("FD", "Food")}, request());
-    EXPECT_EQ(r.status.file(), kYearFile);
-    EXPECT_TRUE(r.lines.isEmpty());
-    EXPECT_TRUE(r.incomePanel.isEmpty());
-    EXPECT_FALSE(r.balancePanel.has_value());
     EXPECT_FALSE(QFile::exists("tempcats.$$$"));
 }
 

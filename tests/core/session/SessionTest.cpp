@@ -31,7 +31,9 @@ TEST(StartUp, ThePasscodeIsReadAsANumberAndThreeWrongAnswersRefuseTheStart)
         EXPECT_EQ(passcodeAccepted(QString::fromLatin1(answer), std::int16_t(code)), accepted) << answer;
     TempFolder folder;
     writeSettings(u'A', 77);
-    for (const QStringList& answers : {QStringList{"", "77"}, QStringList{"", "1", "x"}}) {
+    const QString wrong = "Coinwick 2 | Incorrect code. Try again.", out = "Coinwick 2 | Sorry, three strikes and yer out!";
+    for (const auto& [answers, outcome, said] : {std::tuple(QStringList{"", "77"}, StartUpResult::Outcome::Opened, QStringList{wrong}),
+                                                 {QStringList{"", "1", "x"}, StartUpResult::Outcome::Refused, QStringList{wrong, wrong, out}}}) {
         int asked = 0;
         QStringList told;
         const StartUpResult r = openPersonalSettings(
@@ -42,14 +44,8 @@ TEST(StartUp, ThePasscodeIsReadAsANumberAndThreeWrongAnswersRefuseTheStart)
             },
             [&](const Message& m) { told << m.title + " | " + m.text; });
         EXPECT_EQ(asked, answers.size());
-        if (answers.size() == 2) {
-            EXPECT_EQ(r.outcome, StartUpResult::Outcome::Opened);
-            EXPECT_EQ(told, QStringList{"Coinwick 2 | Incorrect code. Try again."});
-        } else {
-            EXPECT_EQ(r.outcome, StartUpResult::Outcome::Refused);
-            EXPECT_EQ(told, QStringList({"Coinwick 2 | Incorrect code. Try again.", "Coinwick 2 | Incorrect code. Try again.",
-                                         "Coinwick 2 | Sorry, three strikes and yer out!"}));
-        }
+        EXPECT_EQ(r.outcome, outcome);
+        EXPECT_EQ(told, said);
     }
     ProgramState state;
     state.selectedCategory = "FO";

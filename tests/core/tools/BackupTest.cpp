@@ -84,9 +84,8 @@ TEST_F(BackupCopies, LinksAtTheTargetAreReplacedForeignNamesKeepTheirBytesAndPip
     EXPECT_EQ(::stat("backup/GEH\xC4LTER.MCR", &st) + ::stat("backup/NOTE\xE9.nts", &st), 0);
 }
 
-// A failure at any disk call of the copy of PAY.MCR is reported under that
-// name, the older copy stays whole unless the new one is in place, and no
-// work file is left behind; killed at any call, the copy is old or new.
+// Failed at any disk call, the copy of PAY.MCR is reported under that name and
+// leaves no work file; failed or killed, the copy is old or new.
 TEST_F(BackupCopies, AFailureOrAKillAtEveryDiskCallSpoilsNothing)
 {
     FaultEnv counter;

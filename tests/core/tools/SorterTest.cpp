@@ -7,7 +7,7 @@
 #include "core/tools/Sorter.h"
 
 #include <gtest/gtest.h>
-#include <cstring>
+#include <algorithm>
 
 namespace cw {
 namespace {
@@ -26,12 +26,8 @@ QByteArray passesByHand(QByteArray bytes, qsizetype passes, char flag)
         for (qsizetype j = 0; j + 1 < n; ++j) {
             char* a = bytes.data() + j * kSize;
             char* b = a + kSize;
-            if (ledgerSortKey(LedgerEntryCodec::decode(a), flag) < ledgerSortKey(LedgerEntryCodec::decode(b), flag)) {
-                char held[kSize];
-                std::memcpy(held, a, kSize);
-                std::memcpy(a, b, kSize);
-                std::memcpy(b, held, kSize);
-            }
+            if (ledgerSortKey(LedgerEntryCodec::decode(a), flag) < ledgerSortKey(LedgerEntryCodec::decode(b), flag))
+                std::swap_ranges(a, b, b);
         }
     }
     return bytes;

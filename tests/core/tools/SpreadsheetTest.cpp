@@ -1,6 +1,5 @@
-// An exported file opened in a real spreadsheet program: LibreOffice Calc,
-// headless, converts it to a flat OpenDocument spreadsheet whose cells are
-// then read back. LibreOffice is required (see RequireTool.h).
+// An exported file opened by LibreOffice Calc, headless, converted to a flat
+// OpenDocument spreadsheet whose cells are read back (see RequireTool.h).
 
 #include "support/Records.h"
 #include "support/RequireTool.h"
@@ -37,7 +36,7 @@ TEST(Spreadsheet, ExportOpensWithNumbersAsNumbers)
 {
     CW_REQUIRE_TOOL(soffice, "soffice")
     int argc = 1;
-    char name[] = "utilities_tests";
+    char name[] = "spreadsheet_tests";
     char* argv[] = {name, nullptr};
     QCoreApplication app(argc, argv);
     pinLocale();

@@ -57,9 +57,8 @@ private slots:
     }
     void cleanup() { stopAll(); }
 
-    // From hit to hit while the answer is Yes, the list hidden for each scan;
-    // the text offered again upper-cased and trimmed. Cancel or a blank
-    // answer scans nothing; no hit ends on the last row.
+    // Hit to hit while the answer is Yes, the list hidden for each scan; the
+    // text offered again; Cancel or blanks scan nothing; no hit ends on the last row.
     void findGoesFromHitToHit()
     {
         must(cw::writeRecords(*cw::Env::posix(), "2026CWK.DAT",
@@ -89,9 +88,8 @@ private slots:
         QCOMPARE(find({Answer::type("tax")}), "-1 : " + kAsk + " // " + kDone);
     }
 
-    // Yes stores the other flag, tells it and offers the converter at once;
-    // No, or a flag other than A or E, stores nothing. The converter lists
-    // the whole year again.
+    // Yes stores the other flag, tells it and offers the converter; No, or a
+    // flag other than A or E, stores nothing. The converter lists the whole year.
     void dateFormatAndTheConverter()
     {
         for (const auto& [flag, answer, stored] : {std::tuple('A', QMessageBox::Yes, 'E'), {'E', QMessageBox::No, 'E'}, {'X', QMessageBox::Yes, 'X'}}) {
@@ -165,9 +163,8 @@ private slots:
         QCOMPARE(saidBy([this] { command("mnuNotes"); }), "Coinwick 2 | xdg-open: not found on the PATH | warning | [Ok]");
     }
 
-    // F1 opens the topic of the area in use, in an open menu the menu's
-    // (the menu closes); the toolbar's Help the contents; About; the help
-    // window closes with the main window.
+    // F1 opens the topic of the area in use, or of an open menu (which closes);
+    // Help opens the contents; About; the help window closes with the main one.
     void helpAndAbout()
     {
         open();

@@ -115,11 +115,9 @@ private slots:
         }
     }
 
-    // Without a current cell, Delete and Return on the list do nothing. An
-    // entry opened by a double-click shows its fields with every button;
-    // Replace with nothing changed writes it back as stored; Delete takes the
-    // opened entry, whatever the fields now say; a replace of an entry no
-    // longer in the file is said and keeps the panel in its mode.
+    // Delete and Return without a current cell do nothing. A double-clicked
+    // entry unchanged is replaced as stored; Delete takes the opened entry
+    // whatever the fields say; replacing an entry gone from the file is said.
     void anOpenedEntryIsReplacedOrDeleted()
     {
         const std::vector<LedgerEntry> year = {entry("03-12-26", "FO", -123456, "  two blanks"), entry("03-11-26", "A", 0, "zero")};

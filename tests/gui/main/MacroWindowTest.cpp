@@ -93,9 +93,8 @@ private slots:
         QCOMPARE(saidBy([this] { click("MacroEdit"); }), "Nothing to do! | Please select a macro file | warning | [Ok]");
     }
 
-    // Under the day-first format: today and "!" day first, a date it
-    // refuses, No at the question, then Yes: the entries played, one refused
-    // and said; a file gone.
+    // Day first: today and "!", a refused date, No, then Yes: the entries
+    // played, one refused and said; then a file gone.
     void playAsksAndTellsWhatItRefused()
     {
         writeSettings(u'E');

@@ -97,10 +97,8 @@ private slots:
         printer->setCopyCount(2);
         QCOMPARE(saidBy([&] { h.press("rtbPrint"); }), "");
 
-        // Two copies, two jobs, two files. The report is shorter than a page,
-        // and the line count runs on into the second copy: two pages. The
-        // service's filters turn the text into glyphs that no longer read back
-        // as letters, so only the last row, "END", is told by its length.
+        // Two copies, two jobs; the count runs on, so the second has two pages.
+        // The server's filters make glyphs pdftotext cannot read: "END" by length.
         QVERIFY(h.window->reportLines().size() < 64);
         QTRY_COMPARE_WITH_TIMEOUT(finishedPdfs(pdftotext, title).size(), 2, 120000);
         const QStringList pdfs = finishedPdfs(pdftotext, title);   // in job order

@@ -18,24 +18,11 @@ using namespace cwtest;
 
 namespace {
 
-// Four months of 1998 and one after them; two codes the category file lacks.
 cw::ChartFigures knownFigures(int start, int end, std::vector<cw::CategoryRecord> chosen)
 {
-    must(cw::writeRecords(*cw::Env::current(), "1998CWK.DAT",
-                          std::vector{entry("05-01-98", "FD", -990000, "May"), entry("04-20-98", "ZZ", -50000, "Orphan"),
-                                      entry("04-02-98", "YY", -70000, "Orphan"), entry("03-20-98", "SA", 1500000, "Pay"),
-                                      entry("03-12-98", "CA", -250000, "Gas"), entry("03-10-98", "FD", -750000, "Groceries"),
-                                      entry("03-09-98", "FD", 0, "Open item"), entry("02-11-98", "FD", -123400, "Lunch"),
-                                      entry("01-02-98", "SA", 1000000, "Pay")}));
-    cw::ReportRequest r;
-    r.dataFileName = "1998CWK.DAT";
-    r.startMonth = start;
-    r.endMonth = end;
-    return *cw::makeChartFigures(*cw::Env::current(), chosen, r);
+    must(cw::writeRecords(*cw::Env::current(), "1998CWK.DAT", chartYear()));
+    return *cw::makeChartFigures(*cw::Env::current(), chosen, {"1998CWK.DAT", cw::kReportSelectionFileName, start, end, false, u'A', {}, {}});
 }
-
-const std::vector<cw::CategoryRecord> kChosen = {category("SA", "Salary"), category("CA", "Car"), category("FD", "Food"),
-                                                 category("ZZ", "(no category)"), category("YY", "(no category)")};
 
 // Answers the Save Chart dialog with `name` once it shows; again while it
 // stays open, for up to ten seconds.
@@ -64,13 +51,12 @@ class ReportChartTest : public QObject {
 private slots:
     void initTestCase() { hideThePrinters(); }
 
-    // The PNG against the reference committed beside this test (set
-    // CW_UPDATE_CHART_REFERENCE=1 to write it afresh); the SVG holds every
-    // label as text; the PDF is one.
+    // The PNG against data/chart-reference.png (CW_UPDATE_CHART_REFERENCE=1
+    // writes it afresh); the SVG holds every label as text; the PDF is one.
     void savedPicturesOfAKnownYear()
     {
         TempFolder folder;
-        const cw::ChartFigures f = knownFigures(1, 4, kChosen);
+        const cw::ChartFigures f = knownFigures(1, 4, kChartChoice);
         const QSize size(900, 600);
         const QString reference = QStringLiteral(CW_SOURCE_DIR "/tests/gui/reports/data/chart-reference.png");
         if (qEnvironmentVariableIsSet("CW_UPDATE_CHART_REFERENCE"))
@@ -101,9 +87,8 @@ private slots:
         QVERIFY(!cw::saveCharts(f, "no/such/folder/chart.png", size).isOk());
     }
 
-    // Chart and its menu item switch pages; the page is rebuilt on showing
-    // and on View; Clear returns to List1. No message on the way. Save Chart
-    // writes the file chosen in its dialog.
+    // Chart and its menu item switch pages, rebuilt on View; Clear returns to
+    // List1; nothing said. Save Chart writes the file chosen in its dialog.
     void chartPageInTheReportsWindow()
     {
         ReportsHarness h;

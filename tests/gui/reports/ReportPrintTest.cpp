@@ -56,9 +56,8 @@ private:
         QCOMPARE(saidBy([this] { h_->press("rtbPrint"); }), "");
     }
 
-    // The rows of `page` are the report lines from..to-1 that are not blank,
-    // in order, at their line's height below three empty lines, each six
-    // blanks (and its own leading blanks) in, in a fixed-pitch font.
+    // `page` holds the non-blank report lines from..to-1 at their line's height
+    // below three empty lines, six blanks (and their own) in, at a fixed pitch.
     static QString checkPage(const PdfPage& page, const QStringList& lines, int from, int to)
     {
         QList<int> printed;   // line positions on the page that show text

@@ -89,12 +89,7 @@ private slots:
     {
         h_->press({"rtbSelectCats", "rtbAll", "rtbFull", "rtbStartMonth", "rtbView"});
         QVERIFY(!selecting() && h_->enabled("rtbPrint"));
-        cw::ReportRequest request;
-        request.dataFileName = "2026CWK.DAT";
-        request.startMonth = 2;
-        request.full = true;
-        request.userName = "Pat Smith" + QString(19, u' ');
-        request.today = kToday;
+        const cw::ReportRequest request{"2026CWK.DAT", cw::kReportSelectionFileName, 2, 12, true, u'A', "Pat Smith" + QString(19, u' '), kToday};
         const cw::ReportResult expected = cw::viewReport(*cw::Env::current(), sampleCategories(), request);
         QCOMPARE(report(), expected.lines.toStringList());
         QCOMPARE(h_->list1()->model()->rowCount(), int(expected.lines.size()));

@@ -82,9 +82,8 @@ private slots:
         QVERIFY(!QFile::exists("IMPORT.INI"));
     }
 
-    // The guessed mapping shown; a change of it reads the preview again; a
-    // row's category and tick changed in the preview; the import said, the
-    // list shown anew, the mapping offered again for the same first line.
+    // The guessed mapping, changed, reads the preview again; a row's category and
+    // tick changed; the import said; the mapping offered again for the same file.
     void csvMappedPreviewedAndImported()
     {
         QWidget* w = importFile("comma.csv", "bank.csv");

@@ -62,9 +62,8 @@ private slots:
         QVERIFY(!w.isVisible() && opener.isEnabled());
     }
 
-    // Stop! clicked while pass 4 is starting: the three passes before it are
-    // what the file holds, and the window closes. Closing it any other way
-    // before pass 1 leaves the file as it was.
+    // Stop! at pass 4 keeps the three passes done and closes the window; closed
+    // any other way before pass 1, the file is as it was.
     void aStopKeepsTheCompletedPasses()
     {
         const QByteArray bytes = shuffledYear(10, 3);
