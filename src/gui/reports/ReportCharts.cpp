@@ -193,6 +193,11 @@ void paintCharts(const ChartFigures& figures, QPainter& painter, const QRectF& t
     painter.restore();
 }
 
+void paintChartsOnPage(const ChartFigures& figures, QPainter& painter, const QPrinter& printer)
+{
+    paintCharts(figures, painter, QRectF(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size()));
+}
+
 Status saveCharts(const ChartFigures& figures, const QString& fileName, const QSize& size)
 {
     QSaveFile file(fileName);
@@ -247,8 +252,7 @@ PrintOutcome printCharts(const ChartFigures& figures, QPrinter& printer, const Q
 
     QPainter painter;
     if (painter.begin(&printer)) {
-        const QRectF page = printer.pageRect(QPrinter::DevicePixel);
-        paintCharts(figures, painter, QRectF(QPointF(0, 0), page.size()));
+        paintChartsOnPage(figures, painter, printer);
         outcome.ok = painter.end();
     } else {
         outcome.ok = false;

@@ -38,6 +38,9 @@ ChartPlaces chartPlaces(const QSizeF& size);
 // The three charts drawn into `target` of `painter`'s device.
 void paintCharts(const ChartFigures& figures, QPainter& painter, const QRectF& target);
 
+// The three charts over the whole page of the printer `painter` is open on.
+void paintChartsOnPage(const ChartFigures& figures, QPainter& painter, const QPrinter& printer);
+
 // Writes the charts into `fileName`, its kind by its ending: ".svg", ".pdf",
 // anything else PNG. `size` is the picture in pixels (PNG, SVG) or its
 // proportion on the landscape page (PDF).

@@ -458,7 +458,7 @@ void ReportsWindow::PrintPreview()
             return;
         }
         QPainter painter(printer);
-        paintCharts(chartPage_->figures(), painter, QRectF(QPointF(0, 0), printer->pageRect(QPrinter::DevicePixel).size()));
+        paintChartsOnPage(chartPage_->figures(), painter, *printer);
     });
     preview.exec();
     printer_->setPageOrientation(orientation);
