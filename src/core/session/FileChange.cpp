@@ -79,26 +79,28 @@ QByteArray copies(QByteArrayView now, QByteArrayView wanted, int size)
     return out;
 }
 
+// The smallest form of the middle; the bytes themselves are copied only when
+// they are the form kept.
 void chooseMiddle(FileChange& c, QByteArrayView now, QByteArrayView wanted)
 {
-    c.form = FileChange::Form::Bytes;
-    c.payload = wanted.toByteArray();
     const int size = c.recordSize;
-    if (size <= 1 || size > 255 || now.size() != wanted.size() || wanted.size() % size != 0)
-        return;
-    const qsizetype asCopies = wanted.size() / size * qsizetype(sizeof(quint32));
-    QByteArray patched = patches(now, wanted, size);
-    if (patched.size() < c.payload.size()) {
-        c.form = FileChange::Form::Patches;
-        c.payload = std::move(patched);
-    }
-    if (asCopies < c.payload.size()) {
-        QByteArray moved = copies(now, wanted, size);
-        if (!moved.isEmpty()) {
+    const bool records = size > 1 && size <= 255 && now.size() == wanted.size() && wanted.size() % size == 0;
+    QByteArray patched = records ? patches(now, wanted, size) : QByteArray();
+    const qsizetype smallest = records ? std::min(wanted.size(), patched.size()) : wanted.size();
+    if (records && wanted.size() / size * qsizetype(sizeof(quint32)) < smallest) {
+        if (QByteArray moved = copies(now, wanted, size); !moved.isEmpty()) {
             c.form = FileChange::Form::Copies;
             c.payload = std::move(moved);
+            return;
         }
     }
+    if (records && patched.size() < wanted.size()) {
+        c.form = FileChange::Form::Patches;
+        c.payload = std::move(patched);
+        return;
+    }
+    c.form = FileChange::Form::Bytes;
+    c.payload = wanted.toByteArray();
 }
 
 } // namespace
