@@ -234,7 +234,8 @@ private slots:
     }
 
     // A new entry typed and saved by keys alone; at the delete question
-    // Return and Escape take the default No, Tab to Yes and Return deletes.
+    // Return and Escape take the default No, Tab to Yes and Return deletes;
+    // Ctrl+Z brings the entry back and Ctrl+Shift+Z deletes it again.
     void entryIsSavedAndDeletedByKeys()
     {
         openProgram();
@@ -252,8 +253,9 @@ private slots:
         press(Qt::Key_Return);
         QVERIFY(!frame("EntryEdFrame")->isVisible());
         QCOMPARE(focused(), w_->itemList());
-        QCOMPARE(readBytes("2026CWK.DAT"),
-                 before.left(58) + bytesOf({entry("03-12-26", qPrintable(text("CatCodeLabel")), -125000, "Typed by keys")}) + before.mid(58));
+        const QByteArray saved = readBytes("2026CWK.DAT");
+        QCOMPARE(saved, before.left(58) + bytesOf({entry("03-12-26", qPrintable(text("CatCodeLabel")), -125000, "Typed by keys")})
+                            + before.mid(58));
         QList<int> closed;
         auto ask = answerByKeys({{{Qt::Key_Return}, QMessageBox::No}, {{Qt::Key_Escape}, QMessageBox::No},
                                  {{Qt::Key_Tab, Qt::Key_Return}, QMessageBox::Yes}}, &closed);
@@ -265,6 +267,16 @@ private slots:
         }
         QCOMPARE(closed, (QList<int>{QMessageBox::No, QMessageBox::No, QMessageBox::Yes}));
         QCOMPARE(readBytes("2026CWK.DAT"), before);
+        QAction *undo = w_->command("mnuUndo"), *redo = w_->command("mnuRedo");
+        regainKeyboard();
+        press(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(readBytes("2026CWK.DAT"), saved);
+        QCOMPARE(w_->itemList()->model()->rowCount(), 6);
+        QVERIFY(undo->isEnabled() && redo->isEnabled());   // the save is still there to take back
+        press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(readBytes("2026CWK.DAT"), before);
+        QCOMPARE(w_->itemList()->model()->rowCount(), 5);
+        QVERIFY(!redo->isEnabled());
     }
 
     // Return does a panel's or a window's own work: the category editor, the

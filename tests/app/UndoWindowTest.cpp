@@ -1,5 +1,6 @@
-// Edit, Undo and Redo through the real windows: the keys, the enabling, the
-// lists following the files, and the refusal when a file changed since.
+// Undo and Redo through the real windows (their keys are the keyboard
+// test's): the lists following the files, and the refusal when a file
+// changed since.
 
 #include "support/DialogDriver.h"
 #include "support/WindowFixture.h"
@@ -9,95 +10,49 @@
 
 using namespace cwtest;
 
-static const QString kData = QStringLiteral("2026CWK.DAT");
-static const QString kCats = QStringLiteral("2026CATS.DAT");
-
 class UndoWindowTest : public QObject, private WindowFixture {
     Q_OBJECT
 
     QAction* action(const char* key) const { return w_->command(QString::fromLatin1(key)); }
-    int rows() const { return w_->itemList()->model()->rowCount(); }
 
 private slots:
-    void init()
-    {
-        startFolder();
-        open();
-        cw::installCommands(*w_);
-        w_->itemList()->setFocus();
-    }
+    void init() { startFolder(); }
     void cleanup() { stopAll(); }
 
-    void deleteThenUndoAndRedoByKeys()
-    {
-        QVERIFY(!action("mnuUndo")->isEnabled() && !action("mnuRedo")->isEnabled());
-        const QByteArray before = readBytes(kData);
-        const int count = rows();
-        {
-            DialogDriver yes({Answer::press(QMessageBox::Yes)});
-            w_->itemList()->setCurrentIndex(w_->itemList()->model()->index(0, 0));
-            QTest::keyClick(w_->itemList(), Qt::Key_Delete);
-        }
-        const QByteArray after = readBytes(kData);
-        QCOMPARE(rows(), count - 1);
-        QVERIFY(action("mnuUndo")->isEnabled());
-        w_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w_.get()));
-        QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(readBytes(kData), before);
-        QCOMPARE(rows(), count);
-        QVERIFY(!action("mnuUndo")->isEnabled() && action("mnuRedo")->isEnabled());
-        QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(readBytes(kData), after);
-        QCOMPARE(rows(), count - 1);
-    }
-
-    // A category re-code is one step over both files; the filter on the
-    // code Undo took away falls back to the whole year.
-    void recodeIsTakenBackInOneStep()
-    {
-        const QByteArray data = readBytes(kData), cats = readBytes(kCats);
-        pickCategory(1);   // FO
-        command("mnuChangeCategory");
-        edit("CatEdCatCode")->setText("FD");
-        button("ReplaceCat")->click();
-        QCOMPARE(w_->state().selectedCategory, "FD");
-        command("mnuUndo");
-        QCOMPARE(readBytes(kData), data);
-        QCOMPARE(readBytes(kCats), cats);
-        QCOMPARE(w_->state().selectedCategory, cw::kAllCategories);
-    }
-
-    void aSortFromTheSorterWindowIsUndone()
+    // A re-code is one step over both files, and the filter on the code Undo
+    // took away falls back to the whole year. A sort from the sorter window is
+    // a step too: with the file changed since, its Undo is refused and said.
+    void stepsAreTakenBackWholeOrRefused()
     {
         std::vector<cw::LedgerEntry> reversed = sampleYear();
         std::reverse(reversed.begin(), reversed.end());
-        writeBytes(kData, cw::encodeRecords(reversed));
-        const QByteArray unsorted = readBytes(kData);
+        writeBytes("2026CWK.DAT", cw::encodeRecords(reversed));
+        const QByteArray data = readBytes("2026CWK.DAT"), cats = readBytes("2026CATS.DAT");
+        open();
+        cw::installCommands(*w_);
+        QVERIFY(!action("mnuUndo")->isEnabled() && !action("mnuRedo")->isEnabled());
+        pickCategory(1);   // FO
+        command("mnuChangeCategory");
+        edit("CatEdCatCode")->setText("FD");
+        click("ReplaceCat");
+        QCOMPARE(w_->state().selectedCategory, "FD");
+        command("mnuUndo");
+        QCOMPARE(readBytes("2026CWK.DAT") + readBytes("2026CATS.DAT"), data + cats);
+        QCOMPARE(w_->state().selectedCategory, cw::kAllCategories);
+        QCOMPARE(w_->itemList()->model()->rowCount(), 5);
+
         command("mnuSort");
         QWidget* sorter = topLevel("frmSorter");
         QVERIFY(sorter);
-        sorter->findChild<QPushButton*>("StartSort")->click();
-        QVERIFY(readBytes(kData) != unsorted);
+        child<QPushButton>(sorter, "StartSort")->click();
         sorter->close();
-        command("mnuUndo");
-        QCOMPARE(readBytes(kData), unsorted);
-    }
-
-    void aFileChangedOutsideIsRefused()
-    {
-        pickCategory(1);   // FO
-        command("mnuNewItem");
-        edit("AmountEditor")->setText("12.00");
-        button("SaveNewExpense")->click();
-        QByteArray changed = readBytes(kData);
+        QByteArray changed = readBytes("2026CWK.DAT");
+        QCOMPARE(changed, bytesOf(sampleYear()));
         changed.chop(cw::LedgerEntryCodec::kSize);
-        writeBytes(kData, changed);
-        DialogDriver ok;
-        command("mnuUndo");
-        QCOMPARE(ok.seen.size(), 1);
-        QCOMPARE(said(ok.seen[0]), "Coinwick 2 | Undo not possible: 2026CWK.DAT was changed since. | warning | [Ok]");
-        QCOMPARE(readBytes(kData), changed);
+        writeBytes("2026CWK.DAT", changed);
+        QCOMPARE(saidBy([this] { command("mnuUndo"); }),
+                 "Coinwick 2 | Undo not possible: 2026CWK.DAT was changed since. | warning | [Ok]");
+        QCOMPARE(readBytes("2026CWK.DAT"), changed);
         QVERIFY(!action("mnuUndo")->isEnabled());
     }
 };
