@@ -128,13 +128,13 @@ private slots:
                                 "tbbReports>mnuReports tbbYear>mnuYear tbbSetup>mnuPassCode tbbSort>mnuSort tbbNew>mnuNewItem");
     }
 
-    // The resize rules at work: toolbar buttons stay visible, the list never
-    // scrolls sideways, too small a window keeps the lists, the editor centred.
+    // The resize rules (the kit test's) at work: toolbar buttons stay visible,
+    // the list never scrolls sideways, the editor stays centred.
     void layoutFollowsTheWindowWithinLimits()
     {
         writeSampleYear();
         open();
-        QTableView *items = w_->itemList(), *cats = w_->catList();
+        QTableView* items = w_->itemList();
         QGroupBox* editor = frame("EntryEdFrame");
         QToolBar* bar = w_->toolbar();
         for (const QSize size : {QSize(400, 300), QSize(1366, 740), QSize(820, 580), QSize(500, 580)}) {
@@ -150,15 +150,8 @@ private slots:
             QCOMPARE(items->columnViewportPosition(cw::EntryListModel::DateColumn), 0);
             QCOMPARE(items->horizontalHeader()->length(), items->viewport()->width());
             QVERIFY(!items->horizontalScrollBar()->isVisible());
+            QVERIFY(qAbs(editor->x() - (w_->centralWidget()->width() - editor->width()) / 2.0) <= 1);
         }
-        // Too narrow for the category list and too low for the lists: both keep their sizes.
-        const QRect wide = items->geometry();
-        const QSize catSize = cats->size();
-        w_->resize(200, 150);
-        QTRY_COMPARE(w_->centralWidget()->width(), 200);
-        QCOMPARE(items->geometry(), wide);
-        QCOMPARE(cats->size(), catSize);
-        QVERIFY(qAbs(editor->x() - (200 - editor->width()) / 2.0) <= 1);
     }
 
     // Closing unloads, but asks first before typing is thrown away (No keeps
