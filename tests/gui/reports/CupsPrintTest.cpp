@@ -11,83 +11,60 @@
 #include <QDateTime>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScopeGuard>
 
 #include <pwd.h>
 #include <unistd.h>
 
 using namespace cwtest;
 
+namespace {
+
+// The script's exit code (-1: it did not finish), and its last output line or
+// its errors when it failed.
+std::pair<int, QString> serverScript(const char* command, const QString& folder)
+{
+    QProcess p;
+    p.start(QStringLiteral("bash"), {QStringLiteral(CW_SOURCE_DIR "/tools/cups-test-server.sh"), QString::fromLatin1(command), folder});
+    if (!p.waitForFinished(120000) || p.exitStatus() != QProcess::NormalExit)
+        return {-1, QStringLiteral("the server script did not finish")};
+    return {p.exitCode(), QString::fromLocal8Bit(p.exitCode() == 0 ? p.readAllStandardOutput() : p.readAllStandardError()).trimmed()};
+}
+
+// The PDFs cups-pdf has finished for jobs titled `title`, in job order.
+QStringList finishedPdfs(const QString& pdftotext, const QString& title)
+{
+    const QDir folder(QString::fromLocal8Bit(getpwuid(getuid())->pw_dir) + QStringLiteral("/PDF"));
+    QStringList done;
+    for (const QString& name : folder.entryList({title + u'*'}, QDir::Files, QDir::Name))
+        if (!pdfRows(pdftotext, folder.absoluteFilePath(name)).isEmpty())
+            done << folder.absoluteFilePath(name);
+    return done;
+}
+
+} // namespace
+
 class CupsPrintTest : public QObject {
     Q_OBJECT
 
-private:
-    QTemporaryDir serverDir_{QStringLiteral("/tmp/cwcups-XXXXXX")};   // short: the socket path is limited
-    const QString script_ = QStringLiteral(CW_SOURCE_DIR "/tools/cups-test-server.sh");
-    bool started_ = false;
-    QString pdfFolder_;
-
-    // `out`: the script's last output line, or its errors when it failed.
-    bool runScript(const QString& command, QString* out, int* code)
-    {
-        QProcess p;
-        p.start(QStringLiteral("bash"), {script_, command, serverDir_.path()});
-        if (!p.waitForFinished(120000))
-            return false;
-        *code = p.exitCode();
-        *out = QString::fromLocal8Bit(*code == 0 ? p.readAllStandardOutput() : p.readAllStandardError()).trimmed();
-        return p.exitStatus() == QProcess::NormalExit;
-    }
-
-    // The PDFs cups-pdf has finished for jobs titled `title`.
-    QStringList finishedPdfs(const QString& pdftotext, const QString& title)
-    {
-        QStringList done;
-        const QStringList found = QDir(pdfFolder_).entryList({title + u'*'}, QDir::Files, QDir::Name);
-        for (const QString& name : found) {
-            const QString path = QDir(pdfFolder_).absoluteFilePath(name);
-            if (!pdfRows(pdftotext, path).isEmpty())
-                done << path;
-        }
-        return done;
-    }
-
 private slots:
-    void initTestCase()
+    void aReportPrintsOnTheDefaultPrinterOneJobPerCopy()
     {
-        QVERIFY(serverDir_.isValid());
-        QString out;
-        int code = 0;
-        QVERIFY2(runScript(QStringLiteral("start"), &out, &code), "the server script did not finish");
-        if (code == 3) {
-            // CUPS or cups-pdf missing, or not run by root.
+        CW_QREQUIRE_TOOL(pdftotext, "pdftotext");
+        const QTemporaryDir server(QStringLiteral("/tmp/cwcups-XXXXXX"));   // short: the socket path is limited
+        QVERIFY(server.isValid());
+        const auto [code, out] = serverScript("start", server.path());
+        if (code == 3) {   // CUPS or cups-pdf missing, or not run by root
             if (underCi())
                 QFAIL(qPrintable(out));
             QSKIP(qPrintable(out));
         }
         QVERIFY2(code == 0, qPrintable(out));
-        started_ = true;
-        const QString socket = out.split(u'\n').last();
-        qputenv("CUPS_SERVER", socket.toLocal8Bit());
-        qunsetenv("PRINTER");
-        qunsetenv("LPDEST");
-        pdfFolder_ = QString::fromLocal8Bit(getpwuid(getuid())->pw_dir) + QStringLiteral("/PDF");
-    }
+        const auto stop = qScopeGuard([&server] { serverScript("stop", server.path()); });
+        hideThePrinters(out.split(u'\n').last().toLocal8Bit());   // behind the private server's socket
 
-    void cleanupTestCase()
-    {
-        if (!started_)
-            return;
-        QString out;
-        int code = 0;
-        runScript(QStringLiteral("stop"), &out, &code);
-    }
-
-    void aReportPrintsOnTheDefaultPrinterOneJobPerCopy()
-    {
-        CW_QREQUIRE_TOOL(pdftotext, "pdftotext");
         ReportsHarness h;
         h.press({"rtbAll", "rtbFull", "rtbView"});
-
         // The print settings start on the system's default printer.
         QPrinter* printer = h.window->printDialog()->printer();
         QCOMPARE(printer->outputFormat(), QPrinter::NativeFormat);
@@ -101,9 +78,8 @@ private slots:
         // The server's filters make glyphs pdftotext cannot read: "END" by length.
         QVERIFY(h.window->reportLines().size() < 64);
         QTRY_COMPARE_WITH_TIMEOUT(finishedPdfs(pdftotext, title).size(), 2, 120000);
-        const QStringList pdfs = finishedPdfs(pdftotext, title);   // in job order
         QList<QList<PdfPage>> jobs;
-        for (const QString& pdf : pdfs) {
+        for (const QString& pdf : finishedPdfs(pdftotext, title)) {
             jobs << pdfRows(pdftotext, pdf);
             QFile::remove(pdf);
         }

@@ -15,7 +15,6 @@ const cw::ExportRequest kRequest{kData, u'A', 1, 3, kSelection};
 
 QString target(const QString& name) { return QDir::currentPath() + u'/' + name; }
 void go(QWidget* w) { QTest::mouseClick(child<QPushButton>(w, "ExportGo"), Qt::LeftButton); }
-QString pathOf(QWidget* w, const char* picker) { return child(w, picker)->property("path").toString(); }
 
 } // namespace
 
@@ -41,15 +40,13 @@ private slots:
         for (const char* name : {"notes.TXT", "a.txt", "data.dat"})
             writeBytes(name, "x");
         QDir().mkpath("folder.txt");
-        QDir().mkpath("out/deeper");
+        QDir().mkpath("out");
         writeBytes("out/OLD.Txt", "x");
         QWidget opener;
         cw::ExportWindow w(kRequest, &opener);
         CW_COMPARE_CONTROLS(&w, "export");   // the range label among them
         QVERIFY(!w.parentWidget() && !opener.isEnabled());
-        QCOMPARE(child<QLineEdit>(&w, "exFileName")->text(), "CWK_DATA.TXT");
-        QCOMPARE(pathOf(&w, "ExportDir"), QDir::currentPath());
-        QCOMPARE(listRows(&w, "ExportedFiles"), QStringList({"a.txt", "notes.TXT"}));
+        QCOMPARE(listRows(&w, "ExportedFiles"), QStringList({"a.txt", "notes.TXT"}));   // of the working folder
         child<QListWidget>(&w, "ExportedFiles")->setCurrentRow(1);
         QCOMPARE(child<QLineEdit>(&w, "exFileName")->text(), "notes.TXT");
 
@@ -61,38 +58,35 @@ private slots:
         QVERIFY(!QFile::exists("CWK_DATA.TXT"));
     }
 
-    void aNewTargetGetsTheLinesAndTheWindowCloses()
+    // A new target gets the lines and the window closes. A file with data
+    // asks: No keeps the window open for another name, Yes appends; an empty
+    // file is no question.
+    void aNewTargetIsWrittenAndAFullOneAppendedToAfterAsking()
     {
         QWidget opener;
         QPointer<cw::ExportWindow> w = cw::openExportWindow(kRequest, &opener);
         QCOMPARE(saidBy([&] { go(w); }), "Coinwick 2 | Finished! Import the comma-delimited text file:\n" + target("CWK_DATA.TXT")
                                              + "\ninto your spreadsheet program. | no icon | [Ok]");
         QCOMPARE(readBytes("CWK_DATA.TXT"), lines());
-        QVERIFY(!w->isVisible() && opener.isEnabled());
         QVERIFY(!QFile::exists(kSelection));   // the export command's work file is gone
+        QVERIFY(!w->isVisible() && opener.isEnabled());
         QTRY_VERIFY(w.isNull());                 // deleted once closed
-    }
 
-    // No keeps the window open for another name; Yes appends. An existing
-    // empty file is no question.
-    void appendQuestion()
-    {
-        writeBytes("CWK_DATA.TXT", "old\r\n");
+        writeBytes(kSelection, bytesOf(selection({"FD", "A"})));
         writeBytes("EMPTY.TXT", "");
-        QWidget opener;
-        cw::ExportWindow w(kRequest, &opener);
-        w.show();
+        cw::ExportWindow asking(kRequest, &opener);
+        asking.show();
         const QString append = "Confirm | " + target("CWK_DATA.TXT") + " already exists!\nDo you wish to append this data to it? | question | Yes/[No]";
-        QCOMPARE(saidBy([&] { go(&w); }, {Answer::press(QMessageBox::No)}), append);
-        QCOMPARE(readBytes("CWK_DATA.TXT"), "old\r\n");
-        QVERIFY(w.isVisible() && !opener.isEnabled());
-        child<QLineEdit>(&w, "exFileName")->setText("EMPTY.TXT");
-        QVERIFY(saidBy([&] { go(&w); }).startsWith("Coinwick 2 | Finished!"));
+        QCOMPARE(saidBy([&] { go(&asking); }, {Answer::press(QMessageBox::No)}), append);
+        QCOMPARE(readBytes("CWK_DATA.TXT"), lines());
+        QVERIFY(asking.isVisible() && !opener.isEnabled());
+        child<QLineEdit>(&asking, "exFileName")->setText("EMPTY.TXT");
+        QVERIFY(saidBy([&] { go(&asking); }).startsWith("Coinwick 2 | Finished!"));
         QCOMPARE(readBytes("EMPTY.TXT"), lines());
         writeBytes(kSelection, bytesOf(selection({"FD", "A"})));
         cw::ExportWindow again(kRequest, nullptr);
         QVERIFY(saidBy([&] { go(&again); }, {Answer::press(QMessageBox::Yes)}).startsWith(append + " // Coinwick 2 | Finished!"));
-        QCOMPARE(readBytes("CWK_DATA.TXT"), "old\r\n" + lines());
+        QCOMPARE(readBytes("CWK_DATA.TXT"), lines() + lines());
     }
 
     // An empty name, a folder and a ledger file: said, naming the target,

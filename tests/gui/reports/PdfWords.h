@@ -48,21 +48,16 @@ inline QList<PdfPage> pdfRows(const QString& pdftotext, const QString& pdf)
     QList<QList<PdfWord>> pages;
     for (auto it = tag.globalMatch(html); it.hasNext();) {
         const QRegularExpressionMatch m = it.next();
-        if (m.captured(0) == QLatin1String("<page ")) {
+        if (m.captured(0) == QLatin1String("<page "))
             pages.append(QList<PdfWord>());
-            continue;
-        }
-        if (pages.isEmpty())
-            continue;
-        pages.last().append(PdfWord{m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble(),
-                                    m.captured(4).toDouble(), QTextDocumentFragment::fromHtml(m.captured(5)).toPlainText()});
+        else if (!pages.isEmpty())
+            pages.last().append(PdfWord{m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble(),
+                                        m.captured(4).toDouble(), QTextDocumentFragment::fromHtml(m.captured(5)).toPlainText()});
     }
 
     QList<PdfPage> out;
     for (QList<PdfWord>& words : pages) {
-        std::sort(words.begin(), words.end(), [](const PdfWord& a, const PdfWord& b) {
-            return a.yMin != b.yMin ? a.yMin < b.yMin : a.xMin < b.xMin;
-        });
+        std::ranges::sort(words, {}, [](const PdfWord& w) { return std::pair(w.yMin, w.xMin); });
         PdfPage page;
         for (const PdfWord& w : words) {
             if (page.isEmpty() || w.yMin - page.last().y > 0.5)
@@ -70,8 +65,7 @@ inline QList<PdfPage> pdfRows(const QString& pdftotext, const QString& pdf)
             page.last().words.append(w);
         }
         for (PdfRow& row : page)
-            std::sort(row.words.begin(), row.words.end(),
-                      [](const PdfWord& a, const PdfWord& b) { return a.xMin < b.xMin; });
+            std::ranges::sort(row.words, {}, &PdfWord::xMin);
         out.append(page);
     }
     return out;

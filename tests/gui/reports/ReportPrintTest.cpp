@@ -19,17 +19,6 @@ namespace {
 
 constexpr double kMargin = 36;   // points, on every side
 
-// A year whose Full report over all categories is 130 lines long: 94
-// expenses of one category, so line 65 is a line item.
-void writeLongYear()
-{
-    std::vector<cw::LedgerEntry> entries;
-    for (int i = 0; i < 94; ++i)
-        entries.push_back(entry(QStringLiteral("03-%1-26").arg(28 - i % 28, 2, 10, QChar(u'0')), "FO", -cw::Money(100 + i) * 10000,
-                                QStringLiteral("Item %1").arg(i + 1)));
-    must(cw::writeRecords(*cw::Env::posix(), "2026CWK.DAT", entries));
-}
-
 } // namespace
 
 class ReportPrintTest : public QObject {
@@ -40,20 +29,17 @@ private:
 
     QPrinter* printer() { return h_->window->printDialog()->printer(); }
 
+    // A Full report over all categories 130 lines long: 94 expenses of one
+    // category, so line 65 is a line item.
     QStringList viewLongReport()
     {
-        writeLongYear();
+        std::vector<cw::LedgerEntry> entries;
+        for (int i = 0; i < 94; ++i)
+            entries.push_back(entry(QStringLiteral("03-%1-26").arg(28 - i % 28, 2, 10, QChar(u'0')), "FO", -cw::Money(100 + i) * 10000,
+                                    QStringLiteral("Item %1").arg(i + 1)));
+        must(cw::writeRecords(*cw::Env::posix(), "2026CWK.DAT", entries));
         h_->press({"rtbAll", "rtbFull", "rtbView"});
         return h_->window->reportLines();
-    }
-
-    void printToPdf(const QString& file)
-    {
-        QPrinter* p = printer();
-        p->setOutputFileName(file);
-        p->setPageSize(QPageSize(QPageSize::A4));
-        p->setPageMargins(QMarginsF(kMargin, kMargin, kMargin, kMargin), QPageLayout::Point);
-        QCOMPARE(saidBy([this] { h_->press("rtbPrint"); }), "");
     }
 
     // `page` holds the non-blank report lines from..to-1 at their line's height
@@ -97,15 +83,16 @@ private slots:
         const QStringList lines = viewLongReport();
         QCOMPARE(lines.size(), 130);
         const QString file = QDir::current().absoluteFilePath(QStringLiteral("report.pdf"));
-        printToPdf(file);
-        QCOMPARE(h_->list1()->currentIndex().row(), 129);
+        printer()->setOutputFileName(file);
+        printer()->setPageSize(QPageSize(QPageSize::A4));
+        printer()->setPageMargins(QMarginsF(kMargin, kMargin, kMargin, kMargin), QPageLayout::Point);
+        QCOMPARE(saidBy([this] { h_->press("rtbPrint"); }), "");
+        QCOMPARE(h_->list1()->currentIndex().row(), 129);   // the last line printed
 
         const QList<PdfPage> pages = pdfRows(pdftotext, file);
         QCOMPARE(pages.size(), 3);
         QCOMPARE(checkPage(pages[0], lines, 0, 64) + checkPage(pages[1], lines, 64, 128) + checkPage(pages[2], lines, 128, 130), "");
-        // Line 65 opens page two where line 1 stood on page one.
-        QCOMPARE(pages[1].first().text(), lines[64].simplified());
-        QVERIFY(qAbs(pages[1].first().y - pages[0].first().y) < 0.2);
+        QVERIFY(qAbs(pages[1].first().y - pages[0].first().y) < 0.2);   // line 65 where line 1 stood
     }
 
     // Preview names the page count; a long print asks first, No prints

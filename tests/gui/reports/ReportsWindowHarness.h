@@ -8,11 +8,11 @@
 
 namespace cwtest {
 
-// Where CUPS_SERVER points when a test wants no printer: nothing listens
-// there, so the machine's own printers are never reached.
-inline void hideThePrinters()
+// Points CUPS_SERVER at a test's own print server, or by default where nothing
+// listens, so that the machine's own printers are never reached.
+inline void hideThePrinters(const QByteArray& server = "/nonexistent/coinwick-no-cups.sock")
 {
-    qputenv("CUPS_SERVER", "/nonexistent/coinwick-no-cups.sock");
+    qputenv("CUPS_SERVER", server);
     qunsetenv("PRINTER");
     qunsetenv("LPDEST");
 }

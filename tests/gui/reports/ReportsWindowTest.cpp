@@ -31,17 +31,15 @@ private slots:
     void opensOverTheMainWindowAndLeavesByExit()
     {
         cw::ReportsWindow* w = h_->window;
-        QCOMPARE(w->windowTitle(), "Coinwick 2 - Reports");
         QVERIFY(!w->parentWidget() && w->isEnabled() && !h_->main.isEnabled());
         QCOMPARE(w->geometry(), h_->main.geometry());
         QVERIFY(!h_->enabled("rtbView") && !h_->enabled("rtbPrint") && !selecting());
         QCOMPARE(gridText(h_->grid("RepCatList_A")) + '|' + gridText(h_->grid("RepCatList_B")),
                  "Code|Description\nA |Auto            \nFO|Food            \nPY|Pay             |Code|Description");
-        CW_COMPARE_CONTROLS(w, "reports-window");   // the menu, toolbar and panels among them
-        QPointer<cw::ReportsWindow> gone = w;
+        CW_COMPARE_CONTROLS(w, "reports-window");   // the title, menu, toolbar, panels and CommonDialog1 among them
         w->command("rmnuExit")->trigger();
         QVERIFY(h_->main.isEnabled() && h_->main.isVisible());
-        QTRY_VERIFY(gone.isNull());
+        QTRY_VERIFY(h_->window.isNull());
     }
 
     void pickingRemovingAllCatsAndClear()
@@ -92,7 +90,6 @@ private slots:
         const cw::ReportRequest request{"2026CWK.DAT", cw::kReportSelectionFileName, 2, 12, true, u'A', "Pat Smith" + QString(19, u' '), kToday};
         const cw::ReportResult expected = cw::viewReport(*cw::Env::current(), sampleCategories(), request);
         QCOMPARE(report(), expected.lines.toStringList());
-        QCOMPARE(h_->list1()->model()->rowCount(), int(expected.lines.size()));
         QCOMPARE(h_->panel("RSBic") + '|' + h_->panel("RSBex") + '|' + h_->panel("RSBbal"),
                  expected.incomePanel + '|' + expected.expensePanel + "|Balance = $1,450.25 ");
         h_->press("rtbSummary");
@@ -124,25 +121,20 @@ private slots:
         h_->window->command("rmnuExport")->trigger();
         QWidget* exportWindow = topLevel("frmExport");
         QVERIFY(exportWindow && !h_->window->isEnabled());
-        QCOMPARE(QFileInfo("tempcats.$$$").size(), 4 * 18);   // the zero record and three
-        QCOMPARE(labelText(exportWindow, "exRangeLab"), "January through November, 2026; 3 categories.");
-        QPointer<QWidget> gone = exportWindow;
+        QCOMPARE(labelText(exportWindow, "exRangeLab"), "January through November, 2026; 3 categories.");   // read from tempcats.$$$
         exportWindow->close();
         QVERIFY(h_->window->isEnabled());
-        QTRY_VERIFY(gone.isNull());
     }
 
     void printSetupOpensCommonDialog1AndHelpAsksForItsTopic()
     {
-        auto* dialog = child<QPrintDialog>(h_->window, "CommonDialog1");
-        QCOMPARE(dialog, h_->window->printDialog());
-        bool shown = false;
-        QTimer::singleShot(0, this, [&] {
-            shown = QApplication::activeModalWidget() == dialog;
-            dialog->reject();
-        });
-        h_->window->command("rmnuPrintSetup")->trigger();
-        QVERIFY(shown);
+        QWidget* shown = nullptr;
+        {
+            DialogDriver driver;
+            driver.onEachDialog = [&](QWidget* d) { shown = d; };
+            h_->window->command("rmnuPrintSetup")->trigger();
+        }
+        QCOMPARE(shown, h_->window->printDialog());
         h_->press("rtbHelp");
         cw::HelpWindow* help = h_->main.help()->helpWindow();
         QVERIFY(help && help->isVisible());
