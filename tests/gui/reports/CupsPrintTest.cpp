@@ -61,9 +61,8 @@ private slots:
         }
         QVERIFY2(code == 0, qPrintable(out));
         const auto stop = qScopeGuard([&server] { serverScript("stop", server.path()); });
-        hideThePrinters(out.split(u'\n').last().toLocal8Bit());   // behind the private server's socket
 
-        ReportsHarness h;
+        ReportsHarness h(out.split(u'\n').last().toLocal8Bit());   // the private server's socket
         h.press({"rtbAll", "rtbFull", "rtbView"});
         // The print settings start on the system's default printer.
         QPrinter* printer = h.window->printDialog()->printer();

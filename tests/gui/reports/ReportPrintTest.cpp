@@ -15,16 +15,11 @@
 
 using namespace cwtest;
 
-namespace {
-
-constexpr double kMargin = 36;   // points, on every side
-
-} // namespace
-
 class ReportPrintTest : public QObject {
     Q_OBJECT
 
 private:
+    static constexpr double kMargin = 36;   // points, on every side
     std::unique_ptr<ReportsHarness> h_;
 
     QPrinter* printer() { return h_->window->printDialog()->printer(); }
@@ -69,7 +64,6 @@ private:
     }
 
 private slots:
-    void initTestCase() { hideThePrinters(); }
     void init()
     {
         h_ = std::make_unique<ReportsHarness>();
@@ -77,30 +71,24 @@ private slots:
     }
     void cleanup() { h_.reset(); }
 
-    void sixtyFourLinesAPageBelowThreeEmptyLines()
+    // Sixty-four lines a page below three empty lines. Preview names the page
+    // count; a long print asks first, No prints nothing and a print stopped at
+    // its progress box leaves no file.
+    void pagesOfALongReportAndTheQuestionBeforeALongPrint()
     {
         CW_QREQUIRE_TOOL(pdftotext, "pdftotext");
         const QStringList lines = viewLongReport();
         QCOMPARE(lines.size(), 130);
-        const QString file = QDir::current().absoluteFilePath(QStringLiteral("report.pdf"));
-        printer()->setOutputFileName(file);
+        printer()->setOutputFileName(QDir::current().absoluteFilePath(QStringLiteral("report.pdf")));
         printer()->setPageSize(QPageSize(QPageSize::A4));
         printer()->setPageMargins(QMarginsF(kMargin, kMargin, kMargin, kMargin), QPageLayout::Point);
         QCOMPARE(saidBy([this] { h_->press("rtbPrint"); }), "");
         QCOMPARE(h_->list1()->currentIndex().row(), 129);   // the last line printed
-
-        const QList<PdfPage> pages = pdfRows(pdftotext, file);
+        const QList<PdfPage> pages = pdfRows(pdftotext, QStringLiteral("report.pdf"));
         QCOMPARE(pages.size(), 3);
         QCOMPARE(checkPage(pages[0], lines, 0, 64) + checkPage(pages[1], lines, 64, 128) + checkPage(pages[2], lines, 128, 130), "");
         QVERIFY(qAbs(pages[1].first().y - pages[0].first().y) < 0.2);   // line 65 where line 1 stood
-    }
 
-    // Preview names the page count; a long print asks first, No prints
-    // nothing and a print stopped at its progress box leaves no file.
-    void previewCountsThePagesALongPrintAsksFirstAndCancelLeavesNoFile()
-    {
-        CW_QREQUIRE_TOOL(pdftotext, "pdftotext");
-        viewLongReport();
         const QString file = QDir::current().absoluteFilePath("long.pdf");
         printer()->setOutputFileName(file);
         printer()->setCopyCount(20);
@@ -121,9 +109,9 @@ private slots:
         }
         QVERIFY(!QFile::exists(file));
         QCOMPARE(saidBy([this] { h_->press("rtbPrint"); }, {Answer::press(QMessageBox::Yes)}), asked);
-        const qsizetype pages = pdfRows(pdftotext, file).size();
-        QVERIFY(pages > 50);
-        QCOMPARE(previewTitle, QStringLiteral("Print Preview - %1 pages").arg(pages));
+        const qsizetype count = pdfRows(pdftotext, file).size();
+        QVERIFY(count > 50);
+        QCOMPARE(previewTitle, QStringLiteral("Print Preview - %1 pages").arg(count));
     }
 
     // Links planted at the file's name and its work name are replaced, never

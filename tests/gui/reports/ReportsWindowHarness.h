@@ -8,21 +8,15 @@
 
 namespace cwtest {
 
-// Points CUPS_SERVER at a test's own print server, or by default where nothing
-// listens, so that the machine's own printers are never reached.
-inline void hideThePrinters(const QByteArray& server = "/nonexistent/coinwick-no-cups.sock")
-{
-    qputenv("CUPS_SERVER", server);
-    qunsetenv("PRINTER");
-    qunsetenv("LPDEST");
-}
-
-inline cw::ReportsWindow* openReportsWindow() { return qobject_cast<cw::ReportsWindow*>(topLevel("frmReports")); }
-
 class ReportsHarness {
 public:
-    ReportsHarness()
+    // CUPS_SERVER points at `printServer`, by default where nothing listens,
+    // so that the machine's own printers are never reached.
+    explicit ReportsHarness(const QByteArray& printServer = "/nonexistent/coinwick-no-cups.sock")
     {
+        qputenv("CUPS_SERVER", printServer);
+        qunsetenv("PRINTER");
+        qunsetenv("LPDEST");
         writeSampleYear();
         writeSettings(u'A', 0, QStringLiteral("Pat Smith"));
         cw::installCommands(main);
@@ -30,7 +24,7 @@ public:
             qFatal("the main window did not load");
         main.show();
         main.command(QStringLiteral("mnuReports"))->trigger();
-        window = openReportsWindow();
+        window = qobject_cast<cw::ReportsWindow*>(topLevel("frmReports"));
         if (!window)
             qFatal("the Reports command opened no reports window");
     }

@@ -22,7 +22,6 @@ class ReportsWindowTest : public QObject {
     bool selecting() { return child<QGroupBox>(h_->window, "frmCatSel")->isVisible(); }
 
 private slots:
-    void initTestCase() { hideThePrinters(); }
     void init() { h_ = std::make_unique<ReportsHarness>(); }
     void cleanup() { h_.reset(); }
 
@@ -42,7 +41,7 @@ private slots:
         QTRY_VERIFY(h_->window.isNull());
     }
 
-    void pickingRemovingAllCatsAndClear()
+    void categoriesPickedViewedAndCleared()
     {
         h_->press("rtbSelectCats");
         QVERIFY(selecting());
@@ -60,18 +59,19 @@ private slots:
         QCOMPARE(h_->panel("rsbCats"), "(Select Categories)");
         QVERIFY(h_->enabled("rtbView"));
 
-        // All Cats replaces any choice by the whole list in file order, and
-        // adds the codes the year holds without a category.
-        must(cw::writeRecords(*cw::Env::posix(), "2026CWK.DAT", std::vector{entry("02-11-26", "ZZ", -1, "Old gym"),
-                                                                            entry("01-20-26", "GY", 1, "Refund")}));
-        h_->clickRow("RepCatList_A", 2);
-        h_->press("rtbAll");
-        QCOMPARE(h_->codes("RepCatList_B"), (QStringList{"A ", "FO", "PY", "GY", "ZZ"}));
-        QCOMPARE(h_->panel("rsbCats"), "All Categories!");
+        // View asks for the window's categories, months and type, with the user
+        // name, the date format and the run's date; the panels show its totals.
+        h_->press({"rtbAll", "rtbStartMonth", "rtbSummary", "rtbView"});
+        QVERIFY(!selecting() && h_->enabled("rtbPrint"));
+        QVERIFY(!report().isEmpty() && !report().contains("                        Line items - money OUT"));
+        h_->press({"rtbFull", "rtbView"});
+        const cw::ReportRequest request{"2026CWK.DAT", cw::kReportSelectionFileName, 2, 12, true, u'A', "Pat Smith" + QString(19, u' '), kToday};
+        const cw::ReportResult expected = cw::viewReport(*cw::Env::current(), sampleCategories(), request);
+        QCOMPARE(report(), expected.lines.toStringList());
+        QCOMPARE(h_->panel("RSBic") + '|' + h_->panel("RSBex") + '|' + h_->panel("RSBbal"),
+                 expected.incomePanel + '|' + expected.expensePanel + "|Balance = $1,450.25 ");
 
         // Clear keeps the months and the type; the rest starts over.
-        h_->press({"rtbFull", "rtbStartMonth", "rtbView"});
-        QVERIFY(h_->enabled("rtbPrint") && !report().isEmpty());
         h_->press("rtbClear");
         QCOMPARE(h_->codes("RepCatList_B"), QStringList());
         QCOMPARE(report(), QStringList());
@@ -79,23 +79,16 @@ private slots:
         QCOMPARE(h_->panel("rsbCats") + '|' + h_->panel("RSBic") + '|' + h_->panel("RSBex") + '|' + h_->panel("RSBbal") + '|'
                      + h_->panel("rsbRepType") + '|' + months(),
                  "(Select Categories)| Income | Expense | Balance |Full Report|February-December");
-    }
 
-    // View asks for the window's categories, months and type, with the user
-    // name, the date format and the run's date; the panels show its totals.
-    void viewBuildsTheReportAndFillsThePanels()
-    {
-        h_->press({"rtbSelectCats", "rtbAll", "rtbFull", "rtbStartMonth", "rtbView"});
-        QVERIFY(!selecting() && h_->enabled("rtbPrint"));
-        const cw::ReportRequest request{"2026CWK.DAT", cw::kReportSelectionFileName, 2, 12, true, u'A', "Pat Smith" + QString(19, u' '), kToday};
-        const cw::ReportResult expected = cw::viewReport(*cw::Env::current(), sampleCategories(), request);
-        QCOMPARE(report(), expected.lines.toStringList());
-        QCOMPARE(h_->panel("RSBic") + '|' + h_->panel("RSBex") + '|' + h_->panel("RSBbal"),
-                 expected.incomePanel + '|' + expected.expensePanel + "|Balance = $1,450.25 ");
-        h_->press("rtbSummary");
-        QCOMPARE(h_->panel("rsbRepType"), "Summary");
-        h_->press("rtbView");
-        QVERIFY(!report().contains("                        Line items - money OUT"));
+        // All Cats replaces any choice by the whole list in file order, and
+        // adds the codes the year holds without a category.
+        must(cw::writeRecords(*cw::Env::posix(), "2026CWK.DAT", std::vector{entry("02-11-26", "ZZ", -1, "Old gym"),
+                                                                            entry("01-20-26", "GY", 1, "Refund")}));
+        h_->press("rtbSelectCats");
+        h_->clickRow("RepCatList_A", 2);
+        h_->press("rtbAll");
+        QCOMPARE(h_->codes("RepCatList_B"), (QStringList{"A ", "FO", "PY", "GY", "ZZ"}));
+        QCOMPARE(h_->panel("rsbCats"), "All Categories!");
     }
 
     // A category file that is a folder: one message naming it when the
@@ -106,7 +99,7 @@ private slots:
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(QFile::remove("2026CATS.DAT") && QDir().mkdir("2026CATS.DAT"));
         QCOMPARE(saidBy([this] { h_->main.command("mnuReports")->trigger(); }), "Coinwick 2 | 2026CATS.DAT: Is a directory | warning | [Ok]");
-        h_->window = openReportsWindow();
+        h_->window = qobject_cast<cw::ReportsWindow*>(topLevel("frmReports"));
         QVERIFY(h_->window);
     }
 

@@ -14,12 +14,7 @@ const QStringList kBackupSet = {"1998CWK.DAT", "a.mcr", "B.MCR", "notes.Nts", "P
 
 QStringList filesIn(const QString& folder) { return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase); }
 void setPath(QWidget* w, const char* picker, const QString& path) { child(w, picker)->setProperty("path", path); }
-QString run(QWidget* w)
-{
-    DialogDriver dialogs;
-    QTest::mouseClick(child<QPushButton>(w, "RunBackup"), Qt::LeftButton);
-    return dialogs.seen.size() == 1 ? said(dialogs.seen[0]) : QStringLiteral("%1 dialogs").arg(dialogs.seen.size());
-}
+QString run(QWidget* w) { return saidBy([w] { QTest::mouseClick(child<QPushButton>(w, "RunBackup"), Qt::LeftButton); }); }
 
 } // namespace
 
@@ -74,7 +69,7 @@ private slots:
         w.show();
         setPath(&w, "BackUpDir", backup());
         QTimer::singleShot(0, child<QPushButton>(&w, "StopBackup"), &QPushButton::click);   // before the first file
-        QCOMPARE(run(&w), "0 dialogs");
+        QCOMPARE(run(&w), "");
         QVERIFY(!w.isVisible() && opener.isEnabled());
         QVERIFY(filesIn(backup()).isEmpty());
     }

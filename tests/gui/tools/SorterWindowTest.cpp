@@ -9,30 +9,17 @@
 
 using namespace cwtest;
 
-namespace {
-
-const QString kData = QStringLiteral("1998CWK.DAT");
-
-QByteArray shuffledYear(int n, unsigned seed)
-{
-    std::mt19937 rng(seed);
-    return bytesOf(randomEntries(rng, n, u'A'));
-}
-
-} // namespace
-
 class SorterWindowTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TempFolder> folder_;
+    static inline const QString kData = QStringLiteral("1998CWK.DAT");
 
 private slots:
-    void init() { folder_ = std::make_unique<TempFolder>(); }
-    void cleanup() { folder_.reset(); }
-
     void aRunShowsItsProgressAndWritesTheOrder()
     {
-        const QByteArray bytes = shuffledYear(60, 7) + "partial";
+        TempFolder folder;
+        std::mt19937 rng(7);
+        const QByteArray bytes = bytesOf(randomEntries(rng, 60, u'A')) + "partial";
         writeBytes(kData, bytes);
         QWidget opener;
         cw::SorterWindow w(kData, u'A', &opener);
@@ -51,8 +38,7 @@ private slots:
         QCOMPARE(readBytes(kData), cw::sortedAfterPasses(bytes, 60, 'A'));
         QCOMPARE(QList<int>({shown.value(0), shown.last(), progress->maximum()}), QList<int>({1, 60, 60}));
         QCOMPARE(during + '|' + labelText(&w, "SorterLabel"), "Working...|Finished!");
-        QVERIFY(child(&w, "SorterLabel")->isVisible() && child(&w, "StartSort")->isHidden());   // one run per window
-        QVERIFY(!opener.isEnabled());
+        QVERIFY(child(&w, "SorterLabel")->isVisible() && child(&w, "StartSort")->isHidden() && !opener.isEnabled());   // one run per window
         QTest::mouseClick(child<QPushButton>(&w, "StopSort"), Qt::LeftButton);
         QVERIFY(!w.isVisible() && opener.isEnabled());
     }
@@ -61,7 +47,9 @@ private slots:
     // any other way before pass 1, the file is as it was.
     void aStopKeepsTheCompletedPasses()
     {
-        const QByteArray bytes = shuffledYear(10, 3);
+        TempFolder folder;
+        std::mt19937 rng(3);
+        const QByteArray bytes = bytesOf(randomEntries(rng, 10, u'A'));
         writeBytes(kData, bytes);
         QWidget opener;
         cw::SorterWindow w(kData, u'A', &opener);
