@@ -13,17 +13,14 @@ namespace {
 
 const QMargins kFrame(4, 28, 4, 4);
 
-TEST(ScreenPlace, AWindowOpensInsideTheScreenAtTheSizesUsersHave)
+// Inside the screen and over the opener at the sizes users have is proved with
+// the real windows (tests/app); here the size kept and a window past an edge.
+TEST(ScreenPlace, ASizeWithinTheScreensFreeAreaAndAPlaceBackInsideIt)
 {
     for (const QSize screen : {QSize(1366, 768), QSize(1024, 600), QSize(800, 480)}) {
         const QRect available(QPoint(0, 0), screen - QSize(0, 40));   // a panel at the bottom
         const QRect main = placeWithin(QRect(100, 100, 820, 580), QRect(), available, kFrame);
-        EXPECT_TRUE(available.contains(main.marginsAdded(kFrame))) << screen.width();
-        EXPECT_EQ(main.size(), QSize(820, 580).boundedTo(available.marginsRemoved(kFrame).size()));
-        // A window opened over it: centred where it fits, inside the screen always.
-        const QRect help = placeWithin(QRect(0, 0, 640, 700), main, available, kFrame);
-        EXPECT_TRUE(available.contains(help.marginsAdded(kFrame))) << screen.width();
-        EXPECT_EQ(placeWithin(QRect(0, 0, 300, 200), main, available, kFrame).center(), main.center());
+        EXPECT_EQ(main.size(), QSize(820, 580).boundedTo(available.marginsRemoved(kFrame).size())) << screen.width();
     }
     // Past an edge: moved back, the size kept.
     const QRect available(0, 0, 1024, 600);
@@ -51,8 +48,7 @@ TEST(MainLayout, ResizeRulesFollowTheWindowOnlyWithinLimits)
     l.innerWidth = 3100, l.innerHeight = 2265;
     applyResizeRules(l);
     EXPECT_EQ(l.itemList, (TwipRect{0, 600, 5900, 4800}));
-    EXPECT_EQ(l.catList.height, 4470);
-    EXPECT_EQ(l.catList.left, 5900);
+    EXPECT_EQ(l.catList, (TwipRect{5900, 930, 3000, 4470}));
     l.innerHeight = 2266;
     applyResizeRules(l);
     EXPECT_EQ(l.itemList.height, 1066);

@@ -22,13 +22,13 @@ namespace {
 
 // The script's exit code (-1: it did not finish), and its last output line or
 // its errors when it failed.
-std::pair<int, QString> serverScript(const char* command, const QString& folder)
+std::pair<int, QString> serverScript(const QString& command, const QString& folder)
 {
     QProcess p;
-    p.start(QStringLiteral("bash"), {QStringLiteral(CW_SOURCE_DIR "/tools/cups-test-server.sh"), QString::fromLatin1(command), folder});
+    p.start(QStringLiteral("bash"), {QStringLiteral(CW_SOURCE_DIR "/tools/cups-test-server.sh"), command, folder});
     if (!p.waitForFinished(120000) || p.exitStatus() != QProcess::NormalExit)
         return {-1, QStringLiteral("the server script did not finish")};
-    return {p.exitCode(), QString::fromLocal8Bit(p.exitCode() == 0 ? p.readAllStandardOutput() : p.readAllStandardError()).trimmed()};
+    return {p.exitCode(), QString::fromLocal8Bit(p.exitCode() ? p.readAllStandardError() : p.readAllStandardOutput()).trimmed()};
 }
 
 // The PDFs cups-pdf has finished for jobs titled `title`, in job order.
@@ -82,8 +82,7 @@ private slots:
             jobs << pdfRows(pdftotext, pdf);
             QFile::remove(pdf);
         }
-        QCOMPARE(jobs[0].size(), 1);
-        QCOMPARE(jobs[1].size(), 2);
+        QCOMPARE(QList<qsizetype>({jobs[0].size(), jobs[1].size()}), QList<qsizetype>({1, 2}));
         QCOMPARE(jobs[1][1].last().text().size(), 3);   // "END", alone on its row
     }
 };

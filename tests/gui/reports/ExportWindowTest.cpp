@@ -35,7 +35,10 @@ private slots:
     }
     void cleanup() { folder_.reset(); }
 
-    void loadShowsTheRangeAndTheWorkingFolder()
+    // The range and the working folder's text files as it opens. An empty
+    // name, a folder and a ledger file are refused: said, naming the target,
+    // with the window left open and the selection kept for another try.
+    void loadShowsTheRangeAndTheWorkingFolderAndRefusedTargetsAreSaid()
     {
         for (const char* name : {"notes.TXT", "a.txt", "data.dat"})
             writeBytes(name, "x");
@@ -49,6 +52,18 @@ private slots:
         QCOMPARE(listRows(&w, "ExportedFiles"), QStringList({"a.txt", "notes.TXT"}));   // of the working folder
         child<QListWidget>(&w, "ExportedFiles")->setCurrentRow(1);
         QCOMPARE(child<QLineEdit>(&w, "exFileName")->text(), "notes.TXT");
+
+        w.show();
+        for (const auto& [name, told] : {std::pair("", "Coinwick 2 | %1/: No export file name was given"),
+                                         {"folder.txt", "Coinwick 2 | %1/folder.txt: "},
+                                         {"1998cwk.dat", "Data Export | This file belongs to the ledger; choose another name."}}) {
+            child<QLineEdit>(&w, "exFileName")->setText(name);
+            const QString shown = saidBy([&] { go(&w); });
+            QVERIFY2(shown.startsWith(QString::fromLatin1(told).arg(QDir::currentPath())) && shown.endsWith(" | warning | [Ok]"),
+                     qPrintable(shown));
+            QVERIFY(w.isVisible());
+        }
+        QCOMPARE(QDir().entryList({"*.$$$"}, QDir::Files), QStringList({kSelection}));
 
         child(&w, "ExportDir")->setProperty("path", "out");   // the folder picker lists its files
         QCOMPARE(listRows(&w, "ExportedFiles"), QStringList({"OLD.Txt"}));
@@ -87,25 +102,6 @@ private slots:
         cw::ExportWindow again(kRequest, nullptr);
         QVERIFY(saidBy([&] { go(&again); }, {Answer::press(QMessageBox::Yes)}).startsWith(append + " // Coinwick 2 | Finished!"));
         QCOMPARE(readBytes("CWK_DATA.TXT"), lines() + lines());
-    }
-
-    // An empty name, a folder and a ledger file: said, naming the target,
-    // with the window left open and the selection kept for another try.
-    void refusedTargetsAreSaid()
-    {
-        QDir().mkdir("taken.txt");
-        cw::ExportWindow w(kRequest, nullptr);
-        w.show();
-        for (const auto& [name, told] : {std::pair("", "Coinwick 2 | %1/: No export file name was given"),
-                                         {"taken.txt", "Coinwick 2 | %1/taken.txt: "},
-                                         {"1998cwk.dat", "Data Export | This file belongs to the ledger; choose another name."}}) {
-            child<QLineEdit>(&w, "exFileName")->setText(name);
-            const QString shown = saidBy([&] { go(&w); });
-            QVERIFY2(shown.startsWith(QString::fromLatin1(told).arg(QDir::currentPath())) && shown.endsWith(" | warning | [Ok]"),
-                     qPrintable(shown));
-            QVERIFY(w.isVisible());
-        }
-        QCOMPARE(QDir().entryList({"*.$$$"}, QDir::Files), QStringList({kSelection}));
     }
 };
 

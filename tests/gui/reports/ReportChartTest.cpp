@@ -23,16 +23,14 @@ namespace {
 void answerFileDialog(const QString& name, int triesLeft = 500)
 {
     QTimer::singleShot(20, [name, triesLeft] {
-        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            dialog && dialog->objectName() == QLatin1String("SaveChartDialog")) {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (dialog && dialog->objectName() == QLatin1String("SaveChartDialog")) {
             // Typed into the name box: selectFile() leaves the box alone while it has the focus.
             if (auto* box = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
                 box->setText(name);
             QMetaObject::invokeMethod(dialog, "accept");
-            if (!dialog->isVisible())
-                return;
         }
-        if (triesLeft > 0)
+        if (triesLeft > 0 && (!dialog || dialog->isVisible()))
             answerFileDialog(name, triesLeft - 1);
     });
 }
@@ -50,8 +48,8 @@ private slots:
     {
         TempFolder folder;
         must(cw::writeRecords(*cw::Env::current(), "1998CWK.DAT", chartYear()));
-        const cw::ChartFigures f =
-            *cw::makeChartFigures(*cw::Env::current(), kChartChoice, {"1998CWK.DAT", cw::kReportSelectionFileName, 1, 4, false, u'A', {}, {}});
+        const cw::ChartFigures f = *cw::makeChartFigures(*cw::Env::current(), kChartChoice,
+                                                         {"1998CWK.DAT", cw::kReportSelectionFileName, 1, 4, false, u'A', {}, {}});
         const QSize size(900, 600);
         const QString reference = QStringLiteral(CW_SOURCE_DIR "/tests/gui/reports/data/chart-reference.png");
         if (qEnvironmentVariableIsSet("CW_UPDATE_CHART_REFERENCE"))

@@ -30,8 +30,8 @@ private:
     {
         std::vector<cw::LedgerEntry> entries;
         for (int i = 0; i < 94; ++i)
-            entries.push_back(entry(QStringLiteral("03-%1-26").arg(28 - i % 28, 2, 10, QChar(u'0')), "FO", -cw::Money(100 + i) * 10000,
-                                    QStringLiteral("Item %1").arg(i + 1)));
+            entries.push_back(entry(QStringLiteral("03-%1-26").arg(28 - i % 28, 2, 10, QChar(u'0')), "FO",
+                                    -cw::Money(100 + i) * 10000, QStringLiteral("Item %1").arg(i + 1)));
         must(cw::writeRecords(*cw::Env::posix(), "2026CWK.DAT", entries));
         h_->press({"rtbAll", "rtbFull", "rtbView"});
         return h_->window->reportLines();
@@ -114,12 +114,20 @@ private slots:
         QCOMPARE(previewTitle, QStringLiteral("Print Preview - %1 pages").arg(count));
     }
 
-    // Links planted at the file's name and its work name are replaced, never
-    // followed; the print settings are left as they were.
-    void withoutAPrinterTheReportGoesToAFileInTheWorkingFolder()
+    // A failure is said with the system's description and number, the report
+    // kept. Without a printer the report goes to a file in the working folder:
+    // links planted at its name and its work name are replaced, never followed;
+    // the print settings are left as they were.
+    void aFailureIsSaidAndWithoutAPrinterTheReportGoesToAFile()
     {
-        CW_QREQUIRE_TOOL(pdftotext, "pdftotext");
         h_->press({"rtbAll", "rtbView"});
+        const QStringList before = h_->window->reportLines();
+        printer()->setOutputFileName("/nonexistent-coinwick-folder/report.pdf");
+        QCOMPARE(saidBy([this] { h_->press("rtbPrint"); }), "Coinwick 2 | No such file or directory 2 | no icon | [Ok]");
+        QCOMPARE(h_->window->reportLines(), before);
+
+        CW_QREQUIRE_TOOL(pdftotext, "pdftotext");
+        printer()->setOutputFileName({});
         QTemporaryDir elsewhere;
         for (const char* name : {"CWK_REPORT.PDF", "CWK_REPORT.PDF.$$$"}) {
             writeBytes(elsewhere.filePath(name), "victim");
@@ -135,15 +143,6 @@ private slots:
         QCOMPARE(pages.size(), 1);
         QCOMPARE(pages[0].first().text().left(29) + '|' + pages[0].last().text(), "Cashflow Record for Pat Smith|END");
         QCOMPARE(printer()->outputFileName(), QString());
-    }
-
-    void aFailureIsShownWithTheSystemsDescriptionAndNumber()
-    {
-        h_->press({"rtbAll", "rtbView"});
-        const QStringList before = h_->window->reportLines();
-        printer()->setOutputFileName("/nonexistent-coinwick-folder/report.pdf");
-        QCOMPARE(saidBy([this] { h_->press("rtbPrint"); }), "Coinwick 2 | No such file or directory 2 | no icon | [Ok]");
-        QCOMPARE(h_->window->reportLines(), before);
     }
 };
 

@@ -17,7 +17,6 @@ class ReportsWindowTest : public QObject {
 
     std::unique_ptr<ReportsHarness> h_;
 
-    QString months() { return h_->panel("rsbStartMonth") + u'-' + h_->panel("rsbEndMonth"); }
     QStringList report() { return h_->window->reportLines(); }
     bool selecting() { return child<QGroupBox>(h_->window, "frmCatSel")->isVisible(); }
 
@@ -26,8 +25,9 @@ private slots:
     void cleanup() { h_.reset(); }
 
     // Opened over the disabled main window, in its place: no categories, the
-    // whole year, the design texts.
-    void opensOverTheMainWindowAndLeavesByExit()
+    // whole year, the design texts. Print Setup opens CommonDialog1, whose
+    // printer Print uses; Help asks for the window's topic.
+    void opensOverTheMainWindowOpensItsDialogsAndLeavesByExit()
     {
         cw::ReportsWindow* w = h_->window;
         QVERIFY(!w->parentWidget() && w->isEnabled() && !h_->main.isEnabled());
@@ -36,6 +36,18 @@ private slots:
         QCOMPARE(gridText(h_->grid("RepCatList_A")) + '|' + gridText(h_->grid("RepCatList_B")),
                  "Code|Description\nA |Auto            \nFO|Food            \nPY|Pay             |Code|Description");
         CW_COMPARE_CONTROLS(w, "reports-window");   // the title, menu, toolbar, panels and CommonDialog1 among them
+        QWidget* shown = nullptr;
+        {
+            DialogDriver driver;
+            driver.onEachDialog = [&](QWidget* d) { shown = d; };
+            w->command("rmnuPrintSetup")->trigger();
+        }
+        QCOMPARE(shown, w->printDialog());
+        h_->press("rtbHelp");
+        cw::HelpWindow* help = h_->main.help()->helpWindow();
+        QVERIFY(help && help->isVisible());
+        QCOMPARE(help->currentAnchor(), cw::helpAnchorFor(cw::HelpContext::ReportsWindow));
+        help->close();
         w->command("rmnuExit")->trigger();
         QVERIFY(h_->main.isEnabled() && h_->main.isVisible());
         QTRY_VERIFY(h_->window.isNull());
@@ -77,7 +89,7 @@ private slots:
         QCOMPARE(report(), QStringList());
         QVERIFY(!h_->enabled("rtbView") && !h_->enabled("rtbPrint"));
         QCOMPARE(h_->panel("rsbCats") + '|' + h_->panel("RSBic") + '|' + h_->panel("RSBex") + '|' + h_->panel("RSBbal") + '|'
-                     + h_->panel("rsbRepType") + '|' + months(),
+                     + h_->panel("rsbRepType") + '|' + h_->panel("rsbStartMonth") + '-' + h_->panel("rsbEndMonth"),
                  "(Select Categories)| Income | Expense | Balance |Full Report|February-December");
 
         // All Cats replaces any choice by the whole list in file order, and
@@ -103,8 +115,8 @@ private slots:
         QVERIFY(h_->window);
     }
 
-    // Export needs categories; then the selection file and the export window
-    // over the reports window, with the window's months.
+    // Export needs categories; then the selection file, and the export window
+    // over the reports window with the window's months and the file's count.
     void exportNeedsCategoriesThenOpensTheExportWindow()
     {
         QCOMPARE(saidBy([this] { h_->window->command("rmnuExport")->trigger(); }),
@@ -114,25 +126,9 @@ private slots:
         h_->window->command("rmnuExport")->trigger();
         QWidget* exportWindow = topLevel("frmExport");
         QVERIFY(exportWindow && !h_->window->isEnabled());
-        QCOMPARE(labelText(exportWindow, "exRangeLab"), "January through November, 2026; 3 categories.");   // read from tempcats.$$$
+        QCOMPARE(labelText(exportWindow, "exRangeLab"), "January through November, 2026; 3 categories.");
         exportWindow->close();
         QVERIFY(h_->window->isEnabled());
-    }
-
-    void printSetupOpensCommonDialog1AndHelpAsksForItsTopic()
-    {
-        QWidget* shown = nullptr;
-        {
-            DialogDriver driver;
-            driver.onEachDialog = [&](QWidget* d) { shown = d; };
-            h_->window->command("rmnuPrintSetup")->trigger();
-        }
-        QCOMPARE(shown, h_->window->printDialog());
-        h_->press("rtbHelp");
-        cw::HelpWindow* help = h_->main.help()->helpWindow();
-        QVERIFY(help && help->isVisible());
-        QCOMPARE(help->currentAnchor(), cw::helpAnchorFor(cw::HelpContext::ReportsWindow));
-        help->close();
     }
 };
 
