@@ -73,18 +73,19 @@ private slots:
 
         // View asks for the window's categories, months and type, with the user
         // name, the date format and the run's date; the panels show its totals.
-        h_->press({"rtbAll", "rtbStartMonth", "rtbSummary", "rtbView"});
+        h_->press({"rtbAll", "rtbStartMonth", "rtbFull", "rtbView"});
         QVERIFY(!selecting() && h_->enabled("rtbPrint"));
-        QVERIFY(!report().isEmpty() && !report().contains("                        Line items - money OUT"));
-        h_->press({"rtbFull", "rtbView"});
         const cw::ReportRequest request{"2026CWK.DAT", cw::kReportSelectionFileName, 2, 12, true, u'A', "Pat Smith" + QString(19, u' '), kToday};
         const cw::ReportResult expected = cw::viewReport(*cw::Env::current(), sampleCategories(), request);
         QCOMPARE(report(), expected.lines.toStringList());
         QCOMPARE(h_->panel("RSBic") + '|' + h_->panel("RSBex") + '|' + h_->panel("RSBbal"),
                  expected.incomePanel + '|' + expected.expensePanel + "|Balance = $1,450.25 ");
+        h_->press({"rtbSummary", "rtbView"});
+        QCOMPARE(h_->panel("rsbRepType"), "Summary");
+        QVERIFY(!report().isEmpty() && !report().contains("                        Line items - money OUT"));
 
         // Clear keeps the months and the type; the rest starts over.
-        h_->press("rtbClear");
+        h_->press({"rtbFull", "rtbClear"});
         QCOMPARE(h_->codes("RepCatList_B"), QStringList());
         QCOMPARE(report(), QStringList());
         QVERIFY(!h_->enabled("rtbView") && !h_->enabled("rtbPrint"));

@@ -38,7 +38,7 @@ private slots:
         });
         QTest::mouseClick(child<QPushButton>(&w, "StartSort"), Qt::LeftButton);
         QCOMPARE(readBytes(kData), cw::sortedAfterPasses(bytes, 60, 'A'));
-        QCOMPARE(QList<int>({shown.value(0), shown.last(), progress->maximum()}), QList<int>({1, 60, 60}));
+        QVERIFY(std::is_sorted(shown.begin(), shown.end()) && shown.value(0) == 1 && shown.last() == 60 && progress->maximum() == 60);
         QCOMPARE(during + '|' + labelText(&w, "SorterLabel"), "Working...|Finished!");
         QVERIFY(child(&w, "SorterLabel")->isVisible() && child(&w, "StartSort")->isHidden() && !opener.isEnabled());
         QTest::mouseClick(child<QPushButton>(&w, "StopSort"), Qt::LeftButton);
