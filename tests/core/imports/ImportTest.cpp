@@ -73,9 +73,7 @@ TEST_F(ImportTest, QifIntoTheYearWithGuessesDuplicatesOtherYearAndErrors)
     plan[0].ticked = plan[1].ticked = false;
     const ImportOutcome again = writeImport(*Env::current(), kData, plan, u'A');
     EXPECT_EQ(importSummaryMessage(again).text.toStdString(), "1 entries imported, 0 duplicates skipped, 1 for other years.");
-    std::vector<LedgerEntry> twice = expected;
-    twice.insert(twice.begin(), year[0]);
-    EXPECT_EQ(readBytes(kData), encodeRecords(twice));
+    EXPECT_EQ(readBytes(kData), encodeRecords(std::vector{year[0]}) + encodeRecords(expected));
 }
 
 TEST_F(ImportTest, DuplicatesWithinTheFileAndByFitid)
@@ -142,10 +140,8 @@ TEST_F(ImportTest, TheProgramsOwnExportGivesTheSameDataFileBack)
             entry(e ? "15-03-26" : "03-15-26", "A", 10203, "  leading blanks and caf\xE9"),
             entry(e ? "01-01-26" : "01-01-26", "PY", 25000000, "ACME PAYROLL"),
         };
-        std::vector<CategoryRecord> selection(1);
-        for (const char* code : {"ft", "FD", "A", "PY"})
-            selection.push_back(cwtest::category(code, "x"));
-        writeBytes(QStringLiteral("export.txt"), exportLines(year, selection, {1, 12, QChar(flag), QStringLiteral("2026"), u'.'}));
+        writeBytes(QStringLiteral("export.txt"),
+                   exportLines(year, selection({"ft", "FD", "A", "PY"}), {1, 12, QChar(flag), QStringLiteral("2026"), u'.'}));
 
         StatementImport statement;
         ASSERT_FALSE(statement.load(*Env::current(), QStringLiteral("export.txt"), {}, QChar(flag), 2026));
@@ -161,10 +157,8 @@ TEST_F(ImportTest, TheProgramsOwnExportGivesTheSameDataFileBack)
 
 TEST_F(ImportTest, AFileOver100MiBIsRefusedUnread)
 {
-    QFile big(QStringLiteral("huge.csv"));
-    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
-    ASSERT_TRUE(big.resize(kMaxStatementSize + 1));
-    big.close();
+    writeBytes(QStringLiteral("huge.csv"), QByteArray());
+    ASSERT_TRUE(QFile::resize(QStringLiteral("huge.csv"), kMaxStatementSize + 1));   // sparse
     StatementImport statement;
     const std::optional<StatementProblem> problem = statement.load(*Env::current(), QStringLiteral("huge.csv"), {}, u'A', 2026);
     ASSERT_TRUE(problem);

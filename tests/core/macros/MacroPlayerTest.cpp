@@ -1,18 +1,15 @@
 // Macro play into a year file: refusals, the work file, the same bytes as
-// inserting one by one, hostile names; the macro file list.
+// inserting one by one, a planted link; the macro file list.
 
-#include "core/macros/InsertMany.h"
 #include "core/macros/MacroFiles.h"
 #include "core/macros/MacroPlayer.h"
 #include "core/macros/MacroReader.h"
-#include "core/macros/MacroTemplate.h"
 #include "store/EntryChecks.h"
 #include "store/LedgerFile.h"
 #include "store/SortKey.h"
 #include "support/Records.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 namespace cw {
 namespace {
@@ -59,21 +56,6 @@ QByteArray lines(std::initializer_list<const char*> ls)
     return out;
 }
 
-// The template plays nothing; a work file left by a killed play is cleared first.
-TEST_F(MacroPlay, TemplatePlaysNothingAndALeftoverWorkFileIsClearedFirst)
-{
-    const QByteArray before = bytesOf({entry("03-01-98", "AB", 5, "x")});
-    writeBytes(kData, before);
-    const MacroPlayOutcome r = play(macroTemplateBytes(), QStringLiteral("03-15-98"));
-    EXPECT_TRUE(r.status.isOk() && r.inserted == 0 && r.refused.empty());
-    EXPECT_EQ(readBytes(kData), before);
-    EXPECT_FALSE(QFile::exists(kMacroWorkName));
-    writeBytes(kMacroWorkName, QByteArray(80 * 3, 'Z'));
-    EXPECT_EQ(play(lines({"FT", "1", "n"}), QStringLiteral("03-15-98")).inserted, 1);
-    EXPECT_EQ(readBytes(kData).size(), 2 * 58);
-    EXPECT_FALSE(QFile::exists(kMacroWorkName));
-}
-
 TEST(MacroPlayDate, UnfilledDateBoxFailsTheCheck)
 {
     const std::optional<Message> m = checkPlayDate(macroPlayDate(QStringLiteral("__-__"), kData), u'A', 1998);
@@ -96,8 +78,7 @@ TEST_F(MacroPlay, RefusedEntriesAreReportedAndThePlayGoesOn)
     EXPECT_EQ(readBytes(kData), bytesOf({entry("03-15-98", "CD", 10000, "kept")}));
 }
 
-// One rewrite gives the bytes of one insert after another, on files out of
-// order, with equal keys, lower-case codes and a trailing partial record.
+// On files out of order, with equal keys, lower-case codes and a trailing partial record.
 TEST_F(MacroPlay, SameBytesAsInsertingOneByOne)
 {
     std::mt19937 rng(7);
@@ -141,28 +122,20 @@ TEST(MacroFiles, AnyLetterCaseSortedWithoutFolders)
     EXPECT_FALSE(macroFileNames(*Env::posix(), folder.path(QStringLiteral("none"))).isOk());
 }
 
-TEST(InsertMany, EqualKeysLaterEntryFirst)
+// Anything left at the work file's name is cleared first; a link there is replaced, not followed.
+TEST_F(MacroPlay, ALeftoverWorkFileOrALinkAtItsNameIsReplaced)
 {
-    const LedgerEntry first = entry("03-15-98", "FT", 1, "first");
-    const LedgerEntry second = entry("03-15-98", "FT", 2, "second");
-    const LedgerEntry old = entry("03-15-98", "FT", 3, "old");
-    EXPECT_EQ(insertManyInOrder(bytesOf({old}), {first, second}, 'A'), bytesOf({second, first, old}));
-    EXPECT_EQ(insertManyInOrder(QByteArray(), {}, 'A'), QByteArray());
-}
-
-// A link planted at the work file's name is replaced, not followed; a pipe
-// named as a macro is refused at once.
-TEST_F(MacroPlay, ALinkAtTheWorkNameIsReplacedAndAPipeIsRefused)
-{
+    writeBytes(kData, bytesOf({entry("03-01-98", "AB", 5, "x")}));
+    writeBytes(kMacroWorkName, QByteArray(80 * 3, 'Z'));
+    EXPECT_EQ(play(lines({"FT", "1", "n"}), QStringLiteral("03-15-98")).inserted, 1);
+    EXPECT_EQ(readBytes(kData).size(), 2 * 58);
+    EXPECT_FALSE(QFile::exists(kMacroWorkName));
     writeBytes("victim", "victim");
     ASSERT_TRUE(QFile::link(folder.path("victim"), folder.path(kMacroWorkName)));
     const MacroPlayOutcome r = play(lines({"FT", "1", "linked"}), "03-15-98");
     EXPECT_TRUE(r.status.isOk() && r.inserted == 1) << qPrintable(r.status.toString());
     EXPECT_EQ(readBytes("victim"), "victim");
     EXPECT_FALSE(QFile::exists(kMacroWorkName));
-    ASSERT_EQ(::mkfifo("X.MCR", 0600), 0);
-    EXPECT_EQ(playMacroFile(*Env::posix(), folder.path("X.MCR"), "03-15-98", folder.path(kData), u'A').status.toString(),
-              folder.path("X.MCR") + ": Not a regular file (a pipe, device or folder)");
 }
 
 } // namespace

@@ -50,17 +50,15 @@ QStringList page(int from, int to)
     return out;
 }
 
-// Sixty-four lines a page below three empty lines; a report that fills its
-// page leaves no empty page; the line count runs on into the next copy.
 TEST(PrintLayout, SixtyFourLinesAPageAndCopiesRunOn)
 {
     const auto one = cw::layoutPrint(numbered(130), 1);
     ASSERT_EQ(one.size(), 1u);
     EXPECT_EQ(one[0], (std::vector<QStringList>{page(1, 64), page(65, 128), page(129, 130)}));
-    EXPECT_EQ(cw::layoutPrint(numbered(64), 1)[0], std::vector<QStringList>{page(1, 64)});
+    EXPECT_EQ(cw::layoutPrint(numbered(64), 1)[0], std::vector<QStringList>{page(1, 64)});   // no empty page after
     EXPECT_EQ(cw::layoutPrint(numbered(65), 1)[0], (std::vector<QStringList>{page(1, 64), page(65, 65)}));
     const auto two = cw::layoutPrint(numbered(130), 2);
-    ASSERT_EQ(two.size(), 2u);
+    ASSERT_EQ(two.size(), 2u);   // the line count runs on into the next copy
     EXPECT_EQ(two[1], (std::vector<QStringList>{page(1, 62), page(63, 126), page(127, 130)}));
     for (const auto& doc : cw::layoutPrint({}, 2))   // an empty report: three empty lines a copy
         EXPECT_EQ(doc, std::vector<QStringList>{page(1, 0)});
