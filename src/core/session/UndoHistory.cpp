@@ -31,11 +31,12 @@ Status readNow(Env& env, const QString& name, bool* exists, FileContents* conten
     return env.mapFile(name, false, contents);
 }
 
-Status putInPlace(Env& env, const FileChange& change, QByteArrayView bytes)
+// Makes `file` hold `bytes`, or removes it when it is not to exist.
+Status putInPlace(Env& env, const QString& file, bool exists, QByteArrayView bytes)
 {
-    if (!change.toExists)
-        return env.removeFile(change.file);
-    return writeFileSafely(env, change.file, bytes);
+    if (!exists)
+        return env.removeFile(file);
+    return writeFileSafely(env, file, bytes);
 }
 
 } // namespace
@@ -110,10 +111,10 @@ UndoHistory::Outcome UndoHistory::takeBack(Env& env, std::deque<Step>& from, std
     Step back;
     for (size_t i = 0; i < step.size(); ++i) {
         const QByteArray other = applyChange(step[i], now[i].view());
-        if (Status s = putInPlace(env, step[i], other); !s) {
-            // The files already taken back are put as they were.
+        if (Status s = putInPlace(env, step[i].file, step[i].toExists, other); !s) {
+            // The files already taken back are put as they were, an absent one removed again.
             for (size_t j = 0; j < i; ++j)
-                writeFileSafely(env, step[j].file, now[j].view());
+                putInPlace(env, step[j].file, step[j].fromExists, now[j].view());
             return {s, {}};
         }
         back.push_back(reverseChange(step[i], now[i].view(), other));

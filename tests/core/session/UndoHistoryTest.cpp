@@ -130,6 +130,19 @@ TEST_F(UndoTest, AFailedWriteLeavesTheFilesAndTheStep)
     EXPECT_EQ(failed.status.file(), kData);
     EXPECT_EQ(snapshot(kYearFiles), after);
     EXPECT_TRUE(history.canUndo());
+
+    // A Redo that makes a file again, its second file failing: the made file goes.
+    const QStringList files{QStringLiteral("2027CWK.DAT"), kData};
+    {
+        UndoScope scope(&history, *Env::posix(), files);
+        ASSERT_TRUE(LedgerFile(files[0]).insertInOrder(entry("01-02-27", "FT", -1, "x"), 'A').isOk());
+        ASSERT_TRUE(LedgerFile(kData).deleteOne(seedEntries()[0]).status().isOk());
+    }
+    ASSERT_TRUE(history.undo(*Env::posix()).done());
+    const Files undone = snapshot(files);
+    EXPECT_FALSE(history.redo(failing).status.isOk());
+    EXPECT_EQ(snapshot(files), undone);
+    EXPECT_TRUE(history.canRedo());
 }
 
 TEST_F(UndoTest, AStepKeepsTheChangeNotTheYear)
