@@ -239,9 +239,8 @@ Status saveCharts(const ChartFigures& figures, const QString& fileName, const QS
 
 PrintOutcome printCharts(const ChartFigures& figures, QPrinter& printer, const QString& folder)
 {
+    const PrinterSettingsKept kept(printer);
     PrintOutcome outcome;
-    const QPageLayout::Orientation orientation = printer.pageLayout().orientation();
-    const int copies = printer.copyCount();
     const bool noPrinter = printer.outputFormat() == QPrinter::PdfFormat && printer.outputFileName().isEmpty();
     if (noPrinter) {
         outcome.fileWritten = QDir(folder).absoluteFilePath(kNoPrinterFileName);
@@ -262,10 +261,6 @@ PrintOutcome printCharts(const ChartFigures& figures, QPrinter& printer, const Q
         outcome.failure = kPrinterError;
         outcome.fileWritten.clear();
     }
-    printer.setPageOrientation(orientation);
-    printer.setCopyCount(copies);
-    if (noPrinter)
-        printer.setOutputFileName(QString());
     return outcome;
 }
 

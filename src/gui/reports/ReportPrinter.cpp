@@ -153,21 +153,40 @@ QFont reportFont(qreal pointSize, bool bold)
     return fixed;
 }
 
+PrinterSettingsKept::PrinterSettingsKept(QPrinter& printer)
+    : printer_(printer), orientation_(printer.pageLayout().orientation()), copies_(printer.copyCount()),
+      docName_(printer.docName()), outputFile_(printer.outputFileName())
+{
+}
+
+// Only what changed is set again: setting an output file also sets the output format.
+PrinterSettingsKept::~PrinterSettingsKept()
+{
+    if (printer_.pageLayout().orientation() != orientation_)
+        printer_.setPageOrientation(orientation_);
+    if (printer_.copyCount() != copies_)
+        printer_.setCopyCount(copies_);
+    if (printer_.docName() != docName_)
+        printer_.setDocName(docName_);
+    if (printer_.outputFileName() != outputFile_)
+        printer_.setOutputFileName(outputFile_);
+}
+
 void paintReport(QPrinter& printer, const ReportText& lines)
 {
+    const PrinterSettingsKept kept(printer);
     const int copies = std::max(1, printer.copyCount());
     printer.setCopyCount(1);
     PrinterSink sink(printer, true);
     if (!printReportLines(lines, copies, sink) || !sink.finish())
         sink.abandon();
-    printer.setCopyCount(copies);
 }
 
 PrintOutcome printReport(QPrinter& printer, const ReportText& lines, const QString& folder, const PageHook& onPage)
 {
+    const PrinterSettingsKept kept(printer);
     PrintOutcome outcome;
     const int copies = std::max(1, printer.copyCount());
-    const QString docName = printer.docName();
     const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
     const bool noPrinter = toFile && printer.outputFileName().isEmpty();
 
@@ -188,12 +207,11 @@ PrintOutcome printReport(QPrinter& printer, const ReportText& lines, const QStri
             outcome.ok = false;
             outcome.failure = PrintFailure{Status::ioError(outcome.fileWritten, s.reason()).toString(), 0};
             outcome.fileWritten.clear();
-            printer.setCopyCount(copies);
             return outcome;
         }
         printer.setOutputFileName(work);
     }
-    if (docName.isEmpty())
+    if (printer.docName().isEmpty())
         printer.setDocName(kDefaultDocName);
 
     PrinterSink sink(printer, toFile, onPage);
@@ -216,11 +234,6 @@ PrintOutcome printReport(QPrinter& printer, const ReportText& lines, const QStri
         outcome.failure = sink.failure();
         outcome.fileWritten.clear();
     }
-
-    printer.setCopyCount(copies);
-    printer.setDocName(docName);
-    if (noPrinter)
-        printer.setOutputFileName(QString());
     return outcome;
 }
 

@@ -5,12 +5,31 @@
 #include "core/reports/PrintLayout.h"
 
 #include <QFont>
+#include <QPageLayout>
 #include <QStringList>
 #include <functional>
 
 class QPrinter;
 
 namespace cw {
+
+// Puts back the printer's orientation, copy count, document name and output
+// file as they were when it was made, whatever way a print ends: a print
+// changes them for its own run and leaves the user's settings as it found them.
+class PrinterSettingsKept {
+public:
+    explicit PrinterSettingsKept(QPrinter& printer);
+    ~PrinterSettingsKept();
+    PrinterSettingsKept(const PrinterSettingsKept&) = delete;
+    PrinterSettingsKept& operator=(const PrinterSettingsKept&) = delete;
+
+private:
+    QPrinter& printer_;
+    QPageLayout::Orientation orientation_;
+    int copies_;
+    QString docName_;
+    QString outputFile_;
+};
 
 // "Courier New" at `pointSize`, or the system's fixed-pitch font where no
 // fixed-pitch font answers to that name.

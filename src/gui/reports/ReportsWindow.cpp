@@ -445,7 +445,7 @@ void ReportsWindow::PrintPreview()
     // The chart page prints as one landscape page, the text as its pages.
     const bool charts = chartShown();
     const int pages = charts ? 1 : printedPageCount(report_->text(), std::max(1, printer_->copyCount()));
-    const QPageLayout::Orientation orientation = printer_->pageLayout().orientation();
+    const PrinterSettingsKept kept(*printer_);
     if (charts)
         printer_->setPageOrientation(QPageLayout::Landscape);
     QPrintPreviewDialog preview(printer_.get(), this);
@@ -461,7 +461,6 @@ void ReportsWindow::PrintPreview()
         paintChartsOnPage(chartPage_->figures(), painter, *printer);
     });
     preview.exec();
-    printer_->setPageOrientation(orientation);
 }
 
 void ReportsWindow::PrintReport()

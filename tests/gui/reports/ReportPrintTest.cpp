@@ -111,6 +111,7 @@ private slots:
         QCOMPARE(saidBy([this] { h_->press("rtbPrint"); }, {Answer::press(QMessageBox::Yes)}), asked);
         const qsizetype count = pdfRows(pdftotext, file).size();
         QVERIFY(count > 50);
+        QCOMPARE(printer()->copyCount(), 20);   // the setting is left as it was
         QCOMPARE(previewTitle, QStringLiteral("Print Preview - %1 pages").arg(count));
     }
 
