@@ -18,18 +18,6 @@ enum Op {
     DateFormat, DateConvert, UserName, Passcode, Notes, Sort, Export, Backup
 };
 
-const QByteArray kAbsent = QByteArrayLiteral("<absent>");
-
-using Files = QMap<QString, QByteArray>;
-
-Files snapshot(const QStringList& names)
-{
-    Files files;
-    for (const QString& name : names)
-        files[QFileInfo(name).fileName()] = QFileInfo::exists(name) ? readBytes(name) : kAbsent;
-    return files;
-}
-
 QStringList workFiles() { return QDir().entryList({"*.$$$"}, QDir::Files); }
 
 } // namespace

@@ -5,7 +5,10 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QMap>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 namespace cwtest {
@@ -35,6 +38,17 @@ inline void writeBytes(const QString& name, const QByteArray& bytes)
     QFile f(name);
     if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
         f.write(bytes);
+}
+
+// The bytes of each named file, by its name without the folder; "<absent>"
+// for a file that is not there.
+using Files = QMap<QString, QByteArray>;
+inline Files snapshot(const QStringList& names)
+{
+    Files files;
+    for (const QString& name : names)
+        files[QFileInfo(name).fileName()] = QFileInfo::exists(name) ? readBytes(name) : QByteArrayLiteral("<absent>");
+    return files;
 }
 
 inline QByteArray hex(const char* spaced) { return QByteArray::fromHex(QByteArray(spaced).replace(' ', "")); }

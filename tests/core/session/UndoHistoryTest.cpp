@@ -11,22 +11,10 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-
 using namespace cw;
 using namespace cwtest;
 
 namespace {
-
-using Files = std::map<QString, QByteArray>;
-
-Files snapshot(const QStringList& names)
-{
-    Files out;
-    for (const QString& n : names)
-        out[n] = QFile::exists(n) ? readBytes(n) : QByteArray("<missing>");
-    return out;
-}
 
 const QStringList kYearFiles{kData, kCats, kUnsorted};
 
